@@ -1,0 +1,48 @@
+#pragma once
+// The clock window's geometry: every face 75 wide, the caption band 22 high across the top or,
+// without it, the 8-pixel strip on the left, faces in a row or a column.
+
+#include <vector>
+
+struct TLayoutRect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+
+    int Right() const { return Left + Width; }
+    int Bottom() const { return Top + Height; }
+    // Inclusive on all four edges, as the window's hit test wants it.
+    bool ContainsInclusive(int x, int y) const
+    {
+        return Left <= x && x <= Right() && Top <= y && y <= Bottom();
+    }
+    friend bool operator==(const TLayoutRect&, const TLayoutRect&) = default;
+};
+
+struct TLayoutOptions {
+    bool Vertical = false;
+    bool ShowCaption = true;
+    bool ShowDate = false;
+    bool ShowLabels = false;
+};
+
+struct TClockLayout {
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    int FaceHeight = 0;
+    TLayoutRect Band;       // caption picture and title, at the client's top-left corner
+    TLayoutRect LeftStrip;  // the strip shown instead of the band
+    TLayoutRect ClockArea;
+    std::vector<TLayoutRect> Faces;  // client coordinates; the local face first
+};
+
+constexpr int FaceWidth = 75;
+constexpr int BandHeight = 22;
+constexpr int StripWidth = 8;
+
+// 18 for one line (the time), 30 for two, 45 for three.
+int FaceHeightFor(bool showDate, bool showLabels);
+
+// faceCount counts the local face too (at least 1).
+TClockLayout Relayout(int faceCount, const TLayoutOptions& options);

@@ -1,0 +1,48 @@
+#pragma once
+// Calendar arithmetic shared by the clocks and the alarms: the system-time record and the
+// date-time value (days since 1899-12-30, the fraction being the time of day).
+
+#include <cstdint>
+#include <stdexcept>
+
+// Eight unsigned 16-bit words, in the platform's SYSTEMTIME layout (checked where windows.h is seen).
+struct TSystemTime {
+    std::uint16_t wYear = 0;
+    std::uint16_t wMonth = 0;      // 1-12
+    std::uint16_t wDayOfWeek = 0;  // 0 = Sunday
+    std::uint16_t wDay = 0;
+    std::uint16_t wHour = 0;
+    std::uint16_t wMinute = 0;
+    std::uint16_t wSecond = 0;
+    std::uint16_t wMilliseconds = 0;
+
+    friend bool operator==(const TSystemTime&, const TSystemTime&) = default;
+};
+static_assert(sizeof(TSystemTime) == 16);
+
+using TDateTime = double;
+
+class EConvertError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+constexpr double MinutesPerDay = 1440.0;
+
+bool IsLeapYear(int year);
+int DaysInMonth(int year, int month);
+
+// Fails with "Invalid argument to date encode" for a day that does not exist.
+TDateTime EncodeDate(int year, int month, int day);
+// Fails with "Invalid argument to time encode" for an impossible time of day.
+TDateTime EncodeTime(int hour, int minute, int second, int millisecond);
+
+TDateTime SystemTimeToDateTime(const TSystemTime& st);
+// Recomputes the day of week; the time is rounded to the nearest millisecond.
+TSystemTime DateTimeToSystemTime(TDateTime value);
+
+// 0 = Sunday ... 6 = Saturday.
+int DayOfWeek(TDateTime value);
+
+// The record moved on by a number of minutes (which may be negative), through the day count.
+TSystemTime IncMinutes(const TSystemTime& st, double minutes);

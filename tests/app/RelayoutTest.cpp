@@ -1,0 +1,74 @@
+#include "app/Relayout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Relayout, FiguresOfTheClockWindow)
+{
+    struct Case {
+        int faces;
+        TLayoutOptions options;
+        int width, height;
+    } cases[] = {
+        {1, {false, true, false, false}, 75, 40},
+        {1, {false, false, false, false}, 83, 18},
+        {3, {false, true, true, true}, 225, 67},
+        {3, {true, true, true, true}, 75, 157},
+        {3, {true, false, true, true}, 83, 135},
+        {4, {false, true, false, false}, 300, 40},
+        {2, {true, true, true, false}, 75, 82},
+        {2, {false, false, false, true}, 158, 30},
+    };
+    for (const auto& c : cases) {
+        TClockLayout layout = Relayout(c.faces, c.options);
+        EXPECT_EQ(layout.ClientWidth, c.width) << c.faces << " faces";
+        EXPECT_EQ(layout.ClientHeight, c.height) << c.faces << " faces";
+    }
+}
+
+// Every combination of orientation, band, dates and labels, for several clock counts:
+// the faces tile the clock area exactly, in order, without gaps or overlaps.
+TEST(Relayout, FacesTileTheClockAreaInEveryCombination)
+{
+    for (int faces = 1; faces <= 5; ++faces)
+        for (int bits = 0; bits < 16; ++bits) {
+            TLayoutOptions o{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+            TClockLayout l = Relayout(faces, o);
+            const int h = o.ShowDate && o.ShowLabels ? 45 : (o.ShowDate || o.ShowLabels ? 30 : 18);
+            const int b = o.ShowCaption ? 22 : 0;
+            const int s = o.ShowCaption ? 0 : 8;
+            SCOPED_TRACE(testing::Message() << faces << " faces, options " << bits);
+            EXPECT_EQ(l.FaceHeight, h);
+            EXPECT_EQ(l.ClientWidth, o.Vertical ? 75 + s : 75 * faces + s);
+            EXPECT_EQ(l.ClientHeight, o.Vertical ? b + h * faces : b + h);
+            EXPECT_EQ(l.ClockArea, (TLayoutRect{s, b, l.ClientWidth - s, l.ClientHeight - b}));
+            ASSERT_EQ(static_cast<int>(l.Faces.size()), faces);
+            int area = 0;
+            for (int i = 0; i < faces; ++i) {
+                const auto& f = l.Faces[i];
+                EXPECT_EQ(f.Width, 75);
+                EXPECT_EQ(f.Height, h);
+                EXPECT_EQ(f.Left, o.Vertical ? s : s + 75 * i);
+                EXPECT_EQ(f.Top, o.Vertical ? b + h * i : b);
+                EXPECT_LE(f.Right(), l.ClientWidth);
+                EXPECT_LE(f.Bottom(), l.ClientHeight);
+                area += f.Width * f.Height;
+            }
+            EXPECT_EQ(area, l.ClockArea.Width * l.ClockArea.Height);
+            EXPECT_EQ(l.Band, (TLayoutRect{0, 0, l.ClientWidth, 22}));
+            EXPECT_EQ(l.LeftStrip, (TLayoutRect{0, b, 8, l.ClientHeight - b}));
+        }
+}
+
+TEST(Relayout, HitRectanglesAreInclusiveOnEveryEdge)
+{
+    TLayoutRect band{0, 0, 75, 22};
+    EXPECT_TRUE(band.ContainsInclusive(0, 0));
+    EXPECT_TRUE(band.ContainsInclusive(75, 22));
+    EXPECT_FALSE(band.ContainsInclusive(76, 10));
+    EXPECT_FALSE(band.ContainsInclusive(10, 23));
+    EXPECT_FALSE(band.ContainsInclusive(-1, 0));
+}
+
+}  // namespace
