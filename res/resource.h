@@ -1,0 +1,6 @@
+#pragma once
+// Resource identifiers shared by DovizClock.rc and the code.
+#define IDI_DOVIZCLOCK 100
+#define IDB_CAPTION 101
+#define IDB_GLYPH_OK 110
+#define IDB_GLYPH_CANCEL 111

@@ -1,0 +1,15 @@
+#pragma once
+// The clock window's keyboard commands: a letter key with an exact set of modifiers.
+
+#include <vector>
+
+enum class TKeyCommand { AddClock, AddAlarm, Alarms, Options, SaveData };
+
+struct TKeyModifiers {
+    bool Shift = false;
+    bool Ctrl = false;
+    bool Alt = false;
+};
+
+// Every row that matches, in table order; key is the virtual key ('A', 'O', 'S').
+std::vector<TKeyCommand> CommandsForKey(int key, TKeyModifiers modifiers);

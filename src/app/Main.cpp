@@ -1,0 +1,400 @@
+#include "app/Main.h"
+
+#include <algorithm>
+
+#include "../../res/resource.h"
+#include "app/KeyTable.h"
+#include "clock/TimeZones.h"
+#include "widgets/About.h"
+#include "widgets/Application.h"
+
+TClockForm* ClockForm = nullptr;
+
+namespace {
+
+constexpr COLORREF FaceBlue = 0x00FF0000;
+constexpr COLORREF FaceYellow = 0x0000FFFF;
+
+TForm::TParams ClockFormParams()
+{
+    TForm::TParams p;
+    p.ClassName = "TClockForm";
+    p.Caption = "Doviz Clock";
+    p.BorderStyle = bsNone;
+    p.Position = poDesigned;
+    p.ClientWidth = 104;
+    p.ClientHeight = 40;
+    p.Icon = static_cast<HICON>(
+        LoadImageA(Application.Instance(), MAKEINTRESOURCEA(IDI_DOVIZCLOCK), IMAGE_ICON, 32, 32, LR_SHARED));
+    return p;
+}
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    size_t slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+
+// The faces' shared defaults: blue, yellow bold 9 pt in the window's face name.
+TFont FaceFont(const TFont& formFont)
+{
+    return TFont(formFont.Name(), 9, fsBold, FaceYellow, formFont.Charset());
+}
+
+}  // namespace
+
+TClockForm::TClockForm(const TClockFormConfig& config)
+    : TForm(ClockFormParams()),
+      dataFolder_(config.DataFolder.empty() ? ProgramFolder() : config.DataFolder),
+      config_(config),
+      placement_(Handle(), config.RegistryRoot, config.RegistryKey + "\\TClockForm")
+{
+    ClockForm = this;
+    KeyPreview = true;
+    OnKeyDown = [this](TForm&, WORD key, TShiftState shift) { FormKeyDown(key, shift); };
+    captionBitmap_.Reset(static_cast<HBITMAP>(
+        LoadImageA(Application.Instance(), MAKEINTRESOURCEA(IDB_CAPTION), IMAGE_BITMAP, 0, 0, 0)));
+    LOGFONTA lf{};
+    lf.lfHeight = -12;
+    lf.lfWeight = FW_BOLD;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    strcpy(lf.lfFaceName, "Times New Roman");
+    titleFont_.Reset(CreateFontIndirectA(&lf));
+    BuildMenus();
+    TopWin.SetOwner(Handle());
+    bandRect_ = {0, 0, 104, BandHeight};
+    stripRect_ = {0, BandHeight, StripWidth, 40 - BandHeight};
+
+    // Loading: the catalogue, the local clock, top-most, then what is stored.
+    Clocks = std::make_unique<TOvList<TMyRoVudez>>();
+    catalogueRead_ = GetTimeZones(TimeZones, config.ZoneRoot, config.ZoneKey.empty() ? nullptr : config.ZoneKey.c_str());
+    if (!catalogueRead_) {
+        Application.ShowMessageBox("Couldn't get TimeZone information", "Doviz Clock", MB_OK | MB_ICONERROR);
+        Application.Terminate();
+    }
+    SetClientSize(FaceWidth, 40);
+    MainTimer.SetEnabled(true);
+    MainTimer.OnTimer = [this](TTimer&) { MainTimerTimer(); };
+    AlarmTimer.OnTimer = [this](TTimer&) {
+        if (OnAlarmTick) OnAlarmTick();
+    };
+    CreateLocalClock();
+    TopWin.SetTopMost(true);
+    Relayout();
+
+    FormCreate();
+
+    // The designed place: near the top right corner of the work area.
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT wr;
+    GetWindowRect(Handle(), &wr);
+    SetWindowPos(Handle(), nullptr, work.right - (wr.right - wr.left) - 24, work.top + 24, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TClockForm::~TClockForm()
+{
+    FormDestroy();
+    if (ClockForm == this) ClockForm = nullptr;
+}
+
+void TClockForm::CreateLocalClock()
+{
+    LocalClock = std::make_unique<TMyRoVudez>(Handle());
+    LocalClock->SetColor(FaceBlue);
+    LocalClock->SetFont(FaceFont(Font()));
+    LocalClock->SetUseTimer(true);
+    LocalClock->ShowSeconds = true;
+    LocalClock->LocalTime = true;
+    LocalClock->Tag = -1;
+    LocalClock->SetHint("Local time");
+    LocalClock->PopupMenu = &Popup;
+    LocalClock->OnSelect = [this](TMyRoVudez& face) { ClockSelected(face); };
+    LocalClock->UpdateDisplay();
+}
+
+void TClockForm::FormCreate()
+{
+    // No taskbar button: the owner window that stands for the program becomes a tool window.
+    HWND app = Application.Handle();
+    ShowWindow(app, SW_HIDE);
+    SetWindowLongPtrA(app, GWL_EXSTYLE, GetWindowLongPtrA(app, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    ShowWindow(app, SW_SHOWNA);
+}
+
+void TClockForm::ShowClock()
+{
+    placement_.RestoreOnFirstShow();
+    ShowWindow(Handle(), SW_SHOWNA);
+    UpdateWindow(Handle());
+}
+
+void TClockForm::BuildReminderItems(TMenuItem& parent, const char* suffix)
+{
+    const std::string n = suffix;
+    auto reminder = [this](TMenuItem& item) { CustomItemClick(&item); };
+    parent.Add("In1minute" + n, "In &1 minute", "", 1).OnClick = reminder;
+    parent.Add("In5minutes" + n, "In &5 minutes", "", 5).OnClick = reminder;
+    parent.Add("In10minutes" + n, "In 1&0 minutes", "", 10).OnClick = reminder;
+    parent.Add("In15minutes" + n, "In 15 minutes", "", 15).OnClick = reminder;
+    parent.AddSeparator();
+    parent.Add(n == "1" ? "CustomItem" : "Custom1", "&Custom ...", "", -1).OnClick = reminder;
+}
+
+void TClockForm::BuildMenus()
+{
+    auto on = [](TMenuItem& item, std::function<void()> action) {
+        item.OnClick = [action](TMenuItem&) { action(); };
+    };
+    TMenuItem& p = Popup.Items();
+    on(p.Add("AddItem", "A&dd clock", "Shift+A"), [this] { AddItemClick(); });
+    on(p.Add("RemoveItem", "&Remove clock"), [this] { RemoveItemClick(); });
+    p.AddSeparator();
+    on(p.Add("SelectTZItem", "Set &Time zone"), [this] { SelectTZItemClick(); });
+    on(p.Add("FormatItem", "Switch &12/24 hours format"), [this] { FormatItemClick(); });
+    on(p.Add("FntItem", "Change clock &font"), [this] { FntItemClick(); });
+    on(p.Add("BkColorItem", "Change clock &background color"), [this] { BkColorItemClick(); });
+    p.AddSeparator();
+    BuildReminderItems(p.Add("AddRemindItem", "Add reminder"), "1");
+    on(p.Add("AddAlarmItem", "Add a&larm ...", "Ctrl+A"), [this] { AddAlarmItemClick(); });
+    on(p.Add("AlarmsItem", "Alarms ...", "Shift+Ctrl+A"), [this] { AlarmsItemClick(); });
+    p.AddSeparator();
+    on(p.Add("HideItem", "&Hide Doviz Clock"), [this] { HideItemClick(); });
+    on(p.Add("OptionsItem", "&Options ...", "Ctrl+O"), [this] { OptionsItemClick(); });
+    on(p.Add("SaveDataItem", "Save clock and alarm settings now", "Ctrl+S"), [this] { SaveDataItemClick(); });
+    on(p.Add("CloseItem", "E&xit"), [this] { CloseItemClick(); });
+    p.AddSeparator();
+    on(p.Add("CalendarItem", "&Calendar"), [this] { CalendarItemClick(); });
+    on(p.Add("AboutItem", "&About ..."), [this] { AboutItemClick(); });
+    Popup.Build();
+
+    TMenuItem& t = TrayMenu.Items();
+    on(t.Add("ShowClockItem", "&Show clock"), [this] { DoDblClick(); });
+    on(t.Add("HideClockItem", "&Hide clock"), [this] { HideItemClick(); });
+    t.AddSeparator();
+    BuildReminderItems(t.Add("Addreminder1", "Add reminder"), "2");
+    on(t.Add("Addalarm1", "Add a&larm ...", "Ctrl+A"), [this] { AddAlarmItemClick(); });
+    on(t.Add("Alarms1", "Alarms ...", "Shift+Ctrl+A"), [this] { AlarmsItemClick(); });
+    t.AddSeparator();
+    on(t.Add("Options1Item", "&Options ..."), [this] { OptionsItemClick(); });
+    on(t.Add("Exit1Item", "E&xit"), [this] { CloseItemClick(); });
+    t.AddSeparator();
+    on(t.Add("Calendar1Item", "&Calendar"), [this] { CalendarItemClick(); });
+    on(t.Add("About1Item", "&About ..."), [this] { AboutItemClick(); });
+    TrayMenu.Build();
+}
+
+void TClockForm::Relayout()
+{
+    const int faces = 1 + (Clocks ? Clocks->Count() : 0);
+    TClockLayout l = ::Relayout(faces, layout_);
+    SetClientSize(l.ClientWidth, l.ClientHeight);
+    // Hidden elements keep the place they last had.
+    if (layout_.ShowCaption)
+        bandRect_ = l.Band;
+    else
+        stripRect_ = l.LeftStrip;
+    if (LocalClock) {
+        LocalClock->SetBounds(l.Faces[0].Left, l.Faces[0].Top, l.Faces[0].Width, l.Faces[0].Height);
+        for (int i = 1; Clocks && i < faces; ++i)
+            Clocks->Items(i - 1)->SetBounds(l.Faces[i].Left, l.Faces[i].Top, l.Faces[i].Width, l.Faces[i].Height);
+    }
+    Invalidate();
+}
+
+void TClockForm::ClockSelected(TMyRoVudez& face)
+{
+    CurrentClock = &face;
+    const bool zoneClock = &face != LocalClock.get();
+    Popup.Find("RemoveItem")->SetEnabled(zoneClock);
+    Popup.Find("SelectTZItem")->SetEnabled(zoneClock);
+}
+
+void TClockForm::CustDblClick(void* sender)
+{
+    if (DblClickHandler) DblClickHandler(sender);
+}
+
+void TClockForm::FormKeyDown(WORD key, TShiftState shift)
+{
+    for (TKeyCommand command : CommandsForKey(key, {shift.Shift, shift.Ctrl, shift.Alt})) {
+        switch (command) {
+        case TKeyCommand::AddClock:
+            AddItemClick();
+            break;
+        case TKeyCommand::AddAlarm:
+            AddAlarmItemClick();
+            break;
+        case TKeyCommand::Alarms:
+            AlarmsItemClick();
+            break;
+        case TKeyCommand::Options:
+            OptionsItemClick();
+            break;
+        case TKeyCommand::SaveData:
+            SaveDataItemClick();
+            break;
+        }
+    }
+}
+
+void TClockForm::MainTimerTimer()
+{
+    if (!Clocks) return;
+    for (int i = 0; i < Clocks->Count(); ++i) Clocks->Items(i)->UpdateDisplay();
+}
+
+// ---- commands whose windows come with later parts of the program
+
+void TClockForm::AddItemClick() {}
+void TClockForm::RemoveItemClick() {}
+void TClockForm::SelectTZItemClick() {}
+void TClockForm::FormatItemClick() {}
+void TClockForm::FntItemClick() {}
+void TClockForm::BkColorItemClick() {}
+void TClockForm::CustomItemClick(TMenuItem*) {}
+void TClockForm::AddAlarmItemClick() {}
+void TClockForm::AlarmsItemClick() {}
+void TClockForm::OptionsItemClick() {}
+void TClockForm::CalendarItemClick() {}
+
+void TClockForm::HideItemClick()
+{
+    ShowWindow(Handle(), SW_HIDE);
+    Hidden = true;
+}
+
+void TClockForm::DoDblClick()
+{
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    Hidden = false;
+}
+
+void TClockForm::ToggleVisible()
+{
+    if (Hidden)
+        DoDblClick();
+    else
+        HideItemClick();
+}
+
+void TClockForm::SaveDataItemClick()
+{
+    SaveClocks();
+    SaveAlarms();
+}
+
+void TClockForm::SaveClocks()
+{
+    if (OnSaveClocks) OnSaveClocks();
+}
+
+void TClockForm::SaveAlarms()
+{
+    if (OnSaveAlarms) OnSaveAlarms();
+}
+
+void TClockForm::CloseItemClick()
+{
+    Close();
+}
+
+void TClockForm::AboutItemClick()
+{
+    ShowAboutBox();
+}
+
+// ---- shut-down
+
+bool TClockForm::CloseQuery()
+{
+    placement_.SaveOnClose();
+    FormClose();
+    return true;
+}
+
+void TClockForm::FormClose()
+{
+    if (AutoSaveData()) {
+        SaveClocks();
+        SaveAlarms();
+    }
+    Clocks.reset();
+    // Closing the main window ends the program.
+    Application.Terminate();
+}
+
+void TClockForm::FormDestroy()
+{
+    if (destroyed_) return;
+    destroyed_ = true;
+    placement_.SaveOnDestroy();
+    MainTimer.SetEnabled(false);
+    AlarmTimer.SetEnabled(false);
+    FreeTimeZones(TimeZones);
+}
+
+// ---- window messages
+
+void TClockForm::Paint(HDC dc)
+{
+    RECT client = ClientRect();
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    HDC mem = CreateCompatibleDC(dc);
+    BITMAP bm{};
+    if (captionBitmap_) GetObjectA(captionBitmap_.Get(), sizeof bm, &bm);
+    {
+        TSelectObject picture(mem, captionBitmap_.Get());
+        SetStretchBltMode(dc, COLORONCOLOR);
+        const TLayoutRect& r = layout_.ShowCaption ? bandRect_ : stripRect_;
+        StretchBlt(dc, r.Left, r.Top, r.Width, r.Height, mem, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+    }
+    DeleteDC(mem);
+    if (layout_.ShowCaption) {
+        TSelectObject font(dc, titleFont_.Get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        RECT title{0, 0, client.right, BandHeight};
+        DrawTextA(dc, "Doviz Clock", -1, &title, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+}
+
+LRESULT TClockForm::HitTest(LPARAM screenPoint) const
+{
+    POINT p{static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+    ScreenToClient(Handle(), &p);
+    for (const TLayoutRect* r : {&bandRect_, &bandRect_, &stripRect_})
+        if (r->ContainsInclusive(p.x, p.y)) return HTCAPTION;
+    return HTCLIENT;
+}
+
+LRESULT TClockForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_NCHITTEST:
+        return HitTest(lParam);
+    case WM_NCLBUTTONDBLCLK:
+        CustDblClick(this);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        Paint(dc);
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_DESTROY:
+        FormDestroy();
+        break;
+    default:
+        break;
+    }
+    return TForm::WndProc(msg, wParam, lParam);
+}

@@ -1,0 +1,126 @@
+#pragma once
+// The clock window: a borderless, top-most strip of clock faces under a caption band.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MyClock.h"
+#include "app/Placement.h"
+#include "app/Relayout.h"
+#include "app/TopMost.h"
+#include "clock/OvList.h"
+#include "clock/TimeZoneBlock.h"
+#include "widgets/Form.h"
+#include "widgets/Handles.h"
+#include "widgets/Menu.h"
+#include "widgets/Timer.h"
+
+// Where the window keeps its state; tests point these elsewhere.
+struct TClockFormConfig {
+    std::string DataFolder;  // empty: the program file's folder
+    HKEY RegistryRoot = HKEY_CURRENT_USER;
+    std::string RegistryKey = "SOFTWARE\\Doviz\\Clock";
+    HKEY ZoneRoot = HKEY_LOCAL_MACHINE;
+    std::string ZoneKey;  // empty: the platform family's key
+};
+
+class TClockForm : public TForm {
+public:
+    explicit TClockForm(const TClockFormConfig& config = {});
+    ~TClockForm() override;
+
+    // Shows the window, restoring its position the first time.
+    void ShowClock();
+
+    std::unique_ptr<TMyRoVudez> LocalClock;
+    // The zone clocks in display order; gone once the window has closed.
+    std::unique_ptr<TOvList<TMyRoVudez>> Clocks;
+    TOvList<TTimeZoneInfo> TimeZones;
+    TMyRoVudez* CurrentClock = nullptr;
+    std::function<void(void* sender)> DblClickHandler;
+    bool Hidden = false;
+
+    TTopMost TopWin;
+    TPopupMenu Popup;
+    TPopupMenu TrayMenu;
+    TTimer MainTimer{1000, false};
+    TTimer AlarmTimer{1000, true};
+
+    // The caption band (picture and title) and the left strip, in client coordinates.
+    const TLayoutRect& Image1() const { return bandRect_; }
+    const TLayoutRect& Label1() const { return bandRect_; }
+    const TLayoutRect& LeftImage() const { return stripRect_; }
+    bool CaptionShown() const { return layout_.ShowCaption; }
+    const TLayoutOptions& LayoutOptions() const { return layout_; }
+
+    const std::string& DataFolder() const { return dataFolder_; }
+    bool CatalogueRead() const { return catalogueRead_; }
+
+    // Puts every face and the window's size where the geometry rule says.
+    void Relayout();
+
+    void ClockSelected(TMyRoVudez& face);
+    void CustDblClick(void* sender);
+    void FormKeyDown(WORD key, TShiftState shift);
+
+    // Commands of the menus and keys.
+    void AddItemClick();
+    void RemoveItemClick();
+    void SelectTZItemClick();
+    void FormatItemClick();
+    void FntItemClick();
+    void BkColorItemClick();
+    void CustomItemClick(TMenuItem* sender);
+    void AddAlarmItemClick();
+    void AlarmsItemClick();
+    void HideItemClick();
+    void DoDblClick();
+    void ToggleVisible();
+    void OptionsItemClick();
+    void SaveDataItemClick();
+    void CloseItemClick();
+    void CalendarItemClick();
+    void AboutItemClick();
+
+    void SaveClocks();
+    void SaveAlarms();
+
+    // The hooks that later parts of the program fill.
+    std::function<void()> OnSaveClocks;
+    std::function<void()> OnSaveAlarms;
+    std::function<void()> OnAlarmTick;
+    std::function<bool()> AutoSaveData = [] { return true; };
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool CloseQuery() override;
+
+private:
+    void BuildMenus();
+    void BuildReminderItems(TMenuItem& parent, const char* suffix);
+    void CreateLocalClock();
+    void FormCreate();
+    void FormClose();
+    void FormDestroy();
+    void MainTimerTimer();
+    void Paint(HDC dc);
+    LRESULT HitTest(LPARAM screenPoint) const;
+
+    std::string dataFolder_;
+    TClockFormConfig config_;
+    TPlacement placement_;
+    TLayoutOptions layout_;
+    TLayoutRect bandRect_;
+    TLayoutRect stripRect_;
+    TBitmapHandle captionBitmap_;
+    TFontHandle titleFont_;
+    bool catalogueRead_ = false;
+    bool destroyed_ = false;
+};
+
+// The program's main window, while it exists.
+extern TClockForm* ClockForm;

@@ -1,0 +1,17 @@
+#pragma once
+// Keeps its owner window above all others, or among the normal windows, without moving it.
+
+#include <windows.h>
+
+class TTopMost {
+public:
+    explicit TTopMost(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    bool TopMost() const { return topMost_; }
+    void SetTopMost(bool on);
+
+private:
+    HWND owner_;
+    bool topMost_ = false;
+};

@@ -1,0 +1,18 @@
+// Program start: the application, the windows, the message loop.
+
+#include <windows.h>
+
+#include "app/Main.h"
+#include "widgets/Application.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    Application.SetTitle("Doviz Clock");
+    Application.Initialize(instance);
+    Application.Guard([] {
+        TClockForm form;
+        form.ShowClock();
+        Application.Run();
+    });
+    return 0;
+}

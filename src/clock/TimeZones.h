@@ -1,0 +1,16 @@
+#pragma once
+// The catalogue of the system's time zones, read once from the registry.
+
+#include <windows.h>
+
+#include "clock/OvList.h"
+#include "clock/TimeZoneBlock.h"
+
+// The zone key of this platform family under HKEY_LOCAL_MACHINE.
+const char* DefaultTimeZonesKey();
+
+// Appends one entry per zone sub-key in enumeration order. False when the key can't be opened
+// or memory runs out (the entries appended so far stay). The entries belong to the caller,
+// who frees them with FreeTimeZones.
+bool GetTimeZones(TOvList<TTimeZoneInfo>& list, HKEY root = HKEY_LOCAL_MACHINE, const char* keyPath = nullptr);
+void FreeTimeZones(TOvList<TTimeZoneInfo>& list);

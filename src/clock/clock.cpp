@@ -1,0 +1,230 @@
+#include "clock/clock.h"
+
+#include <commctrl.h>
+
+#include "clock/FaceText.h"
+#include "widgets/Application.h"
+#include "widgets/Handles.h"
+#include "widgets/Menu.h"
+
+bool DaylightAdjust = false;
+
+namespace {
+
+const TClockSource systemClock;
+
+bool IsWin9xFamily()
+{
+    OSVERSIONINFOA info{sizeof(info)};
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExA(&info)) return false;
+#pragma GCC diagnostic pop
+    return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
+TSystemTime ToRecord(const SYSTEMTIME& st)
+{
+    TSystemTime r;
+    static_assert(sizeof r == sizeof st);
+    memcpy(&r, &st, sizeof r);
+    return r;
+}
+
+SYSTEMTIME FromRecord(const TSystemTime& r)
+{
+    SYSTEMTIME st;
+    memcpy(&st, &r, sizeof st);
+    return st;
+}
+
+void Frame(HDC dc, RECT& r, COLORREF topLeft, COLORREF bottomRight)
+{
+    TBrushHandle tl(CreateSolidBrush(topLeft));
+    TBrushHandle br(CreateSolidBrush(bottomRight));
+    RECT edge;
+    edge = {r.left, r.top, r.right - 1, r.top + 1};
+    FillRect(dc, &edge, tl.Get());
+    edge = {r.left, r.top, r.left + 1, r.bottom - 1};
+    FillRect(dc, &edge, tl.Get());
+    edge = {r.right - 1, r.top, r.right, r.bottom};
+    FillRect(dc, &edge, br.Get());
+    edge = {r.left, r.bottom - 1, r.right, r.bottom};
+    FillRect(dc, &edge, br.Get());
+    InflateRect(&r, -1, -1);
+}
+
+}  // namespace
+
+const TClockSource* TRoVudez::Clock = &systemClock;
+
+SYSTEMTIME TClockSource::LocalNow() const
+{
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return st;
+}
+
+SYSTEMTIME TClockSource::UtcNow() const
+{
+    SYSTEMTIME st;
+    GetSystemTime(&st);
+    return st;
+}
+
+TRoVudez::TRoVudez(HWND parent)
+{
+    RegisterClassOnce("TRoVudez", CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), nullptr);
+    CreateHandle(0, "TRoVudez", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 75, 18, parent);
+    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                               0, 0, Handle(), nullptr, Application.Instance(), nullptr);
+    SetUseTimer(true);
+}
+
+TRoVudez::~TRoVudez()
+{
+    timer_.reset();
+    DestroyHandle();
+}
+
+void TRoVudez::SetUseTimer(bool on)
+{
+    if (on == UseTimer()) return;
+    if (on) {
+        timer_ = std::make_unique<TTimer>(1000, true);
+        timer_->OnTimer = [this](TTimer&) { UpdateDisplay(); };
+    } else {
+        timer_.reset();
+    }
+}
+
+void TRoVudez::SetShowDate(bool on)
+{
+    if (on == showDate_) return;
+    showDate_ = on;
+    UpdateDisplay();
+}
+
+void TRoVudez::SetLabels(bool on)
+{
+    if (on == labels_) return;
+    labels_ = on;
+    UpdateDisplay();
+}
+
+void TRoVudez::SetColor(COLORREF color)
+{
+    color_ = color;
+    Invalidate();
+}
+
+void TRoVudez::SetFont(const TFont& font)
+{
+    font_ = font;
+    Invalidate();
+}
+
+void TRoVudez::SetHint(const std::string& hint)
+{
+    hint_ = hint;
+    if (!toolTip_) return;
+    TTTOOLINFOA ti{};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = Handle();
+    ti.uId = reinterpret_cast<UINT_PTR>(Handle());
+    ti.lpszText = hint_.data();
+    SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    if (!hint_.empty()) SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+SYSTEMTIME TRoVudez::FaceTime() const
+{
+    if (LocalTime) return Clock->LocalNow();
+    SYSTEMTIME utc = Clock->UtcNow();
+    SYSTEMTIME t = utc;
+    if (IsWin9xFamily()) {
+        t = FromRecord(IncMinutes(ToRecord(utc), -TimeZone.Bias));
+    } else {
+        TIME_ZONE_INFORMATION tzi;
+        memcpy(&tzi, &TimeZone, sizeof tzi);
+        if (!SystemTimeToTzSpecificLocalTime(&tzi, &utc, &t)) t = utc;
+    }
+    if (DaylightAdjust) t = FromRecord(IncMinutes(ToRecord(t), 60));
+    return t;
+}
+
+void TRoVudez::UpdateDisplay()
+{
+    SYSTEMTIME t = FaceTime();
+    char date[100] = {};
+    char time[100] = {};
+    if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date)) date[0] = 0;
+    if (!GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, TimePicture(AM_PM, ShowSeconds), time, sizeof time)) time[0] = 0;
+    displayText_ = ComposeDisplayText(time, date, hint_, showDate_, labels_, buttonDown_);
+    Invalidate();
+}
+
+void TRoVudez::Paint(HDC dc)
+{
+    RECT r = ClientRect();
+    TBrushHandle background(CreateSolidBrush(color_));
+    FillRect(dc, &r, background.Get());
+    Frame(dc, r, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    Frame(dc, r, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+    TSelectObject font(dc, font_.Handle());
+    SetTextColor(dc, font_.Color());
+    SetBkColor(dc, color_);
+    SetBkMode(dc, OPAQUE);
+    RECT text = ClientRect();
+    InflateRect(&text, -2, -2);
+    // Centred lines from the top, unclipped, ampersands drawn as they are.
+    DrawTextExA(dc, displayText_.data(), static_cast<int>(displayText_.size()), &text,
+                DT_CENTER | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX, nullptr);
+}
+
+LRESULT TRoVudez::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        Paint(dc);
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+        DefaultProc(msg, wParam, lParam);
+        SetCapture(Handle());
+        buttonDown_ = true;
+        UpdateDisplay();
+        return 0;
+    case WM_LBUTTONUP:
+        DefaultProc(msg, wParam, lParam);
+        if (GetCapture() == Handle()) ReleaseCapture();
+        buttonDown_ = false;
+        UpdateDisplay();
+        MouseUp(mbLeft, TShiftState::Current(), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_RBUTTONUP:
+        MouseUp(mbRight, TShiftState::Current(), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        // The default handling follows with WM_CONTEXTMENU, so the owner knows the face first.
+        return DefaultProc(msg, wParam, lParam);
+    case WM_CONTEXTMENU:
+        if (PopupMenu) {
+            POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (lParam == -1) {
+                p = {0, 0};
+                ClientToScreen(Handle(), &p);
+            }
+            PopupMenu->Popup(p.x, p.y, GetAncestor(Handle(), GA_ROOT));
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefaultProc(msg, wParam, lParam);
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The clock face: a framed panel showing the time of one place, optionally with its date and
+// its label above, refreshed by its own timer or by its owner.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "clock/DateTime.h"
+#include "clock/TimeZoneBlock.h"
+#include "widgets/Font.h"
+#include "widgets/Form.h"
+#include "widgets/Timer.h"
+#include "widgets/Window.h"
+
+class TPopupMenu;
+
+// While on, every face that is not on local time shows its zone's time one hour later.
+extern bool DaylightAdjust;
+
+static_assert(sizeof(TSystemTime) == sizeof(SYSTEMTIME));
+static_assert(sizeof(TTimeZoneBlock) == sizeof(TIME_ZONE_INFORMATION));
+static_assert(offsetof(TTimeZoneBlock, DaylightBias) == offsetof(TIME_ZONE_INFORMATION, DaylightBias));
+
+// Where the faces read the time; tests put a fixed clock in its place.
+class TClockSource {
+public:
+    virtual ~TClockSource() = default;
+    virtual SYSTEMTIME LocalNow() const;
+    virtual SYSTEMTIME UtcNow() const;
+};
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+class TRoVudez : public TWindow {
+public:
+    explicit TRoVudez(HWND parent);
+    ~TRoVudez() override;
+
+    bool UseTimer() const { return timer_ != nullptr; }
+    void SetUseTimer(bool on);
+
+    // Read at the next UpdateDisplay.
+    bool LocalTime = false;
+    bool ShowSeconds = false;
+    bool AM_PM = false;
+
+    bool ShowDate() const { return showDate_; }
+    void SetShowDate(bool on);
+    bool Labels() const { return labels_; }
+    void SetLabels(bool on);
+
+    TTimeZoneBlock TimeZone;
+    int Tag = 0;
+
+    bool ButtonDown() const { return buttonDown_; }
+    const std::string& DisplayText() const { return displayText_; }
+
+    COLORREF Color() const { return color_; }
+    void SetColor(COLORREF color);
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& font);
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint);
+    TPopupMenu* PopupMenu = nullptr;
+
+    void UpdateDisplay();
+
+    static const TClockSource* Clock;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y) {}
+
+private:
+    SYSTEMTIME FaceTime() const;
+    void Paint(HDC dc);
+
+    std::unique_ptr<TTimer> timer_;
+    bool showDate_ = false;
+    bool labels_ = false;
+    bool buttonDown_ = false;
+    std::string displayText_;
+    std::string hint_;
+    COLORREF color_ = GetSysColor(COLOR_BTNFACE);
+    TFont font_;
+    HWND toolTip_ = nullptr;
+};

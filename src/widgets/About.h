@@ -1,0 +1,17 @@
+#pragma once
+// The small modal window that names the program and its version.
+
+#include "widgets/Controls.h"
+#include "widgets/Form.h"
+
+class TAboutBox : public TForm {
+public:
+    TAboutBox();
+
+    TIconImage ProgramIcon;
+    TLabel ProductLabel;
+    TButton OKButton;
+};
+
+// Shows the About window modally, then discards it.
+void ShowAboutBox();

@@ -1,0 +1,49 @@
+#pragma once
+// The program as a whole: its instance, its title, the hidden owner window that stands for
+// it on the taskbar, the message loop and the one place where handler errors are shown.
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+class TApplication {
+public:
+    HINSTANCE Instance() const { return instance_; }
+
+    // Creates the owner window; safe to call more than once.
+    void Initialize(HINSTANCE instance);
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+
+    // The hidden top-level window that owns the program's forms.
+    HWND Handle() const { return handle_; }
+
+    // Runs the message loop until Terminate (or WM_QUIT).
+    void Run();
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // Runs an event handler; an error it raises is shown in a message box. True when none was raised.
+    bool Guard(const std::function<void()>& handler);
+    void ShowException(const std::exception& e);
+
+    // Every message box of the program goes through here.
+    int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags);
+    // Tests answer message boxes instead of a user.
+    std::function<int(const std::string& text, const std::string& caption, UINT flags)> MessageBoxHook;
+
+    // Handles one message the way the program's loops do (key preview, dialog keys, dispatch).
+    static void HandleMessage(MSG& msg);
+
+private:
+    HINSTANCE instance_ = nullptr;
+    HWND handle_ = nullptr;
+    std::string title_;
+    bool terminated_ = false;
+};
+
+extern TApplication Application;

@@ -1,0 +1,349 @@
+#include "widgets/Controls.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "widgets/Application.h"
+#include "widgets/Form.h"
+
+namespace {
+
+int nextControlId = 1000;
+// Binds a standard control's window to its object.
+const char* const ControlProp = "DovizControl";
+
+HWND ParentOf(TForm& form, HWND parentHandle)
+{
+    return parentHandle ? parentHandle : form.Handle();
+}
+
+}  // namespace
+
+TControl::TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& spec)
+{
+    hwnd_ = CreateWindowExA(exStyle, className, spec.Caption.c_str(), style | WS_CHILD | WS_VISIBLE, Scale(spec.Left),
+                            Scale(spec.Top), Scale(spec.Width), Scale(spec.Height), parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId++)), Application.Instance(),
+                            nullptr);
+    if (!hwnd_) throw std::runtime_error(std::string("Cannot create control ") + className);
+    SetWindowSubclass(hwnd_, &Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetPropA(hwnd_, ControlProp, this);
+    // The form's font, as every control of a form takes it.
+    HWND root = GetAncestor(parent, GA_ROOT);
+    if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(root))) {
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form->Font().Handle()), FALSE);
+        toolTip_ = form->ToolTip();
+    }
+    if (!spec.Hint.empty()) SetHint(spec.Hint);
+}
+
+TControl::~TControl()
+{
+    if (hwnd_) {
+        RemoveWindowSubclass(hwnd_, &Subclass, 1);
+        RemovePropA(hwnd_, ControlProp);
+        DestroyWindow(hwnd_);
+    }
+}
+
+TControl* TControl::FromHandle(HWND hwnd)
+{
+    return hwnd ? static_cast<TControl*>(GetPropA(hwnd, ControlProp)) : nullptr;
+}
+
+std::string TControl::Text() const
+{
+    int length = GetWindowTextLengthA(hwnd_);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    GetWindowTextA(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+void TControl::SetText(const std::string& text)
+{
+    SetWindowTextA(hwnd_, text.c_str());
+}
+
+void TControl::SetHint(const std::string& hint)
+{
+    hint_ = hint;
+    if (!toolTip_) return;
+    TTTOOLINFOA ti{};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = GetParent(hwnd_);
+    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    ti.lpszText = hint_.data();
+    SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    if (!hint_.empty()) SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+RECT TControl::BoundsInParent() const
+{
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+LRESULT TControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefSubclassProc(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT TControl::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_KEYUP:
+        if (OnKeyUp) {
+            LRESULT r = DefaultProc(msg, wParam, lParam);
+            OnKeyUp(*this, static_cast<WORD>(wParam));
+            return r;
+        }
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        if (OnMouseUp) {
+            LRESULT r = DefaultProc(msg, wParam, lParam);
+            OnMouseUp(*this);
+            return r;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefaultProc(msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TControl::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref)
+{
+    auto* self = reinterpret_cast<TControl*>(ref);
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, &Subclass, 1);
+        RemovePropA(hwnd, ControlProp);
+        self->hwnd_ = nullptr;
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
+    }
+    LRESULT result = 0;
+    if (!Application.Guard([&] { result = self->SubclassProc(msg, wParam, lParam); }))
+        result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    return result;
+}
+
+// ---- label
+
+TLabel::TLabel(TForm& parent, const TControlSpec& spec, HWND parentHandle)
+    : TControl(ParentOf(parent, parentHandle), "STATIC", SS_LEFT | SS_NOPREFIX, 0, spec)
+{
+}
+
+// ---- button
+
+TButton::TButton(TForm& parent, const TControlSpec& spec, HWND parentHandle)
+    : TControl(ParentOf(parent, parentHandle), "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, spec), form_(parent)
+{
+}
+
+void TButton::SetDefault(bool isDefault)
+{
+    form_.DefaultButton = isDefault ? this : (form_.DefaultButton == this ? nullptr : form_.DefaultButton);
+    SendMessageA(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::SetGlyph(int bitmapId)
+{
+    glyph_.Reset(static_cast<HBITMAP>(LoadImageA(Application.Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0,
+                                                 0, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS)));
+    if (!glyph_) return;
+    // A v6 button shows an image list beside its text.
+    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
+    ImageList_AddMasked(list, glyph_.Get(), GetSysColor(COLOR_BTNFACE));
+    BUTTON_IMAGELIST bil{list, {4, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    if (!SendMessageA(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil))) {
+        ImageList_Destroy(list);
+        SendMessageA(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_.Get()));
+    }
+}
+
+void TButton::Click()
+{
+    if (OnClick) OnClick(*this);
+    if (ModalResult != 0) form_.SetModalResult(ModalResult);
+}
+
+void TButton::Command(WORD notifyCode)
+{
+    if (notifyCode == BN_CLICKED) Click();
+}
+
+// ---- check box
+
+TCheckBox::TCheckBox(TForm& parent, const TControlSpec& spec, HWND parentHandle)
+    : TControl(ParentOf(parent, parentHandle), "BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, spec)
+{
+}
+
+bool TCheckBox::Checked() const
+{
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TCheckBox::SetChecked(bool checked)
+{
+    if (Checked() == checked) return;
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (OnClick) OnClick(*this);
+}
+
+void TCheckBox::Command(WORD notifyCode)
+{
+    if (notifyCode == BN_CLICKED) SetChecked(!Checked());
+}
+
+// ---- radio button
+
+TRadioButton::TRadioButton(TForm& parent, const TControlSpec& spec, bool firstOfGroup, HWND parentHandle)
+    : TControl(ParentOf(parent, parentHandle), "BUTTON",
+               BS_RADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, spec)
+{
+}
+
+bool TRadioButton::Checked() const
+{
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TRadioButton::SetChecked(bool checked)
+{
+    if (Checked() == checked) return;
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (!checked) return;
+    // Uncheck the rest of the group: the siblings between the WS_GROUP marks around this one.
+    HWND parent = GetParent(Handle());
+    HWND first = Handle();
+    while (!(GetWindowLongPtrA(first, GWL_STYLE) & WS_GROUP)) {
+        HWND prev = GetWindow(first, GW_HWNDPREV);
+        if (!prev) break;
+        first = prev;
+    }
+    for (HWND w = first; w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w != first && (GetWindowLongPtrA(w, GWL_STYLE) & WS_GROUP)) break;
+        if (w != Handle() && GetParent(w) == parent)
+            if (auto* other = dynamic_cast<TRadioButton*>(TControl::FromHandle(w)))
+                SendMessageA(other->Handle(), BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+    if (OnClick) OnClick(*this);
+}
+
+void TRadioButton::Command(WORD notifyCode)
+{
+    if (notifyCode == BN_CLICKED) SetChecked(true);
+}
+
+// ---- drop-down list
+
+TComboBox::TComboBox(TForm& parent, const TControlSpec& spec, const std::vector<std::string>& items,
+                     HWND parentHandle)
+    : TControl(ParentOf(parent, parentHandle), "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+               [&] {
+                   // The height given is the closed box's; the list drops below it.
+                   TControlSpec s = spec;
+                   s.Height = spec.Height + 200;
+                   return s;
+               }())
+{
+    for (const auto& item : items) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int TComboBox::ItemIndex() const
+{
+    return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+}
+
+void TComboBox::SetItemIndex(int index)
+{
+    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int TComboBox::Count() const
+{
+    return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0));
+}
+
+std::string TComboBox::Item(int index) const
+{
+    LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+void TComboBox::Command(WORD notifyCode)
+{
+    if (notifyCode == CBN_SELCHANGE && OnChange) OnChange(*this);
+}
+
+// ---- panel
+
+namespace {
+
+const char* PanelClass()
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSEXA wc{sizeof(wc)};
+        wc.lpfnWndProc = &DefWindowProcA;
+        wc.hInstance = Application.Instance();
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = "TPanel";
+        RegisterClassExA(&wc);
+        registered = true;
+    }
+    return "TPanel";
+}
+
+}  // namespace
+
+TPanel::TPanel(TForm& parent, const TControlSpec& spec, TBevel bevel)
+    : TControl(parent.Handle(), PanelClass(), WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, spec), form_(parent), bevel_(bevel)
+{
+}
+
+LRESULT TPanel::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_DRAWITEM:
+        // The form handles its controls' notifications wherever they sit.
+        return SendMessageA(form_.Handle(), msg, wParam, lParam);
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        RECT r;
+        GetClientRect(Handle(), &r);
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        if (bevel_ != bvNone) DrawEdge(dc, &r, bevel_ == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return TControl::SubclassProc(msg, wParam, lParam);
+}
+
+// ---- icon
+
+TIconImage::TIconImage(TForm& parent, const TControlSpec& spec, HICON icon)
+    : TControl(parent.Handle(), "STATIC", SS_ICON | SS_CENTERIMAGE, 0, spec)
+{
+    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// A font as the clocks keep it: face name, size in points, character set, style bits and colour.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "widgets/Handles.h"
+
+enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+class TFont {
+public:
+    TFont() = default;
+    TFont(std::string name, int size, std::uint8_t style = 0, COLORREF color = 0, std::uint8_t charset = DEFAULT_CHARSET);
+    TFont(const TFont& other);
+    TFont& operator=(const TFont& other);
+
+    const std::string& Name() const { return name_; }
+    int Size() const { return size_; }
+    std::uint8_t Charset() const { return charset_; }
+    std::uint8_t Style() const { return style_; }
+    COLORREF Color() const { return color_; }
+
+    void SetName(std::string name);
+    void SetSize(int size);
+    void SetCharset(std::uint8_t charset);
+    void SetStyle(std::uint8_t style);
+    void SetColor(COLORREF color) { color_ = color; }
+
+    // Height in pixels as LOGFONT wants it (negative: character height).
+    int Height() const;
+    void SetHeight(int height);
+
+    LOGFONTA ToLogFont() const;
+    void Assign(const LOGFONTA& lf, COLORREF color);
+
+    // Created on first use and again after a change.
+    HFONT Handle() const;
+
+private:
+    void Changed() { handle_.Reset(); }
+
+    std::string name_ = "MS Sans Serif";
+    int size_ = 8;
+    std::uint8_t charset_ = DEFAULT_CHARSET;
+    std::uint8_t style_ = 0;
+    COLORREF color_ = 0;
+    mutable TFontHandle handle_;
+};

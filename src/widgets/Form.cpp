@@ -1,0 +1,246 @@
+#include "widgets/Form.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "widgets/Application.h"
+#include "widgets/Controls.h"
+
+std::function<void(TForm&)> TForm::ModalHook;
+
+namespace {
+
+constexpr UINT WM_MODAL_SHOWN = WM_APP + 0x100;
+
+DWORD StyleFor(const TForm::TParams& p)
+{
+    switch (p.BorderStyle) {
+    case bsNone:
+        return WS_POPUP | WS_CLIPCHILDREN;
+    case bsDialog:
+        return WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | (p.CloseBox ? WS_SYSMENU : 0) | DS_MODALFRAME;
+    case bsToolWindow:
+        return WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | (p.CloseBox ? WS_SYSMENU : 0);
+    case bsSizeable:
+        break;
+    }
+    return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+}
+
+DWORD ExStyleFor(const TForm::TParams& p)
+{
+    DWORD ex = WS_EX_CONTROLPARENT;
+    if (p.BorderStyle == bsDialog) ex |= WS_EX_DLGMODALFRAME;
+    if (p.BorderStyle == bsToolWindow) ex |= WS_EX_TOOLWINDOW;
+    if (p.Topmost) ex |= WS_EX_TOPMOST;
+    return ex;
+}
+
+BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM lParam)
+{
+    if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+TShiftState TShiftState::Current()
+{
+    return {(GetKeyState(VK_SHIFT) & 0x8000) != 0, (GetKeyState(VK_CONTROL) & 0x8000) != 0,
+            (GetKeyState(VK_MENU) & 0x8000) != 0};
+}
+
+TForm::TForm(const TParams& p) : position_(p.Position)
+{
+    RegisterClassOnce(p.ClassName.c_str(), CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), p.Icon);
+    DWORD style = StyleFor(p);
+    DWORD exStyle = ExStyleFor(p);
+    RECT r{0, 0, Scale(p.ClientWidth), Scale(p.ClientHeight)};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+    CreateHandle(exStyle, p.ClassName.c_str(), p.Caption.c_str(), style, x, y, r.right - r.left, r.bottom - r.top,
+                 Application.Handle());
+    if (p.Icon) {
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(p.Icon));
+        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(p.Icon));
+    }
+    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                               0, 0, Handle(), nullptr, Application.Instance(), nullptr);
+    if (toolTip_) SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 400);
+    if (position_ == poScreenCenter) Center();
+}
+
+TForm::~TForm()
+{
+    DestroyHandle();
+}
+
+void TForm::Center()
+{
+    RECT wr;
+    GetWindowRect(Handle(), &wr);
+    int w = wr.right - wr.left, h = wr.bottom - wr.top;
+    HMONITOR mon = MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO mi{sizeof(mi)};
+    GetMonitorInfoA(mon, &mi);
+    const RECT& a = mi.rcWork;
+    SetWindowPos(Handle(), nullptr, a.left + (a.right - a.left - w) / 2, a.top + (a.bottom - a.top - h) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::Show()
+{
+    ShowWindow(Handle(), SW_SHOW);
+}
+
+void TForm::Hide()
+{
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm::Close()
+{
+    if (inModal_) {
+        modalResult_ = mrCancel;
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = caHide;
+    if (OnClose) OnClose(*this, action);
+    if (action == caHide)
+        Hide();
+    else if (action == caFree)
+        DestroyHandle();
+}
+
+int TForm::ShowModal()
+{
+    // The thread's other windows are disabled while the form is up, as a dialog's owner would be.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
+    for (HWND w : disabled)
+        if (w != Handle()) EnableWindow(w, FALSE);
+
+    modalResult_ = mrNone;
+    inModal_ = true;
+    Show();
+    SetForegroundWindow(Handle());
+    if (ModalHook) PostMessageA(Handle(), WM_MODAL_SHOWN, 0, 0);
+
+    MSG msg;
+    while (modalResult_ == mrNone) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            modalResult_ = mrCancel;
+            break;
+        }
+        Application.HandleMessage(msg);
+    }
+    inModal_ = false;
+
+    for (HWND w : disabled)
+        if (w != Handle() && IsWindow(w)) EnableWindow(w, TRUE);
+    Hide();
+    return modalResult_;
+}
+
+void TForm::SetClientSize(int width, int height)
+{
+    RECT r{0, 0, Scale(width), Scale(height)};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE TForm::ClientSize() const
+{
+    RECT r = ClientRect();
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void TForm::SetCaption(const std::string& caption)
+{
+    SetWindowTextA(Handle(), caption.c_str());
+}
+
+std::string TForm::Caption() const
+{
+    char buf[512] = {};
+    GetWindowTextA(Handle(), buf, sizeof buf);
+    return buf;
+}
+
+bool TForm::PreTranslate(MSG& msg)
+{
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(root));
+    if (!form) return false;
+    if (form->KeyPreview && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && form->OnKeyDown) {
+        WORD key = static_cast<WORD>(msg.wParam);
+        TShiftState shift = TShiftState::Current();
+        Application.Guard([&] { form->OnKeyDown(*form, key, shift); });
+    }
+    // Tab, arrows, Enter and Esc between a form's controls.
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && GetWindow(root, GW_CHILD) &&
+        IsDialogMessageA(root, &msg))
+        return true;
+    return false;
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_MODAL_SHOWN:
+        if (ModalHook) {
+            auto hook = ModalHook;
+            hook(*this);
+        }
+        return 0;
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case DM_GETDEFID:
+        if (DefaultButton && DefaultButton->Handle())
+            return MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);
+        return 0;
+    case WM_COMMAND: {
+        HWND child = reinterpret_cast<HWND>(lParam);
+        if (child) {
+            if (TControl* control = TControl::FromHandle(child)) control->Command(HIWORD(wParam));
+            return 0;
+        }
+        // Enter and Esc, as the dialog manager reports them.
+        WORD id = LOWORD(wParam);
+        if (id == IDCANCEL && CancelButton && IsWindowEnabled(CancelButton->Handle())) CancelButton->Click();
+        if (id == IDOK && DefaultButton && IsWindowEnabled(DefaultButton->Handle())) DefaultButton->Click();
+        return 0;
+    }
+    case WM_NOTIFY: {
+        auto* hdr = reinterpret_cast<NMHDR*>(lParam);
+        if (TControl* control = TControl::FromHandle(hdr->hwndFrom)) return control->Notify(hdr);
+        break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (TControl* control = TControl::FromHandle(reinterpret_cast<HWND>(lParam))) {
+            LRESULT brush = 0;
+            if (control->CtlColor(reinterpret_cast<HDC>(wParam), brush)) return brush;
+        }
+        break;
+    case WM_DRAWITEM: {
+        auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (TControl* control = TControl::FromHandle(dis->hwndItem)) {
+            control->DrawItem(*dis);
+            return TRUE;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return DefaultProc(msg, wParam, lParam);
+}
