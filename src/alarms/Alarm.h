@@ -1,0 +1,73 @@
+#pragma once
+// One alarm the user keeps, its record in the alarms file, and the program's list of alarms.
+
+#include "alarms/AlarmStamp.h"
+#include "clock/DateTime.h"
+#include "clock/OvList.h"
+#include "clock/Stream.h"
+
+#include <cstdint>
+#include <string>
+
+// Stored as a byte; any other value is kept as read and never signals.
+enum TAlarmKind : std::uint8_t { akUsual = 0, akReminder = 1, akCron = 2 };
+
+// A window that shows an alarm and may outlive it: a message window, the properties dialog.
+class TAlarmWindow {
+public:
+    // The alarm is being destroyed: clear the window's link to it and disable "Remind later".
+    virtual void DetachAlarm() = 0;
+
+protected:
+    ~TAlarmWindow() = default;
+};
+
+class TAlarm {
+public:
+    // The record version that WriteToStream writes.
+    static constexpr std::int32_t StreamVersion = 3;
+
+    TAlarm() = default;
+    TAlarm(const TAlarm&) = delete;
+    TAlarm& operator=(const TAlarm&) = delete;
+    // Detaches every open message window; the caller has already taken the alarm out of Alarms.
+    ~TAlarm();
+
+    bool WriteToStream(TStream& stream) const;
+    // Fills a new record. False when a fixed-size field could not be read: the record is then
+    // to be discarded. A string that can't be read stays empty and reading goes on.
+    bool ReadFromStream(TStream& stream);
+
+    bool Enabled = false;
+    TSystemTime SignalTime;
+    bool SoundOn = false;
+    std::string SoundFile;  // "(Default)" or a sound file
+    bool MessageOn = false;
+    std::string MessageText;
+    std::string Name;
+    bool CronFlag = false;  // version 1's is-cron byte, kept as read
+    bool OneTime = false;
+    TAlarmKind Kind = akUsual;
+    bool OnceADay = false;
+    bool RemoveAfterSignal = false;
+    std::string CronMask;
+    bool RunOn = false;
+    std::string CommandLine;
+    std::string StartFolder;
+    TAlarmStamp LastSignalled;  // run time only, never stored
+    TAlarmWindow* PropDialog = nullptr;
+    TOvList<TAlarmWindow> MessageWindows;  // the windows are not owned
+};
+
+// The length-prefixed string of the data files. The reader leaves the string unchanged when the
+// length or the bytes can't be read.
+bool WriteStreamString(TStream& stream, const std::string& text);
+bool ReadStreamString(TStream& stream, std::string& text);
+
+// The program's alarms, in file order. The list owns them: whoever removes one destroys it.
+extern TOvList<TAlarm> Alarms;
+
+// Removes the alarm at index from the list and destroys it.
+void DeleteAlarm(TOvList<TAlarm>& alarms, int index);
+// Removes and destroys every alarm.
+void FreeAlarms(TOvList<TAlarm>& alarms);

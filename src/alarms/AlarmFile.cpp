@@ -1,0 +1,76 @@
+#include "alarms/AlarmFile.h"
+
+#include <exception>
+#include <memory>
+
+namespace {
+
+class TAutoSaveOff {
+public:
+    explicit TAutoSaveOff(TAutoSaveSwitch& autoSave) : autoSave_(autoSave), was_(autoSave.AutoSaveData())
+    {
+        autoSave_.SetAutoSaveData(false);
+    }
+    ~TAutoSaveOff() { autoSave_.SetAutoSaveData(was_); }
+    TAutoSaveOff(const TAutoSaveOff&) = delete;
+    TAutoSaveOff& operator=(const TAutoSaveOff&) = delete;
+
+private:
+    TAutoSaveSwitch& autoSave_;
+    bool was_;
+};
+
+}  // namespace
+
+std::string AlarmFilePath(const std::string& folder)
+{
+    return folder + AlarmFileName;
+}
+
+void ReadAlarms(TStream& stream, TOvList<TAlarm>& alarms)
+{
+    std::int32_t count;
+    if (!ReadInt32(stream, count)) return;
+    // The count is never trusted for an allocation: every record costs bytes, so a false count
+    // ends with the file.
+    for (std::int32_t i = 0; i < count; ++i) {
+        auto alarm = std::make_unique<TAlarm>();
+        if (!alarm->ReadFromStream(stream)) return;
+        alarms.Add(alarm.get());
+        alarm.release();
+    }
+}
+
+bool WriteAlarms(TStream& stream, const TOvList<TAlarm>& alarms)
+{
+    if (!WriteInt32(stream, alarms.Count())) return false;
+    for (int i = 0; i < alarms.Count(); ++i)
+        if (!alarms.Items(i)->WriteToStream(stream)) return false;
+    return true;
+}
+
+void LoadAlarms(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files,
+                TAutoSaveSwitch& autoSave)
+{
+    TAutoSaveOff off(autoSave);
+    try {
+        TBytes contents;
+        // A read that fails part-way leaves what it got, which loads like a file that ends there.
+        files.ReadFile(AlarmFilePath(folder), contents);
+        TMemoryStream stream(std::move(contents));
+        ReadAlarms(stream, alarms);
+    } catch (const std::exception&) {
+        // Out of memory or a full list: keep what was read, as with any other failure.
+    }
+}
+
+bool SaveAlarms(const TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files)
+{
+    try {
+        TMemoryStream stream;
+        if (!WriteAlarms(stream, alarms)) return false;
+        return files.ReplaceFile(AlarmFilePath(folder), stream.Bytes());
+    } catch (const std::exception&) {
+        return false;
+    }
+}

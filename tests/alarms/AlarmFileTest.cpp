@@ -1,0 +1,190 @@
+#include "alarms/AlarmFile.h"
+
+#include "AlarmBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <map>
+#include <new>
+
+namespace {
+
+const std::string Folder = "C:\\Doviz\\";
+const std::string Path = "C:\\Doviz\\RoVudez.alm";
+
+class TSwitch : public TAutoSaveSwitch {
+public:
+    explicit TSwitch(bool on) : on_(on) {}
+    bool AutoSaveData() const override { return on_; }
+    void SetAutoSaveData(bool on) override { on_ = on; }
+
+private:
+    bool on_;
+};
+
+class TMemoryFiles : public TFileAccess {
+public:
+    bool ReadFile(const std::string& path, TBytes& contents) override
+    {
+        readPaths.push_back(path);
+        autoSaveSeen = autoSave ? autoSave->AutoSaveData() : autoSaveSeen;
+        if (throwOnRead) throw std::bad_alloc();
+        auto it = files.find(path);
+        if (it == files.end()) return false;
+        contents = it->second;
+        return !failAfterRead;
+    }
+    bool ReplaceFile(const std::string& path, const TBytes& contents) override
+    {
+        files[path] = contents;
+        return true;
+    }
+
+    std::map<std::string, TBytes> files;
+    std::vector<std::string> readPaths;
+    bool failAfterRead = false, throwOnRead = false;
+    const TAutoSaveSwitch* autoSave = nullptr;
+    bool autoSaveSeen = true;
+};
+
+class AlarmFile : public ::testing::Test {
+protected:
+    ~AlarmFile() override { FreeAlarms(list); }
+
+    void Load()
+    {
+        TSwitch on(true);
+        LoadAlarms(list, Folder, files, on);
+    }
+
+    TMemoryFiles files;
+    TOvList<TAlarm> list;
+};
+
+TBytes Records(std::int32_t count, int whole)
+{
+    TAlarmBytes b;
+    b.I32(count);
+    for (int i = 0; i < whole; ++i) b.V3Record();
+    return b.Bytes();
+}
+
+TEST_F(AlarmFile, CountsThatReadNothing)
+{
+    for (std::int32_t count : {0, -1, std::numeric_limits<std::int32_t>::min()}) {
+        files.files[Path] = Records(count, 2);
+        Load();
+        EXPECT_EQ(list.Count(), 0) << count;
+    }
+    files.files[Path] = {1, 0};  // not even a count
+    Load();
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST_F(AlarmFile, SavingAnEmptyListWritesAZeroCount)
+{
+    ASSERT_TRUE(SaveAlarms(list, Folder, files));
+    EXPECT_EQ(files.files.at(Path), (TBytes{0, 0, 0, 0}));
+}
+
+TEST_F(AlarmFile, SavingThreeOverFiveLeavesExactlyThree)
+{
+    files.files[Path] = Records(5, 5);
+    Load();
+    ASSERT_EQ(list.Count(), 5);
+    DeleteAlarm(list, 4);
+    DeleteAlarm(list, 0);
+    list.Items(1)->Name = "Cup";
+    ASSERT_TRUE(SaveAlarms(list, Folder, files));
+    EXPECT_EQ(files.files.at(Path).size(), Records(3, 3).size());  // no stale tail
+
+    FreeAlarms(list);
+    Load();
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.Items(1)->Name, "Cup");
+}
+
+TEST_F(AlarmFile, LoadAppendsToTheList)
+{
+    list.Add(new TAlarm);
+    files.files[Path] = Records(2, 2);
+    Load();
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(files.readPaths, std::vector<std::string>{Path});
+}
+
+TEST_F(AlarmFile, CountBeyondTheRecordsLoadsTheWholeOnes)
+{
+    TBytes bytes = Records(10, 5);
+    bytes.resize(bytes.size() - 9);
+    files.files[Path] = bytes;
+    Load();
+    EXPECT_EQ(list.Count(), 4);
+}
+
+// A version-3 file cut anywhere keeps exactly its whole records; a version-1 file also keeps the
+// record whose last string the cut falls into.
+TEST_F(AlarmFile, TruncatedAtEveryOffset)
+{
+    const TBytes v3 = Records(3, 3);
+    const std::size_t record = TAlarmBytes().V3Record().Size();
+    for (std::size_t cut = 0; cut <= v3.size(); ++cut) {
+        files.files[Path] = TBytes(v3.begin(), v3.begin() + cut);
+        Load();
+        int whole = cut < 4 ? 0 : static_cast<int>((cut - 4) / record);
+        ASSERT_EQ(list.Count(), whole) << cut;
+        FreeAlarms(list);
+    }
+
+    TAlarmBytes v1;
+    v1.I32(2).Head(1).V1Fields(1, "folder").Head(1).V1Fields(1, "folder");
+    const std::size_t v1Record = (v1.Size() - 4) / 2;
+    // After RunOn only the command line and the folder follow, both strings.
+    const std::size_t fixedEnd = v1Record - (4 + 11) - (4 + 6);
+    const std::size_t folderAt = v1Record - (4 + 6);
+    for (std::size_t cut = 0; cut <= v1.Size(); ++cut) {
+        files.files[Path] = TBytes(v1.Bytes().begin(), v1.Bytes().begin() + cut);
+        Load();
+        int expected = 0;
+        for (int r = 0; r < 2; ++r) {
+            std::size_t start = 4 + r * v1Record;
+            if (cut >= start + fixedEnd) ++expected;
+        }
+        ASSERT_EQ(list.Count(), expected) << cut;
+        for (int r = 0; r < list.Count(); ++r) {
+            std::size_t start = 4 + r * v1Record;
+            EXPECT_EQ(list.Items(r)->StartFolder, cut >= start + v1Record ? "folder" : "") << cut;
+            EXPECT_EQ(list.Items(r)->CommandLine, cut >= start + folderAt ? "notepad.exe" : "") << cut;
+            EXPECT_EQ(list.Items(r)->Kind, akCron) << cut;
+        }
+        FreeAlarms(list);
+    }
+}
+
+TEST_F(AlarmFile, AutoSaveIsOffDuringTheLoadAndRestoredAfter)
+{
+    struct Case {
+        bool before;
+        bool missing, throws, partial;
+    } cases[] = {
+        {true, false, false, false}, {false, false, false, false}, {true, true, false, false},
+        {true, false, true, false},  {true, false, false, true},
+    };
+    for (const auto& c : cases) {
+        files.files.clear();
+        if (!c.missing) files.files[Path] = Records(2, 2);
+        files.throwOnRead = c.throws;
+        files.failAfterRead = c.partial;
+        TSwitch autoSave(c.before);
+        files.autoSave = &autoSave;
+        files.autoSaveSeen = true;
+        LoadAlarms(list, Folder, files, autoSave);
+        EXPECT_FALSE(files.autoSaveSeen);
+        EXPECT_EQ(autoSave.AutoSaveData(), c.before);
+        EXPECT_EQ(list.Count(), c.missing || c.throws ? 0 : 2);
+        FreeAlarms(list);
+    }
+}
+
+}  // namespace
