@@ -1,0 +1,202 @@
+// The alarm engine's costs: a tick over many alarms, a mask match, the alarms file both ways.
+
+#include "alarms/AlarmFile.h"
+#include "alarms/AlarmScheduler.h"
+#include "alarms/CronMask.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <random>
+#include <string>
+
+namespace {
+
+std::atomic<long> allocations{0};
+
+}  // namespace
+
+// Counted, so that a benchmark can show how often it allocates. GCC takes the malloc/free pair
+// inside a replaced operator new/delete for a mismatch.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
+void* operator new(std::size_t size)
+{
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+const char* const Masks[] = {
+    "0,15,30,45 8 * 2,3,4,5,6 *", "0 12 * * *", "30 8 * 2,3,4,5,6 *", "0 9 13 6 *",
+    "*/5 * * * *",                "* 12 * * *", "0,30 * * * *",       "5 4 1,15 * 1,4,7,10",
+};
+
+TSystemTime Moment(int y, int mo, int d, int h, int mi, int s)
+{
+    TSystemTime t;
+    t.wYear = y;
+    t.wMonth = mo;
+    t.wDay = d;
+    t.wDayOfWeek = DayOfWeek(EncodeDate(y, mo, d));
+    t.wHour = h;
+    t.wMinute = mi;
+    t.wSecond = s;
+    return t;
+}
+
+// A third of each kind, with times and masks spread as users would set them.
+void MakeAlarms(TOvList<TAlarm>& alarms, int count)
+{
+    std::mt19937 random(42);
+    for (int i = 0; i < count; ++i) {
+        auto* a = new TAlarm;
+        a->Enabled = true;
+        a->Name = "Alarm " + std::to_string(i);
+        a->SoundOn = true;
+        a->SoundFile = "(Default)";
+        a->MessageOn = true;
+        a->MessageText = "Time for the thing you said you would do";
+        a->Kind = static_cast<TAlarmKind>(i % 3);
+        a->SignalTime = Moment(2026, 1 + random() % 12, 1 + random() % 28, random() % 24, random() % 60, 0);
+        if (a->Kind == akCron) {
+            a->CronMask = Masks[random() % std::size(Masks)];
+            a->OnceADay = random() % 4 == 0;
+        }
+        a->RunOn = i % 10 == 0;
+        if (a->RunOn) a->CommandLine = "notepad.exe";
+        alarms.Add(a);
+    }
+}
+
+void BM_Tick10000Alarms(benchmark::State& state)
+{
+    TOvList<TAlarm> alarms;
+    MakeAlarms(alarms, 10000);
+    TSystemTime now = Moment(2026, 6, 3, 8, 15, 0);
+    long signalled = 0;
+    TSignalAlarm signal = [&](TAlarm&) { ++signalled; };
+    long before = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // A new minute each time, so that every cron alarm is matched again.
+        now.wMinute = (now.wMinute + 1) % 60;
+        before = allocations;
+        state.ResumeTiming();
+        AlarmTimerTimer(alarms, now, signal);
+        benchmark::DoNotOptimize(signalled);
+    }
+    state.counters["allocs/tick"] = static_cast<double>(allocations - before);
+    state.counters["signals"] = benchmark::Counter(static_cast<double>(signalled), benchmark::Counter::kAvgIterations);
+    FreeAlarms(alarms);
+}
+BENCHMARK(BM_Tick10000Alarms)->Unit(benchmark::kMicrosecond);
+
+void BM_MatchCronMask(benchmark::State& state)
+{
+    const std::string mask = Masks[state.range(0)];
+    state.SetLabel(mask);
+    TAlarmStamp stamp{2026, 6, 3, 4, 8, 0};
+    bool matched = false;
+    for (auto _ : state) {
+        stamp.Minute = (stamp.Minute + 15) % 60;
+        matched ^= MatchCronMask(mask, stamp);
+        benchmark::DoNotOptimize(matched);
+    }
+}
+BENCHMARK(BM_MatchCronMask)->DenseRange(0, static_cast<int>(std::size(Masks)) - 1);
+
+// Files in memory: the codec alone.
+class TMemoryFiles : public TFileAccess {
+public:
+    bool ReadFile(const std::string&, TBytes& contents) override
+    {
+        contents = file;
+        return true;
+    }
+    bool ReplaceFile(const std::string&, const TBytes& contents) override
+    {
+        file = contents;
+        return true;
+    }
+    TBytes file;
+};
+
+// Files on disk, replaced through a temporary file as the program does.
+class TDiskFiles : public TFileAccess {
+public:
+    bool ReadFile(const std::string& path, TBytes& contents) override
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return false;
+        contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return true;
+    }
+    bool ReplaceFile(const std::string& path, const TBytes& contents) override
+    {
+        std::string temp = path + ".tmp";
+        {
+            std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(contents.data()), static_cast<std::streamsize>(contents.size()));
+            if (!out) return false;
+        }
+        return std::rename(temp.c_str(), path.c_str()) == 0;
+    }
+};
+
+class TSwitch : public TAutoSaveSwitch {
+public:
+    bool AutoSaveData() const override { return on; }
+    void SetAutoSaveData(bool value) override { on = value; }
+    bool on = true;
+};
+
+template <class TFiles>
+void BM_SaveAlarms100000(benchmark::State& state)
+{
+    TOvList<TAlarm> alarms;
+    MakeAlarms(alarms, 100000);
+    TFiles files;
+    const std::string folder = "/tmp/doviz-bench-";
+    for (auto _ : state) benchmark::DoNotOptimize(SaveAlarms(alarms, folder, files));
+    FreeAlarms(alarms);
+    std::remove(AlarmFilePath(folder).c_str());
+}
+BENCHMARK(BM_SaveAlarms100000<TMemoryFiles>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAlarms100000<TDiskFiles>)->Unit(benchmark::kMillisecond);
+
+template <class TFiles>
+void BM_LoadAlarms100000(benchmark::State& state)
+{
+    TOvList<TAlarm> alarms;
+    MakeAlarms(alarms, 100000);
+    TFiles files;
+    const std::string folder = "/tmp/doviz-bench-";
+    SaveAlarms(alarms, folder, files);
+    FreeAlarms(alarms);
+    TSwitch autoSave;
+    for (auto _ : state) {
+        LoadAlarms(alarms, folder, files, autoSave);
+        state.PauseTiming();
+        if (alarms.Count() != 100000) state.SkipWithError("not every alarm loaded");
+        FreeAlarms(alarms);
+        state.ResumeTiming();
+    }
+    std::remove(AlarmFilePath(folder).c_str());
+}
+BENCHMARK(BM_LoadAlarms100000<TMemoryFiles>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadAlarms100000<TDiskFiles>)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
