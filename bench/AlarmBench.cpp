@@ -154,13 +154,6 @@ public:
     }
 };
 
-class TSwitch : public TAutoSaveSwitch {
-public:
-    bool AutoSaveData() const override { return on; }
-    void SetAutoSaveData(bool value) override { on = value; }
-    bool on = true;
-};
-
 template <class TFiles>
 void BM_SaveAlarms100000(benchmark::State& state)
 {
@@ -184,7 +177,7 @@ void BM_LoadAlarms100000(benchmark::State& state)
     const std::string folder = "/tmp/doviz-bench-";
     SaveAlarms(alarms, folder, files);
     FreeAlarms(alarms);
-    TSwitch autoSave;
+    bool autoSave = true;
     for (auto _ : state) {
         LoadAlarms(alarms, folder, files, autoSave);
         state.PauseTiming();

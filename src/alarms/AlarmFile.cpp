@@ -3,25 +3,6 @@
 #include <exception>
 #include <memory>
 
-namespace {
-
-class TAutoSaveOff {
-public:
-    explicit TAutoSaveOff(TAutoSaveSwitch& autoSave) : autoSave_(autoSave), was_(autoSave.AutoSaveData())
-    {
-        autoSave_.SetAutoSaveData(false);
-    }
-    ~TAutoSaveOff() { autoSave_.SetAutoSaveData(was_); }
-    TAutoSaveOff(const TAutoSaveOff&) = delete;
-    TAutoSaveOff& operator=(const TAutoSaveOff&) = delete;
-
-private:
-    TAutoSaveSwitch& autoSave_;
-    bool was_;
-};
-
-}  // namespace
-
 std::string AlarmFilePath(const std::string& folder)
 {
     return folder + AlarmFileName;
@@ -49,10 +30,8 @@ bool WriteAlarms(TStream& stream, const TOvList<TAlarm>& alarms)
     return true;
 }
 
-void LoadAlarms(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files,
-                TAutoSaveSwitch& autoSave)
+void ReadAlarmsFile(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files)
 {
-    TAutoSaveOff off(autoSave);
     try {
         TBytes contents;
         // A read that fails part-way leaves what it got, which loads like a file that ends there.

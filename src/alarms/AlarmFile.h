@@ -9,16 +9,6 @@
 
 inline constexpr char AlarmFileName[] = "RoVudez.alm";
 
-// The option AutoSaveData, which the load turns off while it fills the list.
-class TAutoSaveSwitch {
-public:
-    virtual bool AutoSaveData() const = 0;
-    virtual void SetAutoSaveData(bool on) = 0;
-
-protected:
-    ~TAutoSaveSwitch() = default;
-};
-
 // folder: the program's folder with its trailing separator.
 std::string AlarmFilePath(const std::string& folder);
 
@@ -26,8 +16,22 @@ std::string AlarmFilePath(const std::string& folder);
 void ReadAlarms(TStream& stream, TOvList<TAlarm>& alarms);
 bool WriteAlarms(TStream& stream, const TOvList<TAlarm>& alarms);
 
-void LoadAlarms(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files,
-                TAutoSaveSwitch& autoSave);
+// Appends the file's alarms to the list, keeping those read before any failure.
+void ReadAlarmsFile(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files);
+
+// The load with the option AutoSaveData (a bool or the options' own flag) switched off, and put
+// back exactly as it was however the load ends.
+template <class TFlag>
+void LoadAlarms(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files, TFlag& autoSaveData)
+{
+    struct TRestore {
+        TFlag& flag;
+        const TFlag was;
+        ~TRestore() { flag = was; }
+    } restore{autoSaveData, autoSaveData};
+    autoSaveData = TFlag(false);
+    ReadAlarmsFile(alarms, folder, files);
+}
 // Writes the whole list at once; on failure the old file stays as it was. The result is for
 // tests: the program ignores it.
 bool SaveAlarms(const TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files);

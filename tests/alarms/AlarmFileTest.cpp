@@ -1,6 +1,7 @@
 #include "alarms/AlarmFile.h"
 
 #include "AlarmBytes.h"
+#include "options/OvOpts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,22 +14,12 @@ namespace {
 const std::string Folder = "C:\\Doviz\\";
 const std::string Path = "C:\\Doviz\\RoVudez.alm";
 
-class TSwitch : public TAutoSaveSwitch {
-public:
-    explicit TSwitch(bool on) : on_(on) {}
-    bool AutoSaveData() const override { return on_; }
-    void SetAutoSaveData(bool on) override { on_ = on; }
-
-private:
-    bool on_;
-};
-
 class TMemoryFiles : public TFileAccess {
 public:
     bool ReadFile(const std::string& path, TBytes& contents) override
     {
         readPaths.push_back(path);
-        autoSaveSeen = autoSave ? autoSave->AutoSaveData() : autoSaveSeen;
+        if (autoSave) autoSaveSeen = autoSave->Byte();
         if (throwOnRead) throw std::bad_alloc();
         auto it = files.find(path);
         if (it == files.end()) return false;
@@ -44,8 +35,8 @@ public:
     std::map<std::string, TBytes> files;
     std::vector<std::string> readPaths;
     bool failAfterRead = false, throwOnRead = false;
-    const TAutoSaveSwitch* autoSave = nullptr;
-    bool autoSaveSeen = true;
+    const TOvBool* autoSave = nullptr;
+    std::uint8_t autoSaveSeen = 1;
 };
 
 class AlarmFile : public ::testing::Test {
@@ -54,7 +45,7 @@ protected:
 
     void Load()
     {
-        TSwitch on(true);
+        bool on = true;
         LoadAlarms(list, Folder, files, on);
     }
 
@@ -162,26 +153,27 @@ TEST_F(AlarmFile, TruncatedAtEveryOffset)
     }
 }
 
+// The options keep the flag as a byte, which comes back as it was, not merely as true.
 TEST_F(AlarmFile, AutoSaveIsOffDuringTheLoadAndRestoredAfter)
 {
     struct Case {
-        bool before;
+        std::uint8_t before;
         bool missing, throws, partial;
     } cases[] = {
-        {true, false, false, false}, {false, false, false, false}, {true, true, false, false},
-        {true, false, true, false},  {true, false, false, true},
+        {1, false, false, false}, {0, false, false, false}, {2, false, false, false},
+        {1, true, false, false},  {1, false, true, false},  {1, false, false, true},
     };
     for (const auto& c : cases) {
         files.files.clear();
         if (!c.missing) files.files[Path] = Records(2, 2);
         files.throwOnRead = c.throws;
         files.failAfterRead = c.partial;
-        TSwitch autoSave(c.before);
+        TOvBool autoSave = TOvBool::FromByte(c.before);
         files.autoSave = &autoSave;
-        files.autoSaveSeen = true;
+        files.autoSaveSeen = 1;
         LoadAlarms(list, Folder, files, autoSave);
-        EXPECT_FALSE(files.autoSaveSeen);
-        EXPECT_EQ(autoSave.AutoSaveData(), c.before);
+        EXPECT_EQ(files.autoSaveSeen, 0);
+        EXPECT_EQ(autoSave.Byte(), c.before);
         EXPECT_EQ(list.Count(), c.missing || c.throws ? 0 : 2);
         FreeAlarms(list);
     }
