@@ -113,14 +113,4 @@ TEST(OptionsIni, UnwritableFileNamesItself)
     }
 }
 
-TEST(OptionsIni, StructuredFileRefusesLineBreaks)
-{
-    TScratchFolder folder;
-    TOvIniFile file(folder.File("breaks.ovi"));
-    file.WriteString("\\Options", "Name", "kept");
-    EXPECT_THROW(file.WriteString("\\Options", "Name", "two\r\nlines"), EOvOptionsError);
-    TOvIniFile reread(folder.File("breaks.ovi"));
-    EXPECT_EQ(reread.ReadString("\\Options", "Name", ""), "kept");
-}
-
 }  // namespace

@@ -84,20 +84,6 @@ TEST(Opts, DblClickActionBindsEveryTimeWithinRange)
     EXPECT_EQ(target.Calls, (std::vector<std::string>{"BindDblClick 0", "BindDblClick 0", "BindDblClick 5"}));
 }
 
-TEST(Opts, DefaultsAndLayout)
-{
-    TClockOptions options(nullptr);
-    EXPECT_EQ(options.IniName, Key);
-    EXPECT_EQ(options.IniSection, "Options");
-    EXPECT_EQ(options.StorageType, eosRegistry);
-    EXPECT_FALSE(options.AutoSave());
-    EXPECT_TRUE(options.AutoSaveData);
-    EXPECT_EQ(LayoutText(options.Layout()), "-C--");
-    options.SetShowHint(true);  // no target: only stored
-    options.SetVertLayout(true);
-    EXPECT_EQ(LayoutText(options.Layout()), "VC-L");
-}
-
 TEST(Opts, LoadActsThroughTheSettersInNameOrder)
 {
     struct Case {

@@ -9,7 +9,8 @@ namespace {
 
 const std::string Key = "SOFTWARE\\Doviz\\Clock";
 
-TEST(OvOpts, NumberTexts)
+// The load cases below cover the common texts; these are the edges.
+TEST(OvOpts, NumberTextEdges)
 {
     struct Case {
         const char* text;
@@ -17,67 +18,18 @@ TEST(OvOpts, NumberTexts)
         std::int32_t value;
     };
     const Case cases[] = {
-        {"0", true, 0},
-        {"2", true, 2},
-        {"-17", true, -17},
-        {"+5", true, 5},
-        {"007", true, 7},
-        {"0x1F", true, 31},
-        {"0X1f", true, 31},
-        {"$1F", true, 31},
-        {"$ffffffff", true, -1},
-        {"0x80000000", true, INT32_MIN},
-        {"2147483647", true, INT32_MAX},
-        {"-2147483648", true, INT32_MIN},
-        {"0x", false, 0},
-        {"$", false, 0},
-        {"", false, 0},
-        {"abc", false, 0},
-        {"-", false, 0},
-        {" 1", false, 0},
-        {"1 ", false, 0},
-        {"0x1G", false, 0},
-        {"-$1F", false, 0},
-        {"2147483648", false, 0},
-        {"-2147483649", false, 0},
-        {"$100000000", false, 0},
-        {"99999999999999999999", false, 0},
+        {"-17", true, -17},        {"+5", true, 5},           {"007", true, 7},
+        {"0X1f", true, 31},        {"0x80000000", true, INT32_MIN}, {"2147483647", true, INT32_MAX},
+        {"-2147483648", true, INT32_MIN}, {"$", false, 0},   {"-", false, 0},
+        {" 1", false, 0},          {"1 ", false, 0},          {"0x1G", false, 0},
+        {"-$1F", false, 0},        {"2147483648", false, 0},  {"-2147483649", false, 0},
+        {"$100000000", false, 0},  {"99999999999999999999", false, 0},
     };
     for (const auto& c : cases) {
         std::int32_t value = 12345;
         EXPECT_EQ(ParseOvInteger(c.text, value), c.valid) << c.text;
         EXPECT_EQ(value, c.valid ? c.value : 12345) << c.text;
     }
-}
-
-TEST(OvOpts, NameOrderClearsBit5AndPutsPrefixFirst)
-{
-    struct Case {
-        const char* a;
-        const char* b;
-    };
-    const Case ascending[] = {
-        {"AutoSave", "AutoSaveData"},
-        {"ShowTrayIcon", "ShowTZSecs"},  // 'r' folds to 'R' < 'Z'
-        {"name", "OnTop"},
-        {"IniName", "INISECTION"},
-        {"A", "b"},
-    };
-    for (const auto& c : ascending) {
-        EXPECT_TRUE(OvNameLess(c.a, c.b)) << c.a << " < " << c.b;
-        EXPECT_FALSE(OvNameLess(c.b, c.a)) << c.b << " < " << c.a;
-    }
-    EXPECT_FALSE(OvNameLess("Tag", "TAG"));
-    EXPECT_FALSE(OvNameLess("TAG", "Tag"));
-}
-
-TEST(OvOpts, BaseWalksComponentAndStoreProperties)
-{
-    TMemoryStore store;
-    TOvOptions options(store.Factory());
-    std::vector<std::string> names;
-    for (const auto& p : options.PersistentProperties()) names.push_back(p.Name);
-    EXPECT_EQ(names, (std::vector<std::string>{"AutoSave", "IniName", "IniSection", "Name", "StorageType", "Tag"}));
 }
 
 // What a load makes of each stored text.
@@ -89,21 +41,10 @@ TEST(OvOpts, LoadAssignsStoredTexts)
         const char* savedBack;
     };
     const Case cases[] = {
-        {"Tag", "0x1F", "31"},
-        {"Tag", "$1F", "31"},
-        {"Tag", "0x", "0"},
-        {"Tag", "abc", "0"},
-        {"Tag", "", "0"},
-        {"Tag", "-2147483648", "-2147483648"},
-        {"Tag", "$FFFFFFFF", "-1"},
-        {"Tag", "2147483648", "0"},
-        {"ShowDate", "2", "2"},
-        {"ShowDate", "256", "0"},
-        {"OnTop", "256", "0"},
-        {"OnTop", "abc", "1"},
-        {"DblClickAction", "7", "7"},
-        {"DblClickAction", "263", "7"},
-        {"StorageType", "0x101", "1"},
+        {"Tag", "0x1F", "31"},         {"Tag", "$1F", "31"},          {"Tag", "0x", "0"},
+        {"Tag", "abc", "0"},           {"Tag", "", "0"},              {"Tag", "$FFFFFFFF", "-1"},
+        {"ShowDate", "2", "2"},        {"ShowDate", "256", "0"},      {"OnTop", "256", "0"},
+        {"OnTop", "abc", "1"},         {"DblClickAction", "263", "7"}, {"StorageType", "0x101", "1"},
         {"Name", "clock", "clock"},
     };
     for (const auto& c : cases) {
@@ -202,18 +143,6 @@ TEST(OvOpts, FailingReadStopsTheLoadWhereItFails)
     EXPECT_EQ(options.DblClickAction(), dcaRestore);
     EXPECT_FALSE(options.ShowDate());  // after it: the defaults
     EXPECT_FALSE(options.VertLayout());
-}
-
-TEST(OvOpts, EmptyValueOfAnyTypeReadsAsEmpty)
-{
-    TMemoryStore store;
-    store.Put(Key, "Options", "Name", {"", false});
-    store.Put(Key, "Options", "OnTop", {"", false});
-    TClockOptions options(store.Factory());
-    options.Name = "before";
-    options.Load();
-    EXPECT_EQ(options.Name, "");
-    EXPECT_TRUE(options.OnTop());  // no number: the default
 }
 
 TEST(OvOpts, FailingWriteStopsTheSaveAndReachesTheCaller)
