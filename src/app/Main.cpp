@@ -130,6 +130,7 @@ void TClockForm::ShowClock()
 {
     placement_.RestoreOnFirstShow();
     ShowWindow(Handle(), SW_SHOWNA);
+    TopWin.Apply();
     UpdateWindow(Handle());
 }
 
@@ -206,6 +207,24 @@ void TClockForm::Relayout()
     Invalidate();
 }
 
+void TClockForm::SetLayoutOptions(const TLayoutOptions& layout)
+{
+    layout_ = layout;
+    LocalClock->SetShowDate(layout.ShowDate);
+    LocalClock->SetLabels(layout.ShowLabels);
+    for (int i = 0; Clocks && i < Clocks->Count(); ++i) {
+        Clocks->Items(i)->SetShowDate(layout.ShowDate);
+        Clocks->Items(i)->SetLabels(layout.ShowLabels);
+    }
+    Relayout();
+}
+
+void TClockForm::SetZoneSeconds(bool show)
+{
+    zoneSeconds_ = show;
+    for (int i = 0; Clocks && i < Clocks->Count(); ++i) Clocks->Items(i)->ShowSeconds = show;
+}
+
 void TClockForm::ClockSelected(TMyRoVudez& face)
 {
     CurrentClock = &face;
@@ -250,8 +269,41 @@ void TClockForm::MainTimerTimer()
 
 // ---- commands whose windows come with later parts of the program
 
-void TClockForm::AddItemClick() {}
-void TClockForm::RemoveItemClick() {}
+void TClockForm::AddItemClick()
+{
+    if (!Clocks) return;
+    auto face = std::make_unique<TMyRoVudez>(Handle());
+    face->SetColor(FaceBlue);
+    face->SetFont(FaceFont(Font()));
+    face->SetShowDate(layout_.ShowDate);
+    face->SetLabels(layout_.ShowLabels);
+    face->ShowSeconds = zoneSeconds_;
+    face->SetUseTimer(false);
+    face->LocalTime = true;
+    face->Tag = -1;
+    face->SetHint("Local time");
+    face->PopupMenu = &Popup;
+    face->OnSelect = [this](TMyRoVudez& f) { ClockSelected(f); };
+    face->UpdateDisplay();
+    Clocks->Add(face.get());
+    zoneFaces_.push_back(std::move(face));
+    Relayout();
+    if (AutoSaveData()) SaveClocks();
+}
+
+void TClockForm::RemoveItemClick()
+{
+    if (CurrentClock && CurrentClock != LocalClock.get() && Clocks) {
+        Clocks->Remove(CurrentClock);
+        auto owned = std::find_if(zoneFaces_.begin(), zoneFaces_.end(),
+                                  [this](const auto& f) { return f.get() == CurrentClock; });
+        CurrentClock = nullptr;
+        if (owned != zoneFaces_.end()) zoneFaces_.erase(owned);
+        Relayout();
+    }
+    if (AutoSaveData()) SaveClocks();
+}
+
 void TClockForm::SelectTZItemClick() {}
 void TClockForm::FormatItemClick() {}
 void TClockForm::FntItemClick() {}
@@ -271,6 +323,7 @@ void TClockForm::HideItemClick()
 void TClockForm::DoDblClick()
 {
     ShowWindow(Handle(), SW_SHOW);
+    TopWin.Apply();
     SetForegroundWindow(Handle());
     Hidden = false;
 }

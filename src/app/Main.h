@@ -62,6 +62,8 @@ public:
 
     // Puts every face and the window's size where the geometry rule says.
     void Relayout();
+    void SetLayoutOptions(const TLayoutOptions& layout);
+    void SetZoneSeconds(bool show);
 
     void ClockSelected(TMyRoVudez& face);
     void CustDblClick(void* sender);
@@ -110,6 +112,8 @@ private:
     void Paint(HDC dc);
     LRESULT HitTest(LPARAM screenPoint) const;
 
+    std::vector<std::unique_ptr<TMyRoVudez>> zoneFaces_;
+    bool zoneSeconds_ = false;
     std::string dataFolder_;
     TClockFormConfig config_;
     TPlacement placement_;

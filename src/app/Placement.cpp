@@ -1,32 +1,21 @@
 #include "app/Placement.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <optional>
+
+#include "options/RegKey.h"
 
 namespace {
 
-struct TKeyCloser {
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using TOpenKey = std::unique_ptr<std::remove_pointer_t<HKEY>, TKeyCloser>;
-
-std::optional<std::string> ReadText(HKEY key, const char* name)
+std::optional<std::string> ReadText(const TRegKey& key, const char* name)
 {
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
-    if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-    std::string text(size, '\0');
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    text.resize(strnlen(text.c_str(), size));
-    return text;
-}
-
-void WriteText(HKEY key, const char* name, const std::string& text)
-{
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
+    TRegKey::TValueInfo info;
+    std::string data;
+    if (!key.QueryInfo(name, info) || (info.Type != REG_SZ && info.Type != REG_EXPAND_SZ)) return std::nullopt;
+    if (!key.ReadData(name, data)) return std::nullopt;
+    data.resize(strnlen(data.c_str(), data.size()));
+    return data;
 }
 
 std::string Four(long a, long b, long c, long d)
@@ -56,13 +45,12 @@ void TPlacement::RestoreOnFirstShow()
     if (restored_) return;
     restored_ = true;
 
-    HKEY raw = nullptr;
-    if (RegOpenKeyExA(root_, keyPath_.c_str(), 0, KEY_READ, &raw) != ERROR_SUCCESS) return;
-    TOpenKey key(raw);
-    auto minMax = ReadText(key.get(), "MinMaxPos");
-    auto norm = ReadText(key.get(), "NormPos");
+    TRegKey key = TRegKey::Open(root_, keyPath_, KEY_READ);
+    if (!key) return;
+    auto minMax = ReadText(key, "MinMaxPos");
+    auto norm = ReadText(key, "NormPos");
     if (!minMax && !norm) return;
-    if (auto ppi = ReadText(key.get(), "PixelsPerInch")) {
+    if (auto ppi = ReadText(key, "PixelsPerInch")) {
         if (atoi(ppi->c_str()) != ScreenPixelsPerInch()) return;
     }
     long left = 0, top = 0, right = 0, bottom = 0;
@@ -100,21 +88,19 @@ void TPlacement::Save(bool destroying)
 {
     saved_ = true;
     if (!IsWindow(window_)) return;
-    HKEY raw = nullptr;
-    if (RegCreateKeyExA(root_, keyPath_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
-        return;
-    TOpenKey key(raw);
+    TRegKey key = TRegKey::Create(root_, keyPath_, KEY_WRITE);
+    if (!key) return;
     WINDOWPLACEMENT wp{sizeof(wp)};
     if (!GetWindowPlacement(window_, &wp)) return;
     // The normal rectangle as the screen sees it, so that restoring puts the window back where it was.
     RECT now;
     GetWindowRect(window_, &now);
     if (wp.showCmd == SW_SHOWNORMAL || wp.showCmd == SW_SHOW) wp.rcNormalPosition = now;
-    WriteText(key.get(), "Flags", std::to_string(wp.flags));
-    WriteText(key.get(), "ShowCmd", std::to_string(wp.showCmd));
-    WriteText(key.get(), "PixelsPerInch", std::to_string(ScreenPixelsPerInch()));
-    WriteText(key.get(), "MinMaxPos", Four(wp.ptMinPosition.x, wp.ptMinPosition.y, wp.ptMaxPosition.x, wp.ptMaxPosition.y));
+    key.WriteString("Flags", std::to_string(wp.flags));
+    key.WriteString("ShowCmd", std::to_string(wp.showCmd));
+    key.WriteString("PixelsPerInch", std::to_string(ScreenPixelsPerInch()));
+    key.WriteString("MinMaxPos", Four(wp.ptMinPosition.x, wp.ptMinPosition.y, wp.ptMaxPosition.x, wp.ptMaxPosition.y));
     const RECT& n = wp.rcNormalPosition;
-    WriteText(key.get(), "NormPos", Four(n.left, n.top, n.right, n.bottom));
-    WriteText(key.get(), "Visible", destroying ? "1" : "0");
+    key.WriteString("NormPos", Four(n.left, n.top, n.right, n.bottom));
+    key.WriteString("Visible", destroying ? "1" : "0");
 }

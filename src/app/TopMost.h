@@ -10,6 +10,9 @@ public:
 
     bool TopMost() const { return topMost_; }
     void SetTopMost(bool on);
+    // Places the window again as the property says: a window placed while hidden may not have
+    // kept its place in the z-order by the time it is shown.
+    void Apply() const;
 
 private:
     HWND owner_;

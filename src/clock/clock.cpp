@@ -76,14 +76,16 @@ TRoVudez::TRoVudez(HWND parent)
 {
     RegisterClassOnce("TRoVudez", CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), nullptr);
     CreateHandle(0, "TRoVudez", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 75, 18, parent);
+    // Unowned, so that the window holding the face can still be made top-most (Wine).
     toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, Handle(), nullptr, Application.Instance(), nullptr);
+                               0, 0, nullptr, nullptr, Application.Instance(), nullptr);
     SetUseTimer(true);
 }
 
 TRoVudez::~TRoVudez()
 {
     timer_.reset();
+    if (toolTip_) DestroyWindow(toolTip_);
     DestroyHandle();
 }
 

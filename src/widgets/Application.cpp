@@ -78,6 +78,14 @@ void TApplication::Terminate()
     PostQuitMessage(0);
 }
 
+void TApplication::CancelTerminate()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    terminated_ = false;
+}
+
 bool TApplication::Guard(const std::function<void()>& handler)
 {
     try {

@@ -26,6 +26,8 @@ public:
     void ProcessMessages();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Takes back a Terminate whose quit message has not been seen yet.
+    void CancelTerminate();
 
     // Runs an event handler; an error it raises is shown in a message box. True when none was raised.
     bool Guard(const std::function<void()>& handler);

@@ -66,14 +66,16 @@ TForm::TForm(const TParams& p) : position_(p.Position)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(p.Icon));
         SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(p.Icon));
     }
+    // Unowned: a window that owns a top-most popup cannot itself be made top-most under Wine.
     toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, Handle(), nullptr, Application.Instance(), nullptr);
+                               0, 0, nullptr, nullptr, Application.Instance(), nullptr);
     if (toolTip_) SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 400);
     if (position_ == poScreenCenter) Center();
 }
 
 TForm::~TForm()
 {
+    if (toolTip_) DestroyWindow(toolTip_);
     DestroyHandle();
 }
 

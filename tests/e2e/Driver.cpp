@@ -35,9 +35,10 @@ public:
         ok_ = CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
         if (!ok_) return;
         WaitForInputIdle(pi_.hProcess, 10000);
-        for (int i = 0; i < 200 && !window_; ++i) {
+        // The window exists before it is shown; wait until the user could see it.
+        for (int i = 0; i < 200 && !(window_ && IsWindowVisible(window_)); ++i) {
             window_ = FindWindowA("TClockForm", "Doviz Clock");
-            if (!window_) Sleep(50);
+            Sleep(50);
         }
     }
     ~TRunningClock()

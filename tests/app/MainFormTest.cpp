@@ -1,0 +1,283 @@
+#include "app/Main.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/WinTestSupport.h"
+
+namespace {
+
+class MainForm : public testing::Test {
+protected:
+    TScratchKey scratch{"Clock"};
+    TClockFormConfig Config()
+    {
+        TClockFormConfig c;
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        c.DataFolder = temp;
+        c.RegistryKey = scratch.Path();
+        return c;
+    }
+    void TearDown() override { Application.CancelTerminate(); }
+};
+
+SIZE Client(const TClockForm& f)
+{
+    RECT r;
+    GetClientRect(f.Handle(), &r);
+    return {r.right, r.bottom};
+}
+
+LRESULT HitAt(const TClockForm& f, int x, int y)
+{
+    POINT p{x, y};
+    ClientToScreen(f.Handle(), &p);
+    return SendMessageA(f.Handle(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+}
+
+bool MenuEnabled(TPopupMenu& menu, const char* name)
+{
+    TMenuItem* item = menu.Find(name);
+    UINT state = GetMenuState(menu.Handle(), item->Id(), MF_BYCOMMAND);
+    if (!item->Items().empty()) {
+        // Submenu items are looked up in the menu that holds them.
+        state = GetMenuState(menu.Handle(), item->Id(), MF_BYCOMMAND);
+    }
+    return !(state & (MF_GRAYED | MF_DISABLED));
+}
+
+TEST_F(MainForm, FirstStartShape)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    EXPECT_TRUE(form.CatalogueRead());
+    EXPECT_EQ(form.TimeZones.Count(), 139);
+    EXPECT_EQ(Client(form).cx, 75);
+    EXPECT_EQ(Client(form).cy, 40);
+    EXPECT_TRUE(GetWindowLongPtrA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(GetWindowLongPtrA(form.Handle(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME));
+    EXPECT_EQ(form.Caption(), "Doviz Clock");
+    HWND owner = GetWindow(form.Handle(), GW_OWNER);
+    ASSERT_EQ(owner, Application.Handle());
+    EXPECT_TRUE(GetWindowLongPtrA(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+
+    TMyRoVudez& local = *form.LocalClock;
+    RECT r;
+    GetWindowRect(local.Handle(), &r);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 22);
+    EXPECT_EQ(r.right, 75);
+    EXPECT_EQ(r.bottom, 40);
+    EXPECT_EQ(local.Color(), 0x00FF0000u);
+    EXPECT_EQ(local.Font().Color(), 0x0000FFFFu);
+    EXPECT_EQ(local.Font().Style(), fsBold);
+    EXPECT_EQ(local.Font().Size(), 9);
+    EXPECT_EQ(local.Font().Name(), "MS Sans Serif");
+    EXPECT_TRUE(local.UseTimer());
+    EXPECT_TRUE(local.ShowSeconds);
+    EXPECT_TRUE(local.LocalTime);
+    EXPECT_EQ(local.Tag, -1);
+    EXPECT_EQ(local.Hint(), "Local time");
+    EXPECT_EQ(local.PopupMenu, &form.Popup);
+    EXPECT_TRUE(form.MainTimer.Enabled());
+    EXPECT_TRUE(form.AlarmTimer.Enabled());
+    EXPECT_EQ(form.TopWin.TopMost(), true);
+}
+
+TEST_F(MainForm, HitTestAnswersCaptionOnTheBandInclusively)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    struct Case {
+        int x, y;
+        LRESULT hit;
+    } cases[] = {
+        {0, 0, HTCAPTION}, {74, 0, HTCAPTION}, {0, 21, HTCAPTION}, {74, 21, HTCAPTION}, {37, 11, HTCAPTION},
+        {37, 22, HTCAPTION},  // the band's bottom edge counts
+        {37, 30, HTCLIENT},   // over the face
+    };
+    for (const auto& c : cases) EXPECT_EQ(HitAt(form, c.x, c.y), c.hit) << c.x << "," << c.y;
+    // The face is a window of its own: points over it never reach the window's test.
+    POINT over{37, 30};
+    ClientToScreen(form.Handle(), &over);
+    EXPECT_EQ(ChildWindowFromPoint(form.Handle(), POINT{37, 30}), form.LocalClock->Handle());
+}
+
+TEST_F(MainForm, DoubleClickOnTheBandRunsTheBoundAction)
+{
+    TClockForm form(Config());
+    SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);  // nothing bound: nothing happens
+    void* sender = nullptr;
+    int runs = 0;
+    form.DblClickHandler = [&](void* s) {
+        sender = s;
+        ++runs;
+    };
+    SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(sender, &form);
+}
+
+TEST_F(MainForm, MenusHoldEveryItemInOrder)
+{
+    TClockForm form(Config());
+    auto captions = [](TMenuItem& root) {
+        std::vector<std::string> out;
+        for (auto& item : root.Items()) out.push_back(item->IsSeparator() ? "-" : item->Caption() + (item->ShortCut().empty() ? "" : "\t" + item->ShortCut()));
+        return out;
+    };
+    std::vector<std::string> popup = {"A&dd clock\tShift+A", "&Remove clock", "-", "Set &Time zone",
+                                      "Switch &12/24 hours format", "Change clock &font",
+                                      "Change clock &background color", "-", "Add reminder", "Add a&larm ...\tCtrl+A",
+                                      "Alarms ...\tShift+Ctrl+A", "-", "&Hide Doviz Clock", "&Options ...\tCtrl+O",
+                                      "Save clock and alarm settings now\tCtrl+S", "E&xit", "-", "&Calendar",
+                                      "&About ..."};
+    EXPECT_EQ(captions(form.Popup.Items()), popup);
+    std::vector<std::string> tray = {"&Show clock", "&Hide clock", "-", "Add reminder", "Add a&larm ...\tCtrl+A",
+                                     "Alarms ...\tShift+Ctrl+A", "-", "&Options ...", "E&xit", "-", "&Calendar",
+                                     "&About ..."};
+    EXPECT_EQ(captions(form.TrayMenu.Items()), tray);
+    for (TPopupMenu* menu : {&form.Popup, &form.TrayMenu}) {
+        TMenuItem& reminders = *(menu == &form.Popup ? menu->Find("AddRemindItem") : menu->Find("Addreminder1"));
+        std::vector<std::string> sub = {"In &1 minute", "In &5 minutes", "In 1&0 minutes", "In 15 minutes", "-",
+                                        "&Custom ..."};
+        EXPECT_EQ(captions(reminders), sub);
+        std::vector<int> tags;
+        for (auto& item : reminders.Items())
+            if (!item->IsSeparator()) tags.push_back(item->Tag);
+        EXPECT_EQ(tags, (std::vector<int>{1, 5, 10, 15, -1}));
+        // What the user sees is the same menu.
+        EXPECT_EQ(GetMenuItemCount(menu->Handle()), static_cast<int>(menu->Items().Items().size()));
+        char text[128] = {};
+        GetMenuStringA(menu->Handle(), 0, text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(std::string(text), captions(menu->Items())[0]);
+    }
+}
+
+TEST_F(MainForm, SelectingAFaceEnablesRemoveAndZoneOnlyForZoneClocks)
+{
+    TClockForm form(Config());
+    form.AddItemClick();
+    ASSERT_EQ(form.Clocks->Count(), 1);
+    TMyRoVudez* zone = form.Clocks->Items(0);
+    // Release the right button over each face (without its menu, which would wait for a user).
+    for (TMyRoVudez* face : {form.LocalClock.get(), zone, form.LocalClock.get()}) {
+        face->PopupMenu = nullptr;
+        SendMessageA(face->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
+        EXPECT_EQ(form.CurrentClock, face);
+        const bool zoneFace = face != form.LocalClock.get();
+        EXPECT_EQ(MenuEnabled(form.Popup, "RemoveItem"), zoneFace);
+        EXPECT_EQ(MenuEnabled(form.Popup, "SelectTZItem"), zoneFace);
+        EXPECT_TRUE(MenuEnabled(form.Popup, "FormatItem"));
+    }
+}
+
+TEST_F(MainForm, AddingAndRemovingClocksKeepsTheGeometry)
+{
+    TClockForm form(Config());
+    int saves = 0;
+    form.OnSaveClocks = [&] { ++saves; };
+    for (int i = 0; i < 3; ++i) form.AddItemClick();
+    EXPECT_EQ(saves, 3);
+    EXPECT_EQ(Client(form).cx, 300);
+    EXPECT_EQ(Client(form).cy, 40);
+    TMyRoVudez* middle = form.Clocks->Items(1);
+    EXPECT_FALSE(middle->UseTimer());
+    EXPECT_TRUE(middle->LocalTime);
+    EXPECT_EQ(middle->Hint(), "Local time");
+    form.CurrentClock = middle;
+    form.RemoveItemClick();
+    EXPECT_EQ(form.CurrentClock, nullptr);
+    EXPECT_EQ(form.Clocks->Count(), 2);
+    EXPECT_EQ(Client(form).cx, 225);
+    RECT last;
+    GetWindowRect(form.Clocks->Items(1)->Handle(), &last);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&last), 2);
+    EXPECT_EQ(last.left, 150);  // the gap is closed
+    // The local clock cannot be removed.
+    form.CurrentClock = form.LocalClock.get();
+    form.RemoveItemClick();
+    EXPECT_EQ(form.Clocks->Count(), 2);
+    EXPECT_EQ(saves, 5);
+}
+
+TEST_F(MainForm, KeyTableRunsOnKeyPressWithExactModifiers)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    int saves = 0;
+    form.OnSaveClocks = [&] { ++saves; };
+    auto press = [&](WORD key, bool shift, bool ctrl, bool alt) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_SHIFT] = shift ? 0x80 : 0;
+        state[VK_CONTROL] = ctrl ? 0x80 : 0;
+        state[VK_MENU] = alt ? 0x80 : 0;
+        SetKeyboardState(state);
+        PostMessageA(form.Handle(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
+        PumpMessages();
+        state[VK_SHIFT] = state[VK_CONTROL] = state[VK_MENU] = 0;
+        SetKeyboardState(state);
+    };
+    press('S', false, true, false);
+    EXPECT_EQ(saves, 1);
+    press('S', false, false, false);
+    press('S', true, true, false);
+    press('S', false, true, true);
+    EXPECT_EQ(saves, 1);
+    press('A', true, false, false);  // Shift+A adds a clock
+    EXPECT_EQ(form.Clocks->Count(), 1);
+    press('A', true, true, false);  // Shift+Ctrl+A is the alarm list, not a clock
+    press('A', true, false, true);  // Alt+Shift+A runs nothing
+    EXPECT_EQ(form.Clocks->Count(), 1);
+}
+
+TEST_F(MainForm, CloseSavesTheFilesOnlyWithAutoSaveAndEndsTheTimers)
+{
+    for (bool autoSave : {true, false}) {
+        TClockForm form(Config());
+        form.ShowClock();
+        int clocks = 0, alarms = 0;
+        form.OnSaveClocks = [&] { ++clocks; };
+        form.OnSaveAlarms = [&] { ++alarms; };
+        form.AutoSaveData = [autoSave] { return autoSave; };
+        form.CloseItemClick();
+        EXPECT_EQ(clocks, autoSave ? 1 : 0);
+        EXPECT_EQ(alarms, autoSave ? 1 : 0);
+        EXPECT_EQ(form.Clocks, nullptr);
+        EXPECT_TRUE(Application.Terminated());
+        Application.CancelTerminate();
+        // Ctrl+S saves whatever the option says.
+        form.SaveDataItemClick();
+        EXPECT_EQ(clocks, autoSave ? 2 : 1);
+        EXPECT_EQ(alarms, autoSave ? 2 : 1);
+    }
+}
+
+TEST_F(MainForm, UnreadableCatalogueIsReportedAndEndsTheProgram)
+{
+    std::string text, caption;
+    UINT flags = 0;
+    Application.MessageBoxHook = [&](const std::string& t, const std::string& c, UINT f) {
+        text = t;
+        caption = c;
+        flags = f;
+        return IDOK;
+    };
+    TClockFormConfig config = Config();
+    config.ZoneRoot = HKEY_CURRENT_USER;
+    config.ZoneKey = scratch.Path() + "\\NoZones";
+    {
+        TClockForm form(config);
+        EXPECT_FALSE(form.CatalogueRead());
+        EXPECT_NE(form.LocalClock, nullptr);  // the other steps still ran
+    }
+    Application.MessageBoxHook = nullptr;
+    EXPECT_EQ(text, "Couldn't get TimeZone information");
+    EXPECT_EQ(caption, "Doviz Clock");
+    EXPECT_TRUE(flags & MB_ICONERROR);
+    EXPECT_TRUE(Application.Terminated());
+}
+
+}  // namespace

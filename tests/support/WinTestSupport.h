@@ -1,0 +1,76 @@
+#pragma once
+// What the Wine tests share: a registry key and a folder of their own, a fixed clock, message pumping.
+
+#include <windows.h>
+
+#include <string>
+
+#include "clock/clock.h"
+#include "options/RegKey.h"
+#include "widgets/Application.h"
+
+// HKCU\Software\DovizTests\<name><pid>, removed again when the test ends.
+class TScratchKey {
+public:
+    explicit TScratchKey(const std::string& name)
+        : path_("Software\\DovizTests\\" + name + std::to_string(GetCurrentProcessId()))
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
+        TRegKey::Create(HKEY_CURRENT_USER, path_, KEY_ALL_ACCESS);
+    }
+    ~TScratchKey() { RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str()); }
+    const std::string& Path() const { return path_; }
+    TRegKey Open(const std::string& sub = {}) const
+    {
+        return TRegKey::Create(HKEY_CURRENT_USER, sub.empty() ? path_ : path_ + "\\" + sub, KEY_ALL_ACCESS);
+    }
+
+private:
+    std::string path_;
+};
+
+// Faces read this instead of the system clock while it lives.
+class TFixedClock : public TClockSource {
+public:
+    TFixedClock(SYSTEMTIME local, SYSTEMTIME utc) : local_(local), utc_(utc) { TRoVudez::Clock = this; }
+    ~TFixedClock() override { TRoVudez::Clock = previous_; }
+    SYSTEMTIME LocalNow() const override { return local_; }
+    SYSTEMTIME UtcNow() const override { return utc_; }
+
+private:
+    SYSTEMTIME local_;
+    SYSTEMTIME utc_;
+    const TClockSource* previous_ = TRoVudez::Clock;
+};
+
+inline SYSTEMTIME At(WORD y, WORD mo, WORD d, WORD h, WORD mi, WORD s = 0)
+{
+    SYSTEMTIME st{};
+    st.wYear = y;
+    st.wMonth = mo;
+    st.wDay = d;
+    st.wHour = h;
+    st.wMinute = mi;
+    st.wSecond = s;
+    return st;
+}
+
+inline void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) TApplication::HandleMessage(msg);
+}
+
+inline std::string FormatDate(const SYSTEMTIME& st)
+{
+    char buf[100] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, sizeof buf);
+    return buf;
+}
+
+inline std::string PmDesignator()
+{
+    char buf[16] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_S2359, buf, sizeof buf);
+    return buf;
+}

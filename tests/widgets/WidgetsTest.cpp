@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "../support/WinTestSupport.h"
+#include "widgets/About.h"
+#include "widgets/Controls.h"
+#include "widgets/Form.h"
+
+namespace {
+
+TForm::TParams Dialog()
+{
+    TForm::TParams p;
+    p.ClassName = "TWidgetTest";
+    p.Caption = "Test";
+    p.BorderStyle = bsDialog;
+    p.Position = poScreenCenter;
+    return p;
+}
+
+struct TModalHook {
+    explicit TModalHook(std::function<void(TForm&)> hook) { TForm::ModalHook = std::move(hook); }
+    ~TModalHook() { TForm::ModalHook = nullptr; }
+};
+
+void Key(HWND focus, WORD vk)
+{
+    PostMessageA(focus, WM_KEYDOWN, vk, 1);
+    PostMessageA(focus, WM_KEYUP, vk, 0xC0000001);
+}
+
+TEST(Widgets, CheckBoxRunsItsClickOnEveryChangeFromCodeOrUser)
+{
+    TForm form(Dialog());
+    TCheckBox box(form, {8, 8, 120, 17, "Show dates"});
+    int clicks = 0;
+    box.OnClick = [&](TCheckBox&) { ++clicks; };
+    box.SetChecked(true);
+    box.SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    SendMessageA(box.Handle(), BM_CLICK, 0, 0);  // as a user's click
+    EXPECT_FALSE(box.Checked());
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(Widgets, RadioButtonUnchecksTheRestOfItsGroupOnly)
+{
+    TForm form(Dialog());
+    TRadioButton a(form, {8, 8, 80, 17, "Horizontal"}, true);
+    TRadioButton b(form, {100, 8, 80, 17, "Vertical"}, false);
+    TRadioButton other(form, {8, 40, 80, 17, "Other group"}, true);
+    other.SetChecked(true);
+    a.SetChecked(true);
+    int bClicks = 0;
+    b.OnClick = [&](TRadioButton&) { ++bClicks; };
+    SendMessageA(b.Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(b.Checked());
+    EXPECT_FALSE(a.Checked());
+    EXPECT_TRUE(other.Checked());
+    EXPECT_EQ(bClicks, 1);
+    a.SetChecked(true);
+    EXPECT_FALSE(b.Checked());
+}
+
+TEST(Widgets, EscPressesTheCancelButtonAndEnterTheDefaultOne)
+{
+    for (WORD vk : {VK_ESCAPE, VK_RETURN}) {
+        TForm form(Dialog());
+        TButton ok(form, {20, 20, 75, 25, "OK"});
+        TButton cancel(form, {100, 20, 75, 25, "Cancel"});
+        ok.ModalResult = mrOk;
+        ok.SetDefault(true);
+        cancel.ModalResult = mrCancel;
+        form.CancelButton = &cancel;
+        TModalHook hook([&](TForm& f) { Key(ok.Handle(), vk); });
+        SetFocus(ok.Handle());
+        EXPECT_EQ(form.ShowModal(), vk == VK_ESCAPE ? mrCancel : mrOk);
+    }
+}
+
+TEST(Widgets, EnterWithoutADefaultButtonDoesNotClose)
+{
+    TForm form(Dialog());
+    TButton ok(form, {20, 20, 75, 25, "OK"});
+    TButton cancel(form, {100, 20, 75, 25, "Cancel"});
+    ok.ModalResult = mrOk;
+    cancel.ModalResult = mrCancel;
+    form.CancelButton = &cancel;
+    TModalHook hook([&](TForm& f) {
+        SetFocus(f.Handle());
+        Key(f.Handle(), VK_RETURN);
+        // Closing from the system menu comes after the key: had Enter pressed OK, the result would be OK.
+        PostMessageA(f.Handle(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST(Widgets, ModalFormDisablesTheOtherWindowsWhileItIsUp)
+{
+    TForm owner(Dialog());
+    owner.Show();
+    TForm dialog(Dialog());
+    bool ownerEnabledDuring = true;
+    TModalHook hook([&](TForm& f) {
+        ownerEnabledDuring = IsWindowEnabled(owner.Handle()) != FALSE;
+        f.SetModalResult(mrOk);
+    });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_FALSE(ownerEnabledDuring);
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+    EXPECT_FALSE(dialog.Visible());
+}
+
+TEST(Widgets, HandlerErrorIsShownWithTheProgramTitle)
+{
+    std::string text, caption;
+    UINT flags = 0;
+    Application.MessageBoxHook = [&](const std::string& t, const std::string& c, UINT f) {
+        text = t, caption = c, flags = f;
+        return IDOK;
+    };
+    TForm form(Dialog());
+    TButton button(form, {20, 20, 75, 25, "Go"});
+    button.OnClick = [](TButton&) { throw std::runtime_error("Invalid data type for 'OnTop'"); };
+    SendMessageA(button.Handle(), BM_CLICK, 0, 0);
+    Application.MessageBoxHook = nullptr;
+    EXPECT_EQ(text, "Invalid data type for 'OnTop'");
+    EXPECT_EQ(caption, "Doviz Clock");
+    EXPECT_TRUE(flags & MB_ICONERROR);
+}
+
+TEST(Widgets, AboutBoxNamesTheProgramAndClosesWithOk)
+{
+    std::string caption, product;
+    bool hasIcon = false;
+    TModalHook hook([&](TForm& f) {
+        auto& box = static_cast<TAboutBox&>(f);
+        caption = box.Caption();
+        product = box.ProductLabel.Text();
+        hasIcon = SendMessageA(box.ProgramIcon.Handle(), STM_GETICON, 0, 0) != 0;
+        EXPECT_EQ(box.OKButton.Text(), "OK");
+        SendMessageA(box.OKButton.Handle(), BM_CLICK, 0, 0);
+    });
+    TAboutBox box;
+    EXPECT_EQ(box.ShowModal(), mrOk);
+    EXPECT_EQ(caption, "About");
+    EXPECT_EQ(product, "Doviz Clock 1.5");
+    EXPECT_TRUE(hasIcon);
+}
+
+}  // namespace
