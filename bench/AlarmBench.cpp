@@ -119,12 +119,12 @@ BENCHMARK(BM_MatchCronMask)->DenseRange(0, static_cast<int>(std::size(Masks)) - 
 // Files in memory: the codec alone.
 class TMemoryFiles : public TFileAccess {
 public:
-    bool ReadFile(const std::string&, TBytes& contents) override
+    bool ReadWholeFile(const std::string&, TBytes& contents) override
     {
         contents = file;
         return true;
     }
-    bool ReplaceFile(const std::string&, const TBytes& contents) override
+    bool ReplaceWholeFile(const std::string&, const TBytes& contents) override
     {
         file = contents;
         return true;
@@ -135,14 +135,14 @@ public:
 // Files on disk, replaced through a temporary file as the program does.
 class TDiskFiles : public TFileAccess {
 public:
-    bool ReadFile(const std::string& path, TBytes& contents) override
+    bool ReadWholeFile(const std::string& path, TBytes& contents) override
     {
         std::ifstream in(path, std::ios::binary);
         if (!in) return false;
         contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         return true;
     }
-    bool ReplaceFile(const std::string& path, const TBytes& contents) override
+    bool ReplaceWholeFile(const std::string& path, const TBytes& contents) override
     {
         std::string temp = path + ".tmp";
         {

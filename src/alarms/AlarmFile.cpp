@@ -35,7 +35,7 @@ void ReadAlarmsFile(TOvList<TAlarm>& alarms, const std::string& folder, TFileAcc
     try {
         TBytes contents;
         // A read that fails part-way leaves what it got, which loads like a file that ends there.
-        files.ReadFile(AlarmFilePath(folder), contents);
+        files.ReadWholeFile(AlarmFilePath(folder), contents);
         TMemoryStream stream(std::move(contents));
         ReadAlarms(stream, alarms);
     } catch (const std::exception&) {
@@ -48,7 +48,7 @@ bool SaveAlarms(const TOvList<TAlarm>& alarms, const std::string& folder, TFileA
     try {
         TMemoryStream stream;
         if (!WriteAlarms(stream, alarms)) return false;
-        return files.ReplaceFile(AlarmFilePath(folder), stream.Bytes());
+        return files.ReplaceWholeFile(AlarmFilePath(folder), stream.Bytes());
     } catch (const std::exception&) {
         return false;
     }

@@ -1,7 +1,6 @@
 #include "alarms/WinFileAccess.h"
 
 #include <windows.h>
-#undef ReplaceFile  // a windows.h macro that would rename our method
 
 #include <algorithm>
 
@@ -49,7 +48,7 @@ bool WriteAll(HANDLE file, const TBytes& contents)
 
 }  // namespace
 
-bool TWinFileAccess::ReadFile(const std::string& path, TBytes& contents)
+bool TWinFileAccess::ReadWholeFile(const std::string& path, TBytes& contents)
 {
     contents.clear();
     THandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -65,7 +64,7 @@ bool TWinFileAccess::ReadFile(const std::string& path, TBytes& contents)
     }
 }
 
-bool TWinFileAccess::ReplaceFile(const std::string& path, const TBytes& contents)
+bool TWinFileAccess::ReplaceWholeFile(const std::string& path, const TBytes& contents)
 {
     char temp[MAX_PATH];
     if (GetTempFileNameA(FolderOf(path).c_str(), "dvz", 0, temp) == 0) return false;

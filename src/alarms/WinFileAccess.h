@@ -5,7 +5,7 @@
 
 class TWinFileAccess : public TFileAccess {
 public:
-    bool ReadFile(const std::string& path, TBytes& contents) override;
+    bool ReadWholeFile(const std::string& path, TBytes& contents) override;
     // Writes a temporary file in the same folder, then moves it over the old one.
-    bool ReplaceFile(const std::string& path, const TBytes& contents) override;
+    bool ReplaceWholeFile(const std::string& path, const TBytes& contents) override;
 };

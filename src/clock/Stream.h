@@ -58,7 +58,7 @@ public:
 
     // The file's bytes, read while others may read but not write it. On failure: false, with the
     // bytes read before it (none when the file can't be opened).
-    virtual bool ReadFile(const std::string& path, TBytes& contents) = 0;
+    virtual bool ReadWholeFile(const std::string& path, TBytes& contents) = 0;
     // Replaces the file with the bytes, all or nothing: on failure the old file stays whole.
-    virtual bool ReplaceFile(const std::string& path, const TBytes& contents) = 0;
+    virtual bool ReplaceWholeFile(const std::string& path, const TBytes& contents) = 0;
 };

@@ -16,7 +16,7 @@ const std::string Path = "C:\\Doviz\\RoVudez.alm";
 
 class TMemoryFiles : public TFileAccess {
 public:
-    bool ReadFile(const std::string& path, TBytes& contents) override
+    bool ReadWholeFile(const std::string& path, TBytes& contents) override
     {
         readPaths.push_back(path);
         if (autoSave) autoSaveSeen = autoSave->Byte();
@@ -26,7 +26,7 @@ public:
         contents = it->second;
         return !failAfterRead;
     }
-    bool ReplaceFile(const std::string& path, const TBytes& contents) override
+    bool ReplaceWholeFile(const std::string& path, const TBytes& contents) override
     {
         files[path] = contents;
         return true;

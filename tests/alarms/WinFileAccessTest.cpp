@@ -1,0 +1,124 @@
+#include "alarms/WinFileAccess.h"
+
+#include "alarms/AlarmFile.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// An empty folder under the temporary folder, removed with everything in it.
+class TScratchFolder {
+public:
+    TScratchFolder()
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        path_ = std::string(temp) + "DovizAlarms" + std::to_string(GetCurrentProcessId()) + "\\";
+        Clear();
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~TScratchFolder()
+    {
+        Clear();
+        RemoveDirectoryA(path_.c_str());
+    }
+    const std::string& Path() const { return path_; }
+
+    std::vector<std::string> Files() const
+    {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE find = FindFirstFileA((path_ + "*").c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE) return names;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+        return names;
+    }
+
+private:
+    void Clear() const
+    {
+        for (const auto& name : Files()) DeleteFileA((path_ + name).c_str());
+    }
+    std::string path_;
+};
+
+class WinFileAccess : public ::testing::Test {
+protected:
+    TScratchFolder folder;
+    TWinFileAccess files;
+    std::string Path() const { return AlarmFilePath(folder.Path()); }
+};
+
+TEST_F(WinFileAccess, MissingFileReadsNothing)
+{
+    TBytes contents{1, 2};
+    EXPECT_FALSE(files.ReadWholeFile(Path(), contents));
+    EXPECT_TRUE(contents.empty());
+}
+
+TEST_F(WinFileAccess, ReplaceLeavesExactlyTheNewBytesAndNoTemporaryFile)
+{
+    TBytes big(200000, 0xAB), small{0, 0, 0, 0};
+    ASSERT_TRUE(files.ReplaceWholeFile(Path(), big));
+    ASSERT_TRUE(files.ReplaceWholeFile(Path(), small));
+    TBytes read;
+    ASSERT_TRUE(files.ReadWholeFile(Path(), read));
+    EXPECT_EQ(read, small);
+    EXPECT_EQ(folder.Files(), std::vector<std::string>{AlarmFileName});
+}
+
+// A reader that lets others read but not write: our replace must then fail and leave it whole.
+TEST_F(WinFileAccess, FileHeldOpenKeepsItsOldContents)
+{
+    const TBytes old{0, 0, 0, 0};
+    ASSERT_TRUE(files.ReplaceWholeFile(Path(), old));
+    HANDLE held = CreateFileA(Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(files.ReplaceWholeFile(Path(), TBytes(100, 1)));
+    TBytes read;
+    EXPECT_TRUE(files.ReadWholeFile(Path(), read));  // reading alongside another reader is allowed
+    CloseHandle(held);
+    EXPECT_EQ(read, old);
+    EXPECT_EQ(folder.Files(), std::vector<std::string>{AlarmFileName});
+}
+
+TEST_F(WinFileAccess, FileOpenForWritingCannotBeRead)
+{
+    ASSERT_TRUE(files.ReplaceWholeFile(Path(), TBytes{0, 0, 0, 0}));
+    HANDLE writer = CreateFileA(Path().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    TBytes read;
+    EXPECT_FALSE(files.ReadWholeFile(Path(), read));
+    CloseHandle(writer);
+}
+
+TEST_F(WinFileAccess, AlarmsSurviveASaveAndALoad)
+{
+    TOvList<TAlarm> saved, loaded;
+    for (const char* name : {"one", "two", "three"}) {
+        auto* a = new TAlarm;
+        a->Name = name;
+        a->Kind = akCron;
+        a->CronMask = "0 12 * * *";
+        saved.Add(a);
+    }
+    ASSERT_TRUE(SaveAlarms(saved, folder.Path(), files));
+    bool autoSave = true;
+    LoadAlarms(loaded, folder.Path(), files, autoSave);
+    ASSERT_EQ(loaded.Count(), 3);
+    EXPECT_EQ(loaded.Items(2)->Name, "three");
+    EXPECT_EQ(loaded.Items(2)->CronMask, "0 12 * * *");
+    FreeAlarms(saved);
+    FreeAlarms(loaded);
+}
+
+}  // namespace
