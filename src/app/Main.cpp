@@ -5,6 +5,7 @@
 #include "../../res/resource.h"
 #include "app/KeyTable.h"
 #include "clock/TimeZones.h"
+#include "options/OptionsStore.h"
 #include "widgets/About.h"
 #include "widgets/Application.h"
 
@@ -50,7 +51,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     : TForm(ClockFormParams()),
       dataFolder_(config.DataFolder.empty() ? ProgramFolder() : config.DataFolder),
       config_(config),
-      placement_(Handle(), config.RegistryRoot, config.RegistryKey + "\\TClockForm")
+      placement_(Handle(), config.RegistryRoot, "SOFTWARE\\Doviz\\Clock\\TClockForm")
 {
     ClockForm = this;
     KeyPreview = true;
@@ -84,6 +85,16 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     CreateLocalClock();
     TopWin.SetTopMost(true);
     Relayout();
+
+    TrayIcon.SetIcon(ClockFormParams().Icon);
+    TrayIcon.SetHint("Doviz Clock");
+    TrayIcon.PopupMenu = &TrayMenu;
+    TrayIcon.OnDblClick = [this](TTrayIcon& icon) { CustDblClick(&icon); };
+
+    // The stored options reshape the window through their setters.
+    Options = std::make_unique<TClockOptions>(WinOptionsBackEnds(config.RegistryRoot), this);
+    Options->SetAutoSave(true);
+    Application.Guard([this] { Options->Load(); });
 
     FormCreate();
 
@@ -207,7 +218,12 @@ void TClockForm::Relayout()
     Invalidate();
 }
 
-void TClockForm::SetLayoutOptions(const TLayoutOptions& layout)
+void TClockForm::SetTopMost(bool onTop)
+{
+    TopWin.SetTopMost(onTop);
+}
+
+void TClockForm::ApplyLayout(const TLayoutOptions& layout)
 {
     layout_ = layout;
     LocalClock->SetShowDate(layout.ShowDate);
@@ -219,9 +235,48 @@ void TClockForm::SetLayoutOptions(const TLayoutOptions& layout)
     Relayout();
 }
 
+void TClockForm::SetDaylightAdjust(bool on)
+{
+    DaylightAdjust = on;
+}
+
+void TClockForm::SetLocalSeconds(bool show)
+{
+    LocalClock->ShowSeconds = show;
+}
+
+void TClockForm::SetTrayIconAlways(bool show)
+{
+    // While the window is hidden the icon is the only way back to it: it stays until the window shows.
+    if (show || !Hidden) TrayIcon.SetActive(show);
+}
+
+void TClockForm::BindDblClick(TDblClickAction action)
+{
+    switch (action) {
+    case dcaRestore:
+        DblClickHandler = [this](void*) { ToggleVisible(); };
+        break;
+    case dcaAddClock:
+        DblClickHandler = [this](void*) { AddItemClick(); };
+        break;
+    case dcaAddAlarm:
+        DblClickHandler = [this](void*) { AddAlarmItemClick(); };
+        break;
+    case dcaAddReminder:
+        DblClickHandler = [this](void*) { CustomItemClick(nullptr); };
+        break;
+    case dcaCalendar:
+        DblClickHandler = [this](void*) { CalendarItemClick(); };
+        break;
+    case dcaOptions:
+        DblClickHandler = [this](void*) { OptionsItemClick(); };
+        break;
+    }
+}
+
 void TClockForm::SetZoneSeconds(bool show)
 {
-    zoneSeconds_ = show;
     for (int i = 0; Clocks && i < Clocks->Count(); ++i) Clocks->Items(i)->ShowSeconds = show;
 }
 
@@ -275,9 +330,9 @@ void TClockForm::AddItemClick()
     auto face = std::make_unique<TMyRoVudez>(Handle());
     face->SetColor(FaceBlue);
     face->SetFont(FaceFont(Font()));
-    face->SetShowDate(layout_.ShowDate);
-    face->SetLabels(layout_.ShowLabels);
-    face->ShowSeconds = zoneSeconds_;
+    face->SetShowDate(Options->ShowDate());
+    face->SetLabels(Options->ShowHint());
+    face->ShowSeconds = Options->ShowTZSecs();
     face->SetUseTimer(false);
     face->LocalTime = true;
     face->Tag = -1;
@@ -317,6 +372,7 @@ void TClockForm::CalendarItemClick() {}
 void TClockForm::HideItemClick()
 {
     ShowWindow(Handle(), SW_HIDE);
+    TrayIcon.SetActive(true);
     Hidden = true;
 }
 
@@ -326,6 +382,7 @@ void TClockForm::DoDblClick()
     TopWin.Apply();
     SetForegroundWindow(Handle());
     Hidden = false;
+    if (!Options->ShowTrayIcon()) TrayIcon.SetActive(false);
 }
 
 void TClockForm::ToggleVisible()
@@ -389,6 +446,12 @@ void TClockForm::FormDestroy()
     placement_.SaveOnDestroy();
     MainTimer.SetEnabled(false);
     AlarmTimer.SetEnabled(false);
+    // Every option goes back to the registry; an error is shown like any other.
+    if (Options) {
+        Application.Guard([this] { Options->Close(); });
+        Options.reset();
+    }
+    TrayIcon.SetActive(false);
     FreeTimeZones(TimeZones);
 }
 

@@ -14,21 +14,23 @@
 #include "app/TopMost.h"
 #include "clock/OvList.h"
 #include "clock/TimeZoneBlock.h"
+#include "options/Opts.h"
 #include "widgets/Form.h"
 #include "widgets/Handles.h"
 #include "widgets/Menu.h"
 #include "widgets/Timer.h"
+#include "widgets/TrayIcon.h"
 
 // Where the window keeps its state; tests point these elsewhere.
 struct TClockFormConfig {
     std::string DataFolder;  // empty: the program file's folder
+    // The options and the window position live below this key, in SOFTWARE\Doviz\Clock.
     HKEY RegistryRoot = HKEY_CURRENT_USER;
-    std::string RegistryKey = "SOFTWARE\\Doviz\\Clock";
     HKEY ZoneRoot = HKEY_LOCAL_MACHINE;
     std::string ZoneKey;  // empty: the platform family's key
 };
 
-class TClockForm : public TForm {
+class TClockForm : public TForm, public TClockOptionsTarget {
 public:
     explicit TClockForm(const TClockFormConfig& config = {});
     ~TClockForm() override;
@@ -45,6 +47,8 @@ public:
     bool Hidden = false;
 
     TTopMost TopWin;
+    std::unique_ptr<TClockOptions> Options;
+    TTrayIcon TrayIcon;
     TPopupMenu Popup;
     TPopupMenu TrayMenu;
     TTimer MainTimer{1000, false};
@@ -62,8 +66,6 @@ public:
 
     // Puts every face and the window's size where the geometry rule says.
     void Relayout();
-    void SetLayoutOptions(const TLayoutOptions& layout);
-    void SetZoneSeconds(bool show);
 
     void ClockSelected(TMyRoVudez& face);
     void CustDblClick(void* sender);
@@ -95,7 +97,7 @@ public:
     std::function<void()> OnSaveClocks;
     std::function<void()> OnSaveAlarms;
     std::function<void()> OnAlarmTick;
-    std::function<bool()> AutoSaveData = [] { return true; };
+    bool AutoSaveData() const { return Options && Options->AutoSaveData; }
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -112,8 +114,16 @@ private:
     void Paint(HDC dc);
     LRESULT HitTest(LPARAM screenPoint) const;
 
+    // What the options' setters do to the window.
+    void SetTopMost(bool onTop) override;
+    void ApplyLayout(const TLayoutOptions& layout) override;
+    void SetDaylightAdjust(bool on) override;
+    void SetLocalSeconds(bool show) override;
+    void SetZoneSeconds(bool show) override;
+    void SetTrayIconAlways(bool show) override;
+    void BindDblClick(TDblClickAction action) override;
+
     std::vector<std::unique_ptr<TMyRoVudez>> zoneFaces_;
-    bool zoneSeconds_ = false;
     std::string dataFolder_;
     TClockFormConfig config_;
     TPlacement placement_;

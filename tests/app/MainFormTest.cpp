@@ -9,13 +9,14 @@ namespace {
 class MainForm : public testing::Test {
 protected:
     TScratchKey scratch{"Clock"};
+    TRegKey root = scratch.Open();
     TClockFormConfig Config()
     {
         TClockFormConfig c;
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         c.DataFolder = temp;
-        c.RegistryKey = scratch.Path();
+        c.RegistryRoot = root.Handle();
         return c;
     }
     void TearDown() override { Application.CancelTerminate(); }
@@ -107,7 +108,14 @@ TEST_F(MainForm, HitTestAnswersCaptionOnTheBandInclusively)
 TEST_F(MainForm, DoubleClickOnTheBandRunsTheBoundAction)
 {
     TClockForm form(Config());
-    SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);  // nothing bound: nothing happens
+    form.ShowClock();
+    // The default action shows and hides the window.
+    SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    EXPECT_TRUE(form.Hidden);
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    form.ToggleVisible();
+    EXPECT_FALSE(form.Hidden);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
     void* sender = nullptr;
     int runs = 0;
     form.DblClickHandler = [&](void* s) {
@@ -241,7 +249,7 @@ TEST_F(MainForm, CloseSavesTheFilesOnlyWithAutoSaveAndEndsTheTimers)
         int clocks = 0, alarms = 0;
         form.OnSaveClocks = [&] { ++clocks; };
         form.OnSaveAlarms = [&] { ++alarms; };
-        form.AutoSaveData = [autoSave] { return autoSave; };
+        form.Options->AutoSaveData = autoSave;
         form.CloseItemClick();
         EXPECT_EQ(clocks, autoSave ? 1 : 0);
         EXPECT_EQ(alarms, autoSave ? 1 : 0);

@@ -1,0 +1,109 @@
+#include "widgets/TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "widgets/Application.h"
+#include "widgets/Menu.h"
+
+TTrayIcon::TTrayIcon()
+{
+    RegisterClassOnce("TTrayIconWindow", 0, nullptr, nullptr);
+    // A hidden top-level window: the menu needs one that can come to the foreground.
+    CreateHandle(WS_EX_TOOLWINDOW, "TTrayIconWindow", "", WS_POPUP, 0, 0, 0, 0, nullptr);
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+}
+
+TTrayIcon::~TTrayIcon()
+{
+    SetActive(false);
+}
+
+std::string TTrayIcon::Tip() const
+{
+    std::string tip = hint_.substr(0, hint_.find('|'));
+    if (tip.size() > 63) tip.resize(63);
+    return tip;
+}
+
+bool TTrayIcon::Notify(DWORD message)
+{
+    NOTIFYICONDATAA nid{};
+    nid.cbSize = sizeof(nid);
+    nid.hWnd = Handle();
+    nid.uID = IconId;
+    nid.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+    nid.uCallbackMessage = CallbackMessage;
+    nid.hIcon = icon_;
+    std::string tip = Tip();
+    memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
+    return Shell_NotifyIconA(message, &nid) != FALSE;
+}
+
+void TTrayIcon::SetActive(bool active)
+{
+    if (active == active_) return;
+    if (active) {
+        // An icon goes in only while there is a picture for it.
+        if (icon_ && Notify(NIM_ADD)) active_ = true;
+    } else {
+        Notify(NIM_DELETE);
+        active_ = false;
+    }
+}
+
+void TTrayIcon::SetIcon(HICON icon)
+{
+    icon_ = icon;
+    if (active_) Notify(NIM_MODIFY);
+}
+
+void TTrayIcon::SetHint(const std::string& hint)
+{
+    hint_ = hint;
+    if (active_) Notify(NIM_MODIFY);
+}
+
+void TTrayIcon::ShowMenu()
+{
+    if (!PopupMenu) return;
+    POINT p;
+    GetCursorPos(&p);
+    // Foreground before and after, so that the menu closes when the user clicks elsewhere.
+    SetForegroundWindow(Handle());
+    PopupMenu->Popup(p.x, p.y, Handle());
+    SetForegroundWindow(Handle());
+    PostMessageA(Handle(), WM_NULL, 0, 0);
+}
+
+LRESULT TTrayIcon::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == CallbackMessage) {
+        switch (LOWORD(lParam)) {
+        case WM_LBUTTONDBLCLK: {
+            TMenuItem* defaultItem = nullptr;
+            if (PopupMenu)
+                for (auto& item : PopupMenu->Items().Items())
+                    if (item->Default() && item->Enabled()) defaultItem = item.get();
+            if (defaultItem)
+                defaultItem->Click();
+            else if (OnDblClick)
+                OnDblClick(*this);
+            return 0;
+        }
+        case WM_RBUTTONUP:
+            ShowMenu();
+            return 0;
+        default:
+            return 0;
+        }
+    }
+    if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
+        // The shell restarted: put the icon back.
+        if (active_) Notify(NIM_ADD);
+        return 0;
+    }
+    return DefaultProc(msg, wParam, lParam);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// An icon in the notification area, with a tool tip, a menu on right-click and a double-click event.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "widgets/Window.h"
+
+class TPopupMenu;
+
+class TTrayIcon : public TWindow {
+public:
+    TTrayIcon();
+    ~TTrayIcon() override;
+
+    bool Active() const { return active_; }
+    // Adds the icon to the tray or takes it out.
+    void SetActive(bool active);
+    void SetIcon(HICON icon);
+    // The tool tip is the short part of the hint, before any "|", at most 63 characters.
+    void SetHint(const std::string& hint);
+    std::string Tip() const;
+
+    TPopupMenu* PopupMenu = nullptr;
+    std::function<void(TTrayIcon&)> OnDblClick;
+
+    static constexpr UINT CallbackMessage = WM_APP + 0x200;
+    static constexpr UINT IconId = 0;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool Notify(DWORD message);
+    void ShowMenu();
+
+    bool active_ = false;
+    HICON icon_ = nullptr;
+    std::string hint_;
+    UINT taskbarCreated_ = 0;
+};
