@@ -3,31 +3,21 @@
 #include <memory>
 #include <new>
 
+#include "options/RegKey.h"
+
 namespace {
-
-struct TKeyCloser {
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using TOpenKey = std::unique_ptr<std::remove_pointer_t<HKEY>, TKeyCloser>;
-
-TOpenKey OpenForReading(HKEY parent, const char* path)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(parent, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
-    return TOpenKey(key);
-}
 
 void ReadZone(HKEY zones, TTimeZoneInfo& entry)
 {
-    TOpenKey zone = OpenForReading(zones, entry.KeyName.c_str());
+    TRegKey zone = TRegKey::Open(zones, entry.KeyName, KEY_READ);
     if (!zone) return;
     BYTE buffer[100] = {};
     DWORD size = sizeof buffer;
-    if (RegQueryValueExA(zone.get(), "Display", nullptr, nullptr, buffer, &size) == ERROR_SUCCESS)
+    if (RegQueryValueExA(zone.Handle(), "Display", nullptr, nullptr, buffer, &size) == ERROR_SUCCESS)
         entry.DisplayName.assign(reinterpret_cast<const char*>(buffer), strnlen(reinterpret_cast<const char*>(buffer), size));
     BYTE tzi[100] = {};
     size = sizeof tzi;
-    if (RegQueryValueExA(zone.get(), "TZI", nullptr, nullptr, tzi, &size) == ERROR_SUCCESS)
+    if (RegQueryValueExA(zone.Handle(), "TZI", nullptr, nullptr, tzi, &size) == ERROR_SUCCESS)
         DecodeTzi(tzi, TziValueSize, entry.TZI);
 }
 
@@ -46,19 +36,19 @@ const char* DefaultTimeZonesKey()
 
 bool GetTimeZones(TOvList<TTimeZoneInfo>& list, HKEY root, const char* keyPath)
 {
-    TOpenKey zones = OpenForReading(root, keyPath ? keyPath : DefaultTimeZonesKey());
+    TRegKey zones = TRegKey::Open(root, keyPath ? keyPath : DefaultTimeZonesKey(), KEY_READ);
     if (!zones) return false;
     try {
         for (DWORD index = 0;; ++index) {
             auto entry = std::make_unique<TTimeZoneInfo>();
             char name[100];
             DWORD length = sizeof name;
-            LONG rc = RegEnumKeyExA(zones.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+            LONG rc = RegEnumKeyExA(zones.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
             if (rc == ERROR_NO_MORE_ITEMS) break;
             // A name that does not fit, or any other failure: that zone is left out.
             if (rc != ERROR_SUCCESS) continue;
             entry->KeyName.assign(name, length);
-            ReadZone(zones.get(), *entry);
+            ReadZone(zones.Handle(), *entry);
             list.Add(entry.get());
             entry.release();
         }
