@@ -119,4 +119,39 @@ TEST(SecondStart, ComesBackWhereItWasLeft)
     ASSERT_TRUE(clock.CloseAndWait());
 }
 
+void StoreOption(const char* name, const char* text)
+{
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz\\Clock\\Options", 0, nullptr, 0, KEY_WRITE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(strlen(text) + 1));
+    RegCloseKey(key);
+}
+
+TEST(StoredOptions, ShapeTheWindowAndAreWrittenBackAtExit)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
+    StoreOption("VertLayout", "1");
+    StoreOption("ShowCaption", "0");
+    StoreOption("ShowDate", "1");
+    StoreOption("OnTop", "0");
+    TRunningClock clock;
+    ASSERT_NE(clock.Window(), nullptr);
+    RECT client{};
+    GetClientRect(clock.Window(), &client);
+    EXPECT_EQ(client.right, 83);  // a column with the left strip
+    EXPECT_EQ(client.bottom, 30);  // one face with its date
+    EXPECT_FALSE(GetWindowLongPtrA(clock.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    ASSERT_TRUE(clock.CloseAndWait());
+
+    const char* key = "SOFTWARE\\Doviz\\Clock\\Options";
+    EXPECT_EQ(ReadRegText(key, "VertLayout"), "1");
+    EXPECT_EQ(ReadRegText(key, "ShowCaption"), "0");
+    EXPECT_EQ(ReadRegText(key, "ShowDate"), "1");
+    EXPECT_EQ(ReadRegText(key, "OnTop"), "0");
+    EXPECT_EQ(ReadRegText(key, "AutoSave"), "1");
+    EXPECT_EQ(ReadRegText(key, "IniName"), "SOFTWARE\\Doviz\\Clock");
+}
+
 }  // namespace
