@@ -4,6 +4,8 @@
 
 #include "../../res/resource.h"
 #include "app/KeyTable.h"
+#include "alarms/AlarmFile.h"
+#include "alarms/AlarmScheduler.h"
 #include "clock/TimeZones.h"
 #include "options/OptionsStore.h"
 #include "widgets/About.h"
@@ -79,9 +81,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     SetClientSize(FaceWidth, 40);
     MainTimer.SetEnabled(true);
     MainTimer.OnTimer = [this](TTimer&) { MainTimerTimer(); };
-    AlarmTimer.OnTimer = [this](TTimer&) {
-        if (OnAlarmTick) OnAlarmTick();
-    };
+    AlarmTimer.OnTimer = [this](TTimer&) { AlarmTimerTimer(); };
     CreateLocalClock();
     TopWin.SetTopMost(true);
     Relayout();
@@ -95,6 +95,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     Options = std::make_unique<TClockOptions>(WinOptionsBackEnds(config.RegistryRoot), this);
     Options->SetAutoSave(true);
     Application.Guard([this] { Options->Load(); });
+    LoadAlarms();
 
     FormCreate();
 
@@ -406,8 +407,26 @@ void TClockForm::SaveClocks()
 
 void TClockForm::SaveAlarms()
 {
-    if (OnSaveAlarms) OnSaveAlarms();
+    // A failed save leaves the old file whole and is not reported.
+    ::SaveAlarms(Alarms, dataFolder_, files_);
 }
+
+void TClockForm::LoadAlarms()
+{
+    ::LoadAlarms(Alarms, dataFolder_, files_, Options->AutoSaveData);
+}
+
+void TClockForm::AlarmTimerTimer()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    TSystemTime tick;
+    memcpy(static_cast<void*>(&tick), &now, sizeof tick);
+    ::AlarmTimerTimer(Alarms, tick, [this](TAlarm& alarm) { SignalAlarm(alarm); });
+}
+
+// The sound, the message window and the application come with the alarm actions.
+void TClockForm::SignalAlarm(TAlarm&) {}
 
 void TClockForm::CloseItemClick()
 {

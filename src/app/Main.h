@@ -12,6 +12,8 @@
 #include "app/Placement.h"
 #include "app/Relayout.h"
 #include "app/TopMost.h"
+#include "alarms/Alarm.h"
+#include "alarms/WinFileAccess.h"
 #include "clock/OvList.h"
 #include "clock/TimeZoneBlock.h"
 #include "options/Opts.h"
@@ -92,11 +94,14 @@ public:
 
     void SaveClocks();
     void SaveAlarms();
+    void LoadAlarms();
+    // Runs the alarm scheduler over Alarms at this moment.
+    void AlarmTimerTimer();
+    // What a due alarm does.
+    void SignalAlarm(TAlarm& alarm);
 
     // The hooks that later parts of the program fill.
     std::function<void()> OnSaveClocks;
-    std::function<void()> OnSaveAlarms;
-    std::function<void()> OnAlarmTick;
     bool AutoSaveData() const { return Options && Options->AutoSaveData; }
 
 protected:
@@ -125,6 +130,7 @@ private:
 
     std::vector<std::unique_ptr<TMyRoVudez>> zoneFaces_;
     std::string dataFolder_;
+    TWinFileAccess files_;
     TClockFormConfig config_;
     TPlacement placement_;
     TLayoutOptions layout_;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "alarms/Alarm.h"
 #include "app/Main.h"
 #include "widgets/Application.h"
 
@@ -14,5 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         form.ShowClock();
         Application.Run();
     });
+    // The alarms outlive every window.
+    FreeAlarms(Alarms);
     return 0;
 }

@@ -27,7 +27,7 @@ TSystemTime ToRecord(const SYSTEMTIME& st)
 {
     TSystemTime r;
     static_assert(sizeof r == sizeof st);
-    memcpy(&r, &st, sizeof r);
+    memcpy(static_cast<void*>(&r), &st, sizeof r);
     return r;
 }
 
@@ -149,7 +149,7 @@ SYSTEMTIME TRoVudez::FaceTime() const
         t = FromRecord(IncMinutes(ToRecord(utc), -TimeZone.Bias));
     } else {
         TIME_ZONE_INFORMATION tzi;
-        memcpy(&tzi, &TimeZone, sizeof tzi);
+        memcpy(&tzi, static_cast<const void*>(&TimeZone), sizeof tzi);
         if (!SystemTimeToTzSpecificLocalTime(&tzi, &utc, &t)) t = utc;
     }
     if (DaylightAdjust) t = FromRecord(IncMinutes(ToRecord(t), 60));

@@ -10,16 +10,28 @@ class MainForm : public testing::Test {
 protected:
     TScratchKey scratch{"Clock"};
     TRegKey root = scratch.Open();
+    std::string folder = [] {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        std::string f = std::string(temp) + "DovizMain" + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(f.c_str(), nullptr);
+        DeleteFileA((f + "RoVudez.alm").c_str());
+        return f;
+    }();
     TClockFormConfig Config()
     {
         TClockFormConfig c;
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        c.DataFolder = temp;
+        c.DataFolder = folder;
         c.RegistryRoot = root.Handle();
         return c;
     }
-    void TearDown() override { Application.CancelTerminate(); }
+    bool AlarmFileThere() const { return GetFileAttributesA((folder + "RoVudez.alm").c_str()) != INVALID_FILE_ATTRIBUTES; }
+    void TearDown() override
+    {
+        Application.CancelTerminate();
+        DeleteFileA((folder + "RoVudez.alm").c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
 };
 
 SIZE Client(const TClockForm& f)
@@ -230,6 +242,7 @@ TEST_F(MainForm, KeyTableRunsOnKeyPressWithExactModifiers)
     };
     press('S', false, true, false);
     EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(AlarmFileThere());
     press('S', false, false, false);
     press('S', true, true, false);
     press('S', false, true, true);
@@ -246,20 +259,21 @@ TEST_F(MainForm, CloseSavesTheFilesOnlyWithAutoSaveAndEndsTheTimers)
     for (bool autoSave : {true, false}) {
         TClockForm form(Config());
         form.ShowClock();
-        int clocks = 0, alarms = 0;
+        DeleteFileA((folder + "RoVudez.alm").c_str());
+        int clocks = 0;
         form.OnSaveClocks = [&] { ++clocks; };
-        form.OnSaveAlarms = [&] { ++alarms; };
         form.Options->AutoSaveData = autoSave;
         form.CloseItemClick();
         EXPECT_EQ(clocks, autoSave ? 1 : 0);
-        EXPECT_EQ(alarms, autoSave ? 1 : 0);
+        EXPECT_EQ(AlarmFileThere(), autoSave);
         EXPECT_EQ(form.Clocks, nullptr);
         EXPECT_TRUE(Application.Terminated());
         Application.CancelTerminate();
         // Ctrl+S saves whatever the option says.
+        DeleteFileA((folder + "RoVudez.alm").c_str());
         form.SaveDataItemClick();
         EXPECT_EQ(clocks, autoSave ? 2 : 1);
-        EXPECT_EQ(alarms, autoSave ? 2 : 1);
+        EXPECT_TRUE(AlarmFileThere());
     }
 }
 
@@ -286,6 +300,61 @@ TEST_F(MainForm, UnreadableCatalogueIsReportedAndEndsTheProgram)
     EXPECT_EQ(caption, "Doviz Clock");
     EXPECT_TRUE(flags & MB_ICONERROR);
     EXPECT_TRUE(Application.Terminated());
+}
+
+}  // namespace
+
+namespace {
+
+// Writes an alarms file of the given alarms' names (all usual, disabled).
+void WriteAlarmsFile(const std::string& path, const std::vector<std::string>& names)
+{
+    std::string bytes;
+    auto i32 = [&](int v) { bytes.append(reinterpret_cast<const char*>(&v), 4); };
+    i32(static_cast<int>(names.size()));
+    for (const auto& name : names) {
+        i32(3);
+        bytes += std::string(3, '\0');   // enabled, sound, message
+        bytes += std::string(16, '\0');  // signal time
+        i32(static_cast<int>(name.size()));
+        bytes += name;
+        i32(0);  // sound file
+        i32(0);  // message
+        bytes += '\0';  // cron flag
+        i32(0);         // mask
+        bytes += std::string(3, '\0');
+        i32(0);  // command line
+        i32(0);  // folder
+        bytes += std::string(2, '\0');  // kind, once a day
+    }
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+}
+
+TEST_F(MainForm, AlarmsFileIsReadAtStartWithoutWritingIt)
+{
+    const std::string path = folder + "RoVudez.alm";
+    WriteAlarmsFile(path, {"Tea", "Standup"});
+    FILETIME before{}, after{};
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    GetFileTime(f, nullptr, nullptr, &before);
+    CloseHandle(f);
+    {
+        TClockForm form(Config());
+        ASSERT_EQ(Alarms.Count(), 2);
+        EXPECT_EQ(Alarms.Items(0)->Name, "Tea");
+        EXPECT_EQ(Alarms.Items(1)->Name, "Standup");
+        EXPECT_TRUE(form.Options->AutoSaveData);  // switched off only while reading
+        f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        GetFileTime(f, nullptr, nullptr, &after);
+        CloseHandle(f);
+        EXPECT_EQ(CompareFileTime(&before, &after), 0);
+        form.AlarmTimerTimer();  // disabled alarms: the tick runs and signals nothing
+        EXPECT_EQ(Alarms.Count(), 2);
+    }
+    FreeAlarms(Alarms);
 }
 
 }  // namespace
