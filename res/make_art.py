@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the program's icon (32x32, 16 colours) and the caption-band picture (65x32).
+"""Draws the program's icon (32x32, 16 colours), the caption-band picture (65x32) and the OK and
+Cancel button glyphs (16x16).
 
-Run it from this folder to regenerate DovizClock.ico and Caption.bmp."""
+Run it from this folder to regenerate DovizClock.ico, Caption.bmp, GlyphOk.bmp and GlyphCancel.bmp."""
 import math
 import struct
 
@@ -58,18 +59,13 @@ def write_ico(path):
         f.write(directory + image)
 
 
-def write_caption(path):
-    w, h = 65, 32
+def write_bmp24(path, w, h, colour_at):
     stride = (w * 3 + 3) & ~3
     rows = bytearray()
     for y in range(h - 1, -1, -1):
         row = bytearray()
         for x in range(w):
-            t = y / (h - 1)
-            # a soft vertical sheen from pale sky to steel blue
-            r = int(225 - 95 * t)
-            g = int(235 - 70 * t)
-            b = int(250 - 30 * t)
+            r, g, b = colour_at(x, y)
             row += bytes((b, g, r))
         row += b'\0' * (stride - len(row))
         rows += row
@@ -79,6 +75,41 @@ def write_caption(path):
         f.write(filehdr + info + bytes(rows))
 
 
+def write_caption(path):
+    h = 32
+
+    def sheen(x, y):
+        # a soft vertical sheen from pale sky to steel blue
+        t = y / (h - 1)
+        return int(225 - 95 * t), int(235 - 70 * t), int(250 - 30 * t)
+
+    write_bmp24(path, 65, h, sheen)
+
+
+# The button masks the colour of a glyph's bottom-left pixel, so that pixel stays background.
+GLYPH_BACKGROUND = (255, 0, 255)
+
+
+def segment_distance(px, py, ax, ay, bx, by):
+    dx, dy = bx - ax, by - ay
+    t = max(0.0, min(1.0, ((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy)))
+    return math.hypot(px - ax - t * dx, py - ay - t * dy)
+
+
+def write_glyph(path, strokes, edge, fill):
+    def pen(x, y):
+        d = min(segment_distance(x, y, *s) for s in strokes)
+        if d <= 1.0:
+            return fill
+        if d <= 1.9:
+            return edge
+        return GLYPH_BACKGROUND
+
+    write_bmp24(path, 16, 16, pen)
+
+
 if __name__ == '__main__':
     write_ico('DovizClock.ico')
     write_caption('Caption.bmp')
+    write_glyph('GlyphOk.bmp', [(2.5, 8.5, 6, 12), (6, 12, 13, 3.5)], (0, 100, 0), (40, 190, 40))
+    write_glyph('GlyphCancel.bmp', [(3.5, 3.5, 12, 12), (12, 3.5, 3.5, 12)], (140, 0, 0), (230, 40, 40))

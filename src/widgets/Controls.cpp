@@ -152,19 +152,40 @@ void TButton::SetDefault(bool isDefault)
     SendMessageA(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
+TButton::~TButton()
+{
+    // The button only borrows its image list; nothing paints it between here and its destruction.
+    if (images_) ImageList_Destroy(images_);
+}
+
 void TButton::SetGlyph(int bitmapId)
 {
-    glyph_.Reset(static_cast<HBITMAP>(LoadImageA(Application.Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0,
-                                                 0, LR_LOADTRANSPARENT | LR_LOADMAP3DCOLORS)));
+    glyph_.Reset(static_cast<HBITMAP>(
+        LoadImageA(Application.Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!glyph_) return;
+    // A glyph's bottom-left pixel gives its background colour, which is left transparent whatever
+    // the bitmap's depth and the system's colours.
+    COLORREF background = CLR_NONE;
+    if (HDC dc = CreateCompatibleDC(nullptr)) {
+        HGDIOBJ old = SelectObject(dc, glyph_.Get());
+        BITMAP bm{};
+        GetObjectA(glyph_.Get(), sizeof bm, &bm);
+        background = GetPixel(dc, 0, bm.bmHeight - 1);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
     // A v6 button shows an image list beside its text.
     HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
-    ImageList_AddMasked(list, glyph_.Get(), GetSysColor(COLOR_BTNFACE));
+    if (!list) return;
+    ImageList_AddMasked(list, glyph_.Get(), background);
     BUTTON_IMAGELIST bil{list, {4, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
     if (!SendMessageA(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil))) {
         ImageList_Destroy(list);
         SendMessageA(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_.Get()));
+        return;
     }
+    if (images_) ImageList_Destroy(images_);
+    images_ = list;
 }
 
 void TButton::Click()

@@ -3,6 +3,7 @@
 // own messages; the parent form reflects WM_COMMAND and WM_NOTIFY to it.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -70,6 +71,7 @@ public:
 class TButton : public TControl {
 public:
     TButton(TForm& parent, const TControlSpec& spec, HWND parentHandle = nullptr);
+    ~TButton() override;
 
     void SetDefault(bool isDefault);
     // A 16x16 picture left of the caption, from the program's resources.
@@ -84,6 +86,7 @@ public:
 private:
     TForm& form_;
     TBitmapHandle glyph_;
+    HIMAGELIST images_ = nullptr;
 };
 
 class TCheckBox : public TControl {

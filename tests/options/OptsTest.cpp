@@ -1,3 +1,4 @@
+#include "RecordingTarget.h"
 #include "options/MemoryStore.h"
 #include "options/Opts.h"
 
@@ -10,29 +11,6 @@
 namespace {
 
 const std::string Key = "SOFTWARE\\Doviz\\Clock";
-
-std::string LayoutText(const TLayoutOptions& l)
-{
-    return std::string(l.Vertical ? "V" : "-") + (l.ShowCaption ? "C" : "-") + (l.ShowDate ? "D" : "-") +
-           (l.ShowLabels ? "L" : "-");
-}
-
-// Records every call as text, so that a test can compare whole sequences.
-class TRecordingTarget : public TClockOptionsTarget {
-public:
-    std::vector<std::string> Calls;
-
-    void SetTopMost(bool v) override { Log("SetTopMost", v); }
-    void ApplyLayout(const TLayoutOptions& l) override { Calls.push_back("ApplyLayout " + LayoutText(l)); }
-    void SetDaylightAdjust(bool v) override { Log("SetDaylightAdjust", v); }
-    void SetLocalSeconds(bool v) override { Log("SetLocalSeconds", v); }
-    void SetZoneSeconds(bool v) override { Log("SetZoneSeconds", v); }
-    void SetTrayIconAlways(bool v) override { Log("SetTrayIconAlways", v); }
-    void BindDblClick(TDblClickAction a) override { Calls.push_back("BindDblClick " + std::to_string(int(a))); }
-
-private:
-    void Log(const char* what, bool v) { Calls.push_back(std::string(what) + (v ? " 1" : " 0")); }
-};
 
 struct SetterCase {
     const char* name;

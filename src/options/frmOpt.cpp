@@ -1,0 +1,120 @@
+#include "options/frmOpt.h"
+
+#include "../../res/resource.h"
+
+namespace {
+
+TForm::TParams OptParams()
+{
+    TForm::TParams p;
+    p.ClassName = "TOptForm";
+    p.Caption = "Doviz Clock options";
+    p.BorderStyle = bsDialog;
+    p.Position = poScreenCenter;
+    p.ClientWidth = 318;
+    p.ClientHeight = 236;
+    p.MinMaxBoxes = false;
+    return p;
+}
+
+constexpr int LeftColumn = 8;
+constexpr int RightColumn = 168;
+constexpr int LeftWidth = 150;
+constexpr int RightWidth = 145;
+constexpr int BoxHeight = 17;
+
+}  // namespace
+
+TOptForm::TOptForm()
+    : TForm(OptParams()),
+      UpperPanel(*this, {0, 0, 318, 169, {}, {}}, bvLowered),
+      OnTopCB(*this, {LeftColumn, 8, LeftWidth, BoxHeight, "Always on top", "Clock always stays on top"},
+              UpperPanel.Handle()),
+      DateCB(*this, {RightColumn, 8, RightWidth, BoxHeight, "Show dates", "Show date in every clock"},
+             UpperPanel.Handle()),
+      CaptionCB(*this, {LeftColumn, 32, LeftWidth, BoxHeight, "Show caption", "Show clock caption"},
+                UpperPanel.Handle()),
+      HintCB(*this, {RightColumn, 32, RightWidth, BoxHeight, "Show labels", "Show clock labels in every clock"},
+             UpperPanel.Handle()),
+      ShowTrayCB(*this,
+                 {LeftColumn, 56, LeftWidth, BoxHeight, "Always show tray icon",
+                  "Show Doviz Clock icon in tray (left to the system clock) \r\neven when the clock is not minimized"},
+                 UpperPanel.Handle()),
+      ShowSecCB(*this,
+                {RightColumn, 56, RightWidth, BoxHeight, "Seconds for local time", "Show seconds in local-time clock"},
+                UpperPanel.Handle()),
+      DayTimeCB(*this,
+                {LeftColumn, 80, LeftWidth, BoxHeight, "Daylight time adjustment",
+                 "Correct time acording to daylight saving time adjustment"},
+                UpperPanel.Handle()),
+      ShowTZSecsCB(*this,
+                   {RightColumn, 80, RightWidth, BoxHeight, "Seconds for other clocks",
+                    "Show seconds in time zone clocks"},
+                   UpperPanel.Handle()),
+      // "&&" shows one ampersand.
+      AutoSaveDataCB(*this,
+                     {LeftColumn, 104, 200, BoxHeight, "Autosave clock && alarm settings",
+                      "Automatically save clock and alarms settings on change"},
+                     UpperPanel.Handle()),
+      Label2(*this, {LeftColumn, 128, 92, 13, "Double-click action:", {}}, UpperPanel.Handle()),
+      ActionCombo(*this,
+                  {104, 128, 153, 21, {},
+                   "Action to be taken, when tray icon or caption \r\nis double-clicked with the left mouse button"},
+                  {"Show/hide clock ", "Add clock", "Add alarm", "Add reminder", "Show calendar", "Set options"},
+                  UpperPanel.Handle()),
+      LowerPanel(*this, {0, 169, 318, 32, {}, "Clock layout"}, bvRaised),
+      Label1(*this, {8, 8, 40, 13, "Layout:", {}}, LowerPanel.Handle()),
+      HorzRB(*this, {56, 8, 80, BoxHeight, "Horizontal", {}}, true, LowerPanel.Handle()),
+      VertRB(*this, {144, 8, 80, BoxHeight, "Vertical", {}}, false, LowerPanel.Handle()),
+      OkBtn(*this, {81, 208, 75, 25, "OK", {}}),
+      CancelBtn(*this, {161, 208, 75, 25, "Cancel", {}})
+{
+    HorzRB.SetChecked(true);
+    OkBtn.ModalResult = mrOk;
+    OkBtn.SetGlyph(IDB_GLYPH_OK);
+    CancelBtn.ModalResult = mrCancel;
+    CancelBtn.SetGlyph(IDB_GLYPH_CANCEL);
+    CancelButton = &CancelBtn;
+}
+
+void TOptForm::ReadOptions(const TClockOptions& options)
+{
+    // Unchecking VertRB would leave neither button checked; HorzRB keeps its check from the form.
+    if (options.VertLayout()) VertRB.SetChecked(true);
+    OnTopCB.SetChecked(options.OnTop());
+    CaptionCB.SetChecked(options.ShowCaption());
+    DateCB.SetChecked(options.ShowDate());
+    HintCB.SetChecked(options.ShowHint());
+    ShowSecCB.SetChecked(options.ShowSecs());
+    DayTimeCB.SetChecked(options.DayTime());
+    ShowTrayCB.SetChecked(options.ShowTrayIcon());
+    ShowTZSecsCB.SetChecked(options.ShowTZSecs());
+    AutoSaveDataCB.SetChecked(options.AutoSaveData);
+    // An action outside the list selects nothing.
+    ActionCombo.SetItemIndex(IsBindable(options.DblClickAction()) ? options.DblClickAction() : -1);
+}
+
+void TOptForm::ApplyOptions(TClockOptions& options) const
+{
+    options.SetVertLayout(VertRB.Checked());
+    options.SetOnTop(OnTopCB.Checked());
+    options.SetShowCaption(CaptionCB.Checked());
+    options.SetShowDate(DateCB.Checked());
+    options.SetShowHint(HintCB.Checked());
+    options.SetShowSecs(ShowSecCB.Checked());
+    options.SetShowTZSecs(ShowTZSecsCB.Checked());
+    options.SetDayTime(DayTimeCB.Checked());
+    options.SetShowTrayIcon(ShowTrayCB.Checked());
+    options.AutoSaveData = AutoSaveDataCB.Checked();
+    // No selection: the stored action is assigned again, so an unbindable one stays as it was read
+    // (and is saved back so) and still binds nothing.
+    int index = ActionCombo.ItemIndex();
+    options.SetDblClickAction(index < 0 ? options.DblClickAction() : static_cast<TDblClickAction>(index));
+}
+
+void RunOptionsDialog(TClockOptions& options)
+{
+    TOptForm form;
+    form.ReadOptions(options);
+    if (form.ShowModal() == mrOk) form.ApplyOptions(options);
+}
