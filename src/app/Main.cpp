@@ -8,6 +8,7 @@
 #include "alarms/AlarmScheduler.h"
 #include "clock/TimeZones.h"
 #include "options/OptionsStore.h"
+#include "options/frmOpt.h"
 #include "widgets/About.h"
 #include "widgets/Application.h"
 
@@ -367,7 +368,10 @@ void TClockForm::BkColorItemClick() {}
 void TClockForm::CustomItemClick(TMenuItem*) {}
 void TClockForm::AddAlarmItemClick() {}
 void TClockForm::AlarmsItemClick() {}
-void TClockForm::OptionsItemClick() {}
+void TClockForm::OptionsItemClick()
+{
+    RunOptionsDialog(*Options);
+}
 void TClockForm::CalendarItemClick() {}
 
 void TClockForm::HideItemClick()

@@ -7,6 +7,7 @@
 
 #include "../support/WinTestSupport.h"
 #include "app/Main.h"
+#include "options/frmOpt.h"
 
 namespace {
 
@@ -229,6 +230,51 @@ TEST_F(ClockOptions, StoredAutoSaveOffKeepsTheRegistryAsItWas)
         form.Options->SetShowDate(false);
     }
     EXPECT_EQ(Stored()["ShowDate"].second, std::string("1", 2));
+}
+
+}  // namespace
+
+namespace {
+
+struct TDialogHook {
+    explicit TDialogHook(std::function<void(TForm&)> hook) { TForm::ModalHook = std::move(hook); }
+    ~TDialogHook() { TForm::ModalHook = nullptr; }
+};
+
+TEST_F(ClockOptions, CtrlOAndBothMenusOpenTheOptionsDialog)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    std::vector<std::string> opened;
+    TDialogHook hook([&](TForm& f) {
+        opened.push_back(f.Caption());
+        f.SetModalResult(mrCancel);
+    });
+    form.FormKeyDown('O', TShiftState{false, true, false});
+    form.Popup.Find("OptionsItem")->Click();
+    form.TrayMenu.Find("Options1Item")->Click();
+    form.Options->SetDblClickAction(dcaOptions);
+    SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    EXPECT_EQ(opened, std::vector<std::string>(4, "Doviz Clock options"));
+}
+
+TEST_F(ClockOptions, OkInTheDialogReshapesTheWindow)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    TDialogHook hook([&](TForm& f) {
+        auto& dialog = static_cast<TOptForm&>(f);
+        dialog.VertRB.SetChecked(true);
+        dialog.CaptionCB.SetChecked(false);
+        dialog.DateCB.SetChecked(true);
+        SendMessageA(dialog.OkBtn.Handle(), BM_CLICK, 0, 0);
+    });
+    form.AddItemClick();
+    form.OptionsItemClick();
+    EXPECT_EQ(Client(form).cx, 83);
+    EXPECT_EQ(Client(form).cy, 60);
+    EXPECT_TRUE(form.Options->VertLayout());
+    EXPECT_FALSE(form.Options->ShowCaption());
 }
 
 }  // namespace
