@@ -19,8 +19,8 @@ TForm::TParams OptParams()
 
 constexpr int LeftColumn = 8;
 constexpr int RightColumn = 168;
-constexpr int LeftWidth = 150;
-constexpr int RightWidth = 145;
+constexpr int LeftWidth = 158;
+constexpr int RightWidth = 148;
 constexpr int BoxHeight = 17;
 
 }  // namespace
@@ -56,7 +56,7 @@ TOptForm::TOptForm()
                      {LeftColumn, 104, 200, BoxHeight, "Autosave clock && alarm settings",
                       "Automatically save clock and alarms settings on change"},
                      UpperPanel.Handle()),
-      Label2(*this, {LeftColumn, 128, 92, 13, "Double-click action:", {}}, UpperPanel.Handle()),
+      Label2(*this, {LeftColumn, 128, 94, 26, "Double-click action:", {}}, UpperPanel.Handle()),
       ActionCombo(*this,
                   {104, 128, 153, 21, {},
                    "Action to be taken, when tray icon or caption \r\nis double-clicked with the left mouse button"},
