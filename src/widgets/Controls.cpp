@@ -20,10 +20,10 @@ HWND ParentOf(TForm& form, HWND parentHandle)
 
 }  // namespace
 
-TControl::TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& spec)
+TControl::TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& place)
 {
-    hwnd_ = CreateWindowExA(exStyle, className, spec.Caption.c_str(), style | WS_CHILD | WS_VISIBLE, Scale(spec.Left),
-                            Scale(spec.Top), Scale(spec.Width), Scale(spec.Height), parent,
+    hwnd_ = CreateWindowExA(exStyle, className, place.Caption.c_str(), style | WS_CHILD | WS_VISIBLE, Scale(place.Left),
+                            Scale(place.Top), Scale(place.Width), Scale(place.Height), parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId++)), Application.Instance(),
                             nullptr);
     if (!hwnd_) throw std::runtime_error(std::string("Cannot create control ") + className);
@@ -35,7 +35,7 @@ TControl::TControl(HWND parent, const char* className, DWORD style, DWORD exStyl
         SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form->Font().Handle()), FALSE);
         toolTip_ = form->ToolTip();
     }
-    if (!spec.Hint.empty()) SetHint(spec.Hint);
+    if (!place.Hint.empty()) SetHint(place.Hint);
 }
 
 TControl::~TControl()
@@ -134,15 +134,15 @@ LRESULT CALLBACK TControl::Subclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 
 // ---- label
 
-TLabel::TLabel(TForm& parent, const TControlSpec& spec, HWND parentHandle)
-    : TControl(ParentOf(parent, parentHandle), "STATIC", SS_LEFT | SS_NOPREFIX, 0, spec)
+TLabel::TLabel(TForm& parent, const TControlSpec& place, HWND parentHandle)
+    : TControl(ParentOf(parent, parentHandle), "STATIC", SS_LEFT | SS_NOPREFIX, 0, place)
 {
 }
 
 // ---- button
 
-TButton::TButton(TForm& parent, const TControlSpec& spec, HWND parentHandle)
-    : TControl(ParentOf(parent, parentHandle), "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, spec), form_(parent)
+TButton::TButton(TForm& parent, const TControlSpec& place, HWND parentHandle)
+    : TControl(ParentOf(parent, parentHandle), "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, place), form_(parent)
 {
 }
 
@@ -201,8 +201,8 @@ void TButton::Command(WORD notifyCode)
 
 // ---- check box
 
-TCheckBox::TCheckBox(TForm& parent, const TControlSpec& spec, HWND parentHandle)
-    : TControl(ParentOf(parent, parentHandle), "BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, spec)
+TCheckBox::TCheckBox(TForm& parent, const TControlSpec& place, HWND parentHandle)
+    : TControl(ParentOf(parent, parentHandle), "BUTTON", BS_CHECKBOX | WS_TABSTOP, 0, place)
 {
 }
 
@@ -225,9 +225,9 @@ void TCheckBox::Command(WORD notifyCode)
 
 // ---- radio button
 
-TRadioButton::TRadioButton(TForm& parent, const TControlSpec& spec, bool firstOfGroup, HWND parentHandle)
+TRadioButton::TRadioButton(TForm& parent, const TControlSpec& place, bool firstOfGroup, HWND parentHandle)
     : TControl(ParentOf(parent, parentHandle), "BUTTON",
-               BS_RADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, spec)
+               BS_RADIOBUTTON | (firstOfGroup ? WS_GROUP | WS_TABSTOP : 0), 0, place)
 {
 }
 
@@ -265,13 +265,13 @@ void TRadioButton::Command(WORD notifyCode)
 
 // ---- drop-down list
 
-TComboBox::TComboBox(TForm& parent, const TControlSpec& spec, const std::vector<std::string>& items,
+TComboBox::TComboBox(TForm& parent, const TControlSpec& place, const std::vector<std::string>& items,
                      HWND parentHandle)
     : TControl(ParentOf(parent, parentHandle), "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
                [&] {
                    // The height given is the closed box's; the list drops below it.
-                   TControlSpec s = spec;
-                   s.Height = spec.Height + 200;
+                   TControlSpec s = place;
+                   s.Height = place.Height + 200;
                    return s;
                }())
 {
@@ -330,8 +330,8 @@ const char* PanelClass()
 
 }  // namespace
 
-TPanel::TPanel(TForm& parent, const TControlSpec& spec, TBevel bevel)
-    : TControl(parent.Handle(), PanelClass(), WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, spec), form_(parent), bevel_(bevel)
+TPanel::TPanel(TForm& parent, const TControlSpec& place, TBevel bevel)
+    : TControl(parent.Handle(), PanelClass(), WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, place), form_(parent), bevel_(bevel)
 {
 }
 
@@ -363,8 +363,8 @@ LRESULT TPanel::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 // ---- icon
 
-TIconImage::TIconImage(TForm& parent, const TControlSpec& spec, HICON icon)
-    : TControl(parent.Handle(), "STATIC", SS_ICON | SS_CENTERIMAGE, 0, spec)
+TIconImage::TIconImage(TForm& parent, const TControlSpec& place, HICON icon)
+    : TControl(parent.Handle(), "STATIC", SS_ICON | SS_CENTERIMAGE, 0, place)
 {
     SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }

@@ -51,7 +51,7 @@ public:
     virtual void DrawItem(const DRAWITEMSTRUCT& dis) {}
 
 protected:
-    TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& spec);
+    TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& place);
     virtual LRESULT SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -65,12 +65,12 @@ private:
 
 class TLabel : public TControl {
 public:
-    TLabel(TForm& parent, const TControlSpec& spec, HWND parentHandle = nullptr);
+    TLabel(TForm& parent, const TControlSpec& place, HWND parentHandle = nullptr);
 };
 
 class TButton : public TControl {
 public:
-    TButton(TForm& parent, const TControlSpec& spec, HWND parentHandle = nullptr);
+    TButton(TForm& parent, const TControlSpec& place, HWND parentHandle = nullptr);
     ~TButton() override;
 
     void SetDefault(bool isDefault);
@@ -91,7 +91,7 @@ private:
 
 class TCheckBox : public TControl {
 public:
-    TCheckBox(TForm& parent, const TControlSpec& spec, HWND parentHandle = nullptr);
+    TCheckBox(TForm& parent, const TControlSpec& place, HWND parentHandle = nullptr);
 
     bool Checked() const;
     // Runs OnClick whenever the state changes, as a user's click does.
@@ -104,7 +104,7 @@ public:
 class TRadioButton : public TControl {
 public:
     // The first button of a group starts it; the following ones join it.
-    TRadioButton(TForm& parent, const TControlSpec& spec, bool firstOfGroup, HWND parentHandle = nullptr);
+    TRadioButton(TForm& parent, const TControlSpec& place, bool firstOfGroup, HWND parentHandle = nullptr);
 
     bool Checked() const;
     // Checking one unchecks the rest of its group and runs OnClick.
@@ -117,7 +117,7 @@ public:
 class TComboBox : public TControl {
 public:
     // A drop-down list without typing.
-    TComboBox(TForm& parent, const TControlSpec& spec, const std::vector<std::string>& items,
+    TComboBox(TForm& parent, const TControlSpec& place, const std::vector<std::string>& items,
               HWND parentHandle = nullptr);
 
     int ItemIndex() const;
@@ -134,7 +134,7 @@ enum TBevel { bvNone, bvLowered, bvRaised };
 // A plain container with an optional one-pixel bevel; children are created with it as parent.
 class TPanel : public TControl {
 public:
-    TPanel(TForm& parent, const TControlSpec& spec, TBevel bevel);
+    TPanel(TForm& parent, const TControlSpec& place, TBevel bevel);
 
 protected:
     LRESULT SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -147,5 +147,5 @@ private:
 // A picture control showing an icon.
 class TIconImage : public TControl {
 public:
-    TIconImage(TForm& parent, const TControlSpec& spec, HICON icon);
+    TIconImage(TForm& parent, const TControlSpec& place, HICON icon);
 };
