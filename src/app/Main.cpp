@@ -520,13 +520,8 @@ LRESULT TClockForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCLBUTTONDBLCLK:
         CustDblClick(this);
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintMessage();
     case WM_ERASEBKGND:
         return 1;
     case WM_DESTROY:

@@ -116,7 +116,7 @@ private:
     void FormClose();
     void FormDestroy();
     void MainTimerTimer();
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     LRESULT HitTest(LPARAM screenPoint) const;
 
     // What the options' setters do to the window.

@@ -1,11 +1,10 @@
 #include "clock/clock.h"
 
-#include <commctrl.h>
-
 #include "clock/FaceText.h"
 #include "widgets/Application.h"
 #include "widgets/Handles.h"
 #include "widgets/Menu.h"
+#include "widgets/ToolTip.h"
 
 bool DaylightAdjust = false;
 
@@ -76,9 +75,7 @@ TRoVudez::TRoVudez(HWND parent)
 {
     RegisterClassOnce("TRoVudez", CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), nullptr);
     CreateHandle(0, "TRoVudez", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 75, 18, parent);
-    // Unowned, so that the window holding the face can still be made top-most (Wine).
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, nullptr, nullptr, Application.Instance(), nullptr);
+    toolTip_ = CreateToolTip();
     SetUseTimer(true);
 }
 
@@ -129,15 +126,7 @@ void TRoVudez::SetFont(const TFont& font)
 void TRoVudez::SetHint(const std::string& hint)
 {
     hint_ = hint;
-    if (!toolTip_) return;
-    TTTOOLINFOA ti{};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = Handle();
-    ti.uId = reinterpret_cast<UINT_PTR>(Handle());
-    ti.lpszText = hint_.data();
-    SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    if (!hint_.empty()) SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SetToolTipText(toolTip_, Handle(), Handle(), hint_);
 }
 
 SYSTEMTIME TRoVudez::FaceTime() const
@@ -188,13 +177,8 @@ void TRoVudez::Paint(HDC dc)
 LRESULT TRoVudez::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        Paint(dc);
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintMessage();
     case WM_ERASEBKGND:
         return 1;
     case WM_LBUTTONDOWN:

@@ -72,10 +72,10 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y) {}
+    void Paint(HDC dc) override;
 
 private:
     SYSTEMTIME FaceTime() const;
-    void Paint(HDC dc);
 
     std::unique_ptr<TTimer> timer_;
     bool showDate_ = false;

@@ -6,6 +6,7 @@
 
 #include "widgets/Application.h"
 #include "widgets/Form.h"
+#include "widgets/ToolTip.h"
 
 namespace {
 
@@ -69,15 +70,7 @@ void TControl::SetText(const std::string& text)
 void TControl::SetHint(const std::string& hint)
 {
     hint_ = hint;
-    if (!toolTip_) return;
-    TTTOOLINFOA ti{};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = GetParent(hwnd_);
-    ti.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    ti.lpszText = hint_.data();
-    SendMessageA(toolTip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    if (!hint_.empty()) SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SetToolTipText(toolTip_, GetParent(hwnd_), hwnd_, hint_);
 }
 
 RECT TControl::BoundsInParent() const

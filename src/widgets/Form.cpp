@@ -6,6 +6,7 @@
 
 #include "widgets/Application.h"
 #include "widgets/Controls.h"
+#include "widgets/ToolTip.h"
 
 std::function<void(TForm&)> TForm::ModalHook;
 
@@ -66,10 +67,7 @@ TForm::TForm(const TParams& p) : position_(p.Position)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(p.Icon));
         SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(p.Icon));
     }
-    // Unowned: a window that owns a top-most popup cannot itself be made top-most under Wine.
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, nullptr, nullptr, Application.Instance(), nullptr);
-    if (toolTip_) SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, 400);
+    toolTip_ = CreateToolTip();
     if (position_ == poScreenCenter) Center();
 }
 

@@ -61,6 +61,15 @@ RECT TWindow::ClientRect() const
     return r;
 }
 
+LRESULT TWindow::PaintMessage()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    Paint(dc);
+    EndPaint(hwnd_, &ps);
+    return 0;
+}
+
 LRESULT TWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return DefaultProc(msg, wParam, lParam);

@@ -33,6 +33,10 @@ protected:
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Answers WM_PAINT through Paint.
+    LRESULT PaintMessage();
+    virtual void Paint(HDC dc) {}
+
     // Called after WM_NCDESTROY, when the handle is gone.
     virtual void HandleDestroyed() {}
 

@@ -1,31 +1,21 @@
 #pragma once
 // A registry root and a folder of the test's own, removed again when the test ends.
 
+#include "../support/WinTestSupport.h"
 #include "options/RegKey.h"
 
 #include <windows.h>
 
 #include <string>
 
+// A registry root of the test's own, for the store's back ends.
 class TScratchRegistry {
 public:
-    TScratchRegistry()
-    {
-        path_ = "Software\\DovizTests\\Options" + std::to_string(GetCurrentProcessId());
-        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
-        root_ = TRegKey::Create(HKEY_CURRENT_USER, path_, KEY_ALL_ACCESS);
-    }
-    ~TScratchRegistry()
-    {
-        root_.Close();
-        RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\DovizTests");  // fails while others use it
-    }
     HKEY Root() const { return root_.Handle(); }
 
 private:
-    std::string path_;
-    TRegKey root_;
+    TScratchKey key_{"Options"};
+    TRegKey root_ = key_.Open();
 };
 
 class TScratchFolder {
