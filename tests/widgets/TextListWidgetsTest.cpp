@@ -7,16 +7,6 @@
 
 namespace {
 
-TForm::TParams Dialog()
-{
-    TForm::TParams p;
-    p.ClassName = "TTextListTest";
-    p.Caption = "Test";
-    p.BorderStyle = bsDialog;
-    p.Position = poScreenCenter;
-    return p;
-}
-
 bool HasHorizontalBar(HWND hwnd)
 {
     return (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_HSCROLL) != 0;
@@ -31,7 +21,7 @@ LPARAM RowPoint(const TListBox& list, int index)
 
 TEST(ListBox, SortedRowsKeepTheirDataWhereverTheyLand)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TTextListTest"));
     TListBox list(form, {8, 8, 200, 100}, true, false);
     int a = 1, b = 2, c = 3;
     list.Add("Tokyo", &a);
@@ -52,7 +42,7 @@ TEST(ListBox, SortedRowsKeepTheirDataWhereverTheyLand)
 
 TEST(ListBox, ReplacingARowKeepsItsPlaceDataAndSelection)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TTextListTest"));
     TListBox list(form, {8, 8, 200, 100}, false, false);
     int a = 1, b = 2;
     list.Add("first", &a);
@@ -69,7 +59,7 @@ TEST(ListBox, ReplacingARowKeepsItsPlaceDataAndSelection)
 
 TEST(ListBox, HorizontalBarShowsExactlyWhileARowIsWiderThanTheList)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TTextListTest"));
     form.Show();
     TListBox list(form, {8, 8, 100, 100}, false, false);
     list.Add("short");
@@ -86,7 +76,7 @@ TEST(ListBox, HorizontalBarShowsExactlyWhileARowIsWiderThanTheList)
 
 TEST(ListBox, UserClicksRaiseTheEventsAndCodeDoesNot)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TTextListTest"));
     form.Show();
     TListBox list(form, {8, 8, 200, 100}, false, false);
     list.Add("one");
@@ -109,7 +99,7 @@ TEST(ListBox, UserClicksRaiseTheEventsAndCodeDoesNot)
 
 TEST(ListBox, MultiSelectKeepsEachRowsStateAndTheFocusApart)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TTextListTest"));
     TListBox list(form, {8, 8, 60, 100}, false, true);
     for (const char* day : {"Sun", "Mon", "Tue", "Wed"}) list.Add(day);
     list.SetSelected(1, true);
@@ -128,7 +118,7 @@ TEST(ListBox, MultiSelectKeepsEachRowsStateAndTheFocusApart)
 
 TEST(Edits, ChangesFromCodeAndTypingBothReachOnChange)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TTextListTest"));
     TEdit edit(form, {8, 8, 233, 21});
     std::vector<std::string> seen;
     edit.OnChange = [&](TEdit& e) { seen.push_back(e.Text()); };
@@ -145,7 +135,7 @@ TEST(Edits, ChangesFromCodeAndTypingBothReachOnChange)
 
 TEST(Edits, MemoKeepsLinesAndHasTheScrollBarsAskedFor)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TTextListTest"));
     TMemo both(form, {8, 8, 200, 60}, ssBoth, false);
     TMemo wrapped(form, {8, 80, 200, 60}, ssVertical, true);
     both.SetText("Time to signal ...\r\nsecond line");
