@@ -132,11 +132,12 @@ void TClockForm::CreateLocalClock()
 
 void TClockForm::FormCreate()
 {
-    // No taskbar button: the owner window that stands for the program becomes a tool window.
+    // No taskbar button: the owner window that stands for the program is a hidden tool window.
+    // It stays hidden, since some shells give every visible unowned window a button whatever its
+    // style; the forms it owns don't need it shown.
     HWND app = Application.Handle();
     ShowWindow(app, SW_HIDE);
     SetWindowLongPtrA(app, GWL_EXSTYLE, GetWindowLongPtrA(app, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
-    ShowWindow(app, SW_SHOWNA);
 }
 
 void TClockForm::ShowClock()

@@ -28,8 +28,9 @@ void TApplication::Initialize(HINSTANCE instance)
     wc.hInstance = instance_;
     wc.lpszClassName = "TApplication";
     RegisterClassExA(&wc);
-    // Zero-sized and off-screen: it exists to own the forms, never to be seen.
-    handle_ = CreateWindowExA(0, "TApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+    // Zero-sized: it exists to own the forms, never to be seen. A tool window from the start, as
+    // a shell may give a taskbar button to any window it sees created without that style.
+    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, "TApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                               nullptr, instance_, nullptr);
 }
