@@ -372,7 +372,6 @@ void TClockForm::OptionsItemClick()
 {
     RunOptionsDialog(*Options);
 }
-void TClockForm::CalendarItemClick() {}
 
 void TClockForm::HideItemClick()
 {
