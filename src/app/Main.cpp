@@ -346,7 +346,6 @@ void TClockForm::OptionsItemClick()
 {
     RunOptionsDialog(*Options);
 }
-void TClockForm::CalendarItemClick() {}
 
 void TClockForm::SaveDataItemClick()
 {
