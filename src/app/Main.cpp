@@ -473,6 +473,11 @@ LRESULT TClockForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return PaintMessage();
     case WM_ERASEBKGND:
         return 1;
+    case WM_TIMECHANGE:
+        // The system clock was set: every face shows the new time at once, not at its next tick.
+        if (LocalClock) LocalClock->UpdateDisplay();
+        MainTimerTimer();
+        return 0;
     case WM_DESTROY:
         FormDestroy();
         break;

@@ -14,12 +14,16 @@ const TClockSource systemClock;
 
 bool IsWin9xFamily()
 {
-    OSVERSIONINFOA info{sizeof(info)};
+    // Asked once: every face asks on every tick.
+    static const bool win9x = [] {
+        OSVERSIONINFOA info{sizeof(info)};
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExA(&info)) return false;
+        if (!GetVersionExA(&info)) return false;
 #pragma GCC diagnostic pop
-    return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+        return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    }();
+    return win9x;
 }
 
 TSystemTime ToRecord(const SYSTEMTIME& st)
@@ -37,19 +41,20 @@ SYSTEMTIME FromRecord(const TSystemTime& r)
     return st;
 }
 
-void Frame(HDC dc, RECT& r, COLORREF topLeft, COLORREF bottomRight)
+// The system's own brushes: nothing is created per paint.
+void Frame(HDC dc, RECT& r, int topLeftColor, int bottomRightColor)
 {
-    TBrushHandle tl(CreateSolidBrush(topLeft));
-    TBrushHandle br(CreateSolidBrush(bottomRight));
+    HBRUSH tl = GetSysColorBrush(topLeftColor);
+    HBRUSH br = GetSysColorBrush(bottomRightColor);
     RECT edge;
     edge = {r.left, r.top, r.right - 1, r.top + 1};
-    FillRect(dc, &edge, tl.Get());
+    FillRect(dc, &edge, tl);
     edge = {r.left, r.top, r.left + 1, r.bottom - 1};
-    FillRect(dc, &edge, tl.Get());
+    FillRect(dc, &edge, tl);
     edge = {r.right - 1, r.top, r.right, r.bottom};
-    FillRect(dc, &edge, br.Get());
+    FillRect(dc, &edge, br);
     edge = {r.left, r.bottom - 1, r.right, r.bottom};
-    FillRect(dc, &edge, br.Get());
+    FillRect(dc, &edge, br);
     InflateRect(&r, -1, -1);
 }
 
@@ -113,12 +118,15 @@ void TRoVudez::SetLabels(bool on)
 
 void TRoVudez::SetColor(COLORREF color)
 {
+    if (color == color_) return;
     color_ = color;
+    background_.Reset();
     Invalidate();
 }
 
 void TRoVudez::SetFont(const TFont& font)
 {
+    if (font == font_) return;
     font_ = font;
     Invalidate();
 }
@@ -150,19 +158,26 @@ void TRoVudez::UpdateDisplay()
     SYSTEMTIME t = FaceTime();
     char date[100] = {};
     char time[100] = {};
-    if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date)) date[0] = 0;
+    // The date is formatted only when it is shown.
+    if ((showDate_ || buttonDown_) && !GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date))
+        date[0] = 0;
     if (!GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, TimePicture(AM_PM, ShowSeconds), time, sizeof time)) time[0] = 0;
-    displayText_ = ComposeDisplayText(time, date, hint_, showDate_, labels_, buttonDown_);
+    std::string text = ComposeDisplayText(time, date, hint_, showDate_, labels_, buttonDown_);
+    // A face repaints only when what it shows changes: one without seconds once a minute.
+    if (text == displayText_) return;
+    displayText_ = std::move(text);
+    // Its window text is what it shows, for screen readers and automation.
+    SetWindowTextA(Handle(), displayText_.c_str());
     Invalidate();
 }
 
 void TRoVudez::Paint(HDC dc)
 {
     RECT r = ClientRect();
-    TBrushHandle background(CreateSolidBrush(color_));
-    FillRect(dc, &r, background.Get());
-    Frame(dc, r, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
-    Frame(dc, r, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+    if (!background_) background_.Reset(CreateSolidBrush(color_));
+    FillRect(dc, &r, background_.Get());
+    Frame(dc, r, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
+    Frame(dc, r, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
     TSelectObject font(dc, font_.Handle());
     SetTextColor(dc, font_.Color());
     SetBkColor(dc, color_);

@@ -10,6 +10,7 @@
 #include "clock/DateTime.h"
 #include "clock/TimeZoneBlock.h"
 #include "widgets/Font.h"
+#include "widgets/Handles.h"
 #include "widgets/Form.h"
 #include "widgets/Timer.h"
 #include "widgets/Window.h"
@@ -84,6 +85,7 @@ private:
     std::string displayText_;
     std::string hint_;
     COLORREF color_ = GetSysColor(COLOR_BTNFACE);
+    TBrushHandle background_;
     TFont font_;
     HWND toolTip_ = nullptr;
 };

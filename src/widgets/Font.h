@@ -36,6 +36,13 @@ public:
     LOGFONTA ToLogFont() const;
     void Assign(const LOGFONTA& lf, COLORREF color);
 
+    // The same font as the user sees it: name, size, character set, style and colour.
+    friend bool operator==(const TFont& a, const TFont& b)
+    {
+        return a.name_ == b.name_ && a.size_ == b.size_ && a.charset_ == b.charset_ && a.style_ == b.style_ &&
+               a.color_ == b.color_;
+    }
+
     // Created on first use and again after a change.
     HFONT Handle() const;
 

@@ -1,5 +1,5 @@
 // Hiding to the tray and showing again, from the menus, the tray icon and the program's own
-// minimise and restore.
+// minimise and restore; and the window following the system's clock.
 
 #include <gtest/gtest.h>
 
@@ -126,6 +126,19 @@ TEST_F(Visibility, ShowClockFromTheTrayMenuLeavesTheClockInTheForeground)
     EXPECT_FALSE(form.Hidden);
     EXPECT_TRUE(Shown(form));
     EXPECT_EQ(GetForegroundWindow(), form.Handle());
+}
+
+TEST_F(Visibility, SettingTheSystemClockShowsTheNewTimeAtOnce)
+{
+    TFixedClock before(At(2026, 12, 8, 9, 0, 0), At(2026, 12, 8, 9, 0, 0));
+    TClockForm form(Config());
+    form.ShowClock();
+    form.AddItemClick();
+    TMyRoVudez& zone = *form.Clocks->Items(0);
+    TFixedClock after(At(2026, 12, 8, 17, 30, 0), At(2026, 12, 8, 17, 30, 0));
+    SendMessageA(form.Handle(), WM_TIMECHANGE, 0, 0);
+    EXPECT_EQ(form.LocalClock->DisplayText(), "17:30:00");
+    EXPECT_NE(zone.DisplayText().find("17:30"), std::string::npos) << zone.DisplayText();
 }
 
 TEST(TrayIconTip, IsTheHintsShortPartAtMost63Characters)

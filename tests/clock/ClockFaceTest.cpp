@@ -135,4 +135,48 @@ TEST_F(ClockFace, TimerTickRefreshesTheText)
     EXPECT_EQ(face.DisplayText(), "14:05");
 }
 
+bool NeedsPaint(const TRoVudez& face)
+{
+    return GetUpdateRect(face.Handle(), nullptr, FALSE) != FALSE;
+}
+
+// A face repaints only when what it shows changes; its window text is always what it shows.
+TEST_F(ClockFace, RepaintsOnlyWhenWhatItShowsChanges)
+{
+    host.Show();
+    TRoVudez zone(host.Handle());
+    zone.UpdateDisplay();
+    UpdateWindow(zone.Handle());
+    ASSERT_FALSE(NeedsPaint(zone));
+    {
+        TFixedClock later(At(2026, 12, 8, 14, 5, 8), At(2026, 12, 8, 13, 5, 8));
+        zone.UpdateDisplay();  // a second on, no seconds shown
+        EXPECT_FALSE(NeedsPaint(zone));
+    }
+    {
+        TFixedClock nextMinute(At(2026, 12, 8, 14, 6, 0), At(2026, 12, 8, 13, 6, 0));
+        zone.UpdateDisplay();
+        EXPECT_TRUE(NeedsPaint(zone));
+        char text[64] = {};
+        GetWindowTextA(zone.Handle(), text, sizeof text);
+        EXPECT_EQ(text, zone.DisplayText());
+        EXPECT_EQ(zone.DisplayText(), "13:06");
+    }
+    UpdateWindow(zone.Handle());
+    zone.SetColor(zone.Color());
+    zone.SetFont(TFont(zone.Font()));
+    EXPECT_FALSE(NeedsPaint(zone));
+    zone.SetColor(0x00FF0000);
+    EXPECT_TRUE(NeedsPaint(zone));
+    UpdateWindow(zone.Handle());
+    TFont bold = zone.Font();
+    bold.SetStyle(fsBold);
+    zone.SetFont(bold);
+    EXPECT_TRUE(NeedsPaint(zone));
+    UpdateWindow(zone.Handle());
+    zone.SetHint("Home");
+    zone.SetLabels(true);
+    EXPECT_TRUE(NeedsPaint(zone));
+}
+
 }  // namespace
