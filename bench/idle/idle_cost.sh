@@ -12,13 +12,16 @@ ALARMS="${2:-1000}"
 SETTLE="${SETTLE:-20}"
 SPAN="${SPAN:-60}"
 
+# The program as it is handed out (the release build), the helpers from the test tree.
+[ -f build/release/CMakeCache.txt ] || cmake --preset release >/dev/null
+cmake --build --preset release --target DovizClock >/dev/null
 [ -f build/windows/CMakeCache.txt ] || cmake --preset windows >/dev/null
-cmake --build --preset windows --target DovizClock doviz_floor doviz_start_probe doviz_idle_data >/dev/null
+cmake --build --preset windows --target doviz_floor doviz_start_probe doviz_idle_data >/dev/null
 
 run="$PWD/build/windows/idle"
 rm -rf "$run"
 mkdir -p "$run"
-cp build/windows/DovizClock.exe build/windows/bench/idle/doviz_*.exe "$run/"
+cp build/release/DovizClock.exe build/windows/bench/idle/doviz_*.exe "$run/"
 # A prefix of its own, so the options and the position are the first start's.
 export DOVIZ_WINEPREFIX="$PWD/build/windows/idleprefix"
 wine_run="$PWD/build/windows/wine-run.sh"
@@ -46,31 +49,47 @@ folder="$("$wine_run" winepath -w "$run" 2>/dev/null | tr -d '\r')"
 start_floor="$(tr -d '\r' <"$run/start_floor.txt")"
 start_clock="$(tr -d '\r' <"$run/start_clock.txt")"
 
+# The program's process in this run's prefix (other Wine prefixes may run the same program).
 pid_of() {
   for p in $(pgrep -f "$1"); do
-    grep -qa "doviz_start_probe" "/proc/$p/cmdline" || { echo "$p"; return; }
+    grep -qa "doviz_start_probe" "/proc/$p/cmdline" && continue
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$DOVIZ_WINEPREFIX" || continue
+    echo "$p"
+    return
   done
 }
 pid_floor="$(pid_of 'doviz_floor\.exe')"
 pid_clock="$(pid_of 'DovizClock\.exe')"
 [ -n "$pid_floor" ] && [ -n "$pid_clock" ] || { echo "idle: a program did not start" >&2; exit 1; }
 
-ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# CPU time of every thread of the process, in nanoseconds (the scheduler's own accounting).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
 private_kib() { awk '/^Private_(Clean|Dirty):/ { s += $2 } END { print s }' "/proc/$1/smaps_rollup"; }
 
 sleep "$SETTLE"
-f0="$(ticks "$pid_floor")"; c0="$(ticks "$pid_clock")"
+f0="$(cpu_ns "$pid_floor")"; c0="$(cpu_ns "$pid_clock")"
 sleep "$SPAN"
-f1="$(ticks "$pid_floor")"; c1="$(ticks "$pid_clock")"
-hz="$(getconf CLK_TCK)"
+f1="$(cpu_ns "$pid_floor")"; c1="$(cpu_ns "$pid_clock")"
 mem_floor="$(private_kib "$pid_floor")"; mem_clock="$(private_kib "$pid_clock")"
+if [ -n "${MAPS:-}" ]; then
+  # Private memory by mapping (module or anonymous), largest first.
+  for who in floor clock; do
+    pid="pid_$who"
+    echo "private KiB by mapping, $who:"
+    awk '/^[0-9a-f]+-[0-9a-f]+ / { name = ($6 == "" ? "[anonymous]" : $6) }
+         /^Private_(Clean|Dirty):/ { s[name] += $2 }
+         END { for (n in s) if (s[n] > 0) printf "%8d  %s\n", s[n], n }' "/proc/${!pid}/smaps" | sort -rn | head -15
+  done
+fi
 
-awk -v n="$N" -v a="$ALARMS" -v span="$SPAN" -v hz="$hz" \
-    -v f="$((f1 - f0))" -v c="$((c1 - c0))" -v mf="$mem_floor" -v mc="$mem_clock" \
+awk -v n="$N" -v a="$ALARMS" -v span="$SPAN" -v hz=1e9 \
+    -v f="$(awk -v a="$f0" -v b="$f1" 'BEGIN { print b - a }')" \
+    -v c="$(awk -v a="$c0" -v b="$c1" 'BEGIN { print b - a }')" \
+    -v mf="$mem_floor" -v mc="$mem_clock" \
     -v sf="$start_floor" -v sc="$start_clock" 'BEGIN {
   printf "idle cost, %d clocks, %d alarms, CPU over %d s\n", n, a, span
   printf "%-12s %10s %12s %14s\n", "", "start ms", "CPU s", "private MiB"
-  printf "%-12s %10s %12.2f %14.1f\n", "floor", sf, f / hz, mf / 1024
-  printf "%-12s %10s %12.2f %14.1f\n", "DovizClock", sc, c / hz, mc / 1024
+  printf "%-12s %10s %12.3f %14.1f\n", "floor", sf, f / hz, mf / 1024
+  printf "%-12s %10s %12.3f %14.1f\n", "DovizClock", sc, c / hz, mc / 1024
   printf "%-12s %10.2f %12.2f %14.2f\n", "ratio", sc / (sf > 0 ? sf : 1), (f > 0 ? c / f : 0), mc / mf
 }'
