@@ -426,7 +426,7 @@ void TClockForm::AlarmTimerTimer()
     GetLocalTime(&now);
     TSystemTime tick;
     memcpy(static_cast<void*>(&tick), &now, sizeof tick);
-    ::AlarmTimerTimer(Alarms, tick, [this](TAlarm& alarm) { SignalAlarm(alarm); });
+    scheduler_.Tick(Alarms, tick, [this](TAlarm& alarm) { SignalAlarm(alarm); });
 }
 
 // The sound, the message window and the application come with the alarm actions.

@@ -13,6 +13,7 @@
 #include "app/Relayout.h"
 #include "app/TopMost.h"
 #include "alarms/Alarm.h"
+#include "alarms/AlarmScheduler.h"
 #include "alarms/WinFileAccess.h"
 #include "clock/OvList.h"
 #include "clock/TimeZoneBlock.h"
@@ -131,6 +132,7 @@ private:
     std::vector<std::unique_ptr<TMyRoVudez>> zoneFaces_;
     std::string dataFolder_;
     TWinFileAccess files_;
+    TAlarmScheduler scheduler_;
     TClockFormConfig config_;
     TPlacement placement_;
     TLayoutOptions layout_;
