@@ -1,5 +1,7 @@
 #include "alarms/AlarmScheduler.h"
 
+#include "Moment.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,16 +19,7 @@ namespace {
 
 TSystemTime At(int y, int mo, int d, int h, int mi, int s, int ms = 500)
 {
-    TSystemTime t;
-    t.wYear = y;
-    t.wMonth = mo;
-    t.wDay = d;
-    t.wDayOfWeek = DayOfWeek(EncodeDate(y, mo, d));
-    t.wHour = h;
-    t.wMinute = mi;
-    t.wSecond = s;
-    t.wMilliseconds = ms;
-    return t;
+    return Moment(y, mo, d, h, mi, s, ms);
 }
 
 // The next second, by plain calendar counting.
