@@ -366,8 +366,6 @@ void TClockForm::FormatItemClick() {}
 void TClockForm::FntItemClick() {}
 void TClockForm::BkColorItemClick() {}
 void TClockForm::CustomItemClick(TMenuItem*) {}
-void TClockForm::AddAlarmItemClick() {}
-void TClockForm::AlarmsItemClick() {}
 void TClockForm::OptionsItemClick()
 {
     RunOptionsDialog(*Options);

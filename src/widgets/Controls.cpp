@@ -171,7 +171,10 @@ void TButton::SetGlyph(int bitmapId)
     HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
     if (!list) return;
     ImageList_AddMasked(list, glyph_.Get(), background);
-    BUTTON_IMAGELIST bil{list, {4, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    // A picture button without a caption shows its glyph in the middle.
+    bool pictureOnly = GetWindowTextLengthA(Handle()) == 0;
+    BUTTON_IMAGELIST bil{list, {pictureOnly ? 0L : 4L, 0, 0, 0},
+                         UINT(pictureOnly ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT)};
     if (!SendMessageA(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil))) {
         ImageList_Destroy(list);
         SendMessageA(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_.Get()));
