@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv)
 {
-    FILE* file = std::fopen("StartProbe.txt", "w");
+    FILE* file = std::fopen("StartProbe.txt", "wb");
     if (!file) return 1;
     for (int i = 1; i < argc; ++i) std::fprintf(file, "%s\n", argv[i]);
     std::fclose(file);
