@@ -4,42 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
-
-class TRecordingPlayer : public TSoundPlayer {
-public:
-    void PlayAlias(const std::string& alias) override { played.push_back("alias " + alias); }
-    void PlayFile(const std::string& fileName) override { played.push_back("file " + fileName); }
-    std::vector<std::string> played;
-};
-
-
-TEST(AlarmSound, PlaysWhatTheAlarmSays)
-{
-    const struct {
-        bool on;
-        const char* file;
-        std::vector<std::string> played;
-    } cases[] = {
-        {true, "(Default)", {"alias .Default"}},
-        {true, "C:\\Sounds\\ring.wav", {"file C:\\Sounds\\ring.wav"}},
-        {true, "(default)", {"file (default)"}},  // only the exact text means the system's sound
-        {true, "", {"file "}},
-        {false, "(Default)", {}},
-        {false, "C:\\Sounds\\ring.wav", {}},
-    };
-    for (const auto& c : cases) {
-        TAlarm alarm;
-        alarm.SoundOn = c.on;
-        alarm.SoundFile = c.file;
-        TRecordingPlayer player;
-        PlayAlarmSound(alarm, player);
-        EXPECT_EQ(player.played, c.played) << c.on << " " << c.file;
-    }
-}
 
 TEST(RemindLater, MovesTheMomentOnAndArmsTheAlarm)
 {

@@ -19,13 +19,6 @@ public:
 };
 
 
-// A stand-in for the properties dialog, as the message window sees it.
-class TDialogStandIn : public TForm, public TAlarmWindow {
-public:
-    TDialogStandIn() : TForm(TestDialog("TDialogStandIn")) {}
-    void DetachAlarm() override {}
-};
-
 class MessageForm : public ::testing::Test {
 protected:
     MessageForm()
@@ -122,23 +115,6 @@ TEST_F(MessageForm, TextWithBareLineFeedsStillShowsItsLines)
     EXPECT_EQ(Open().TextMemo.Text(), "one\r\ntwo\r\nthree");
 }
 
-TEST_F(MessageForm, TimedItemsMoveTheMomentOnAcrossMidnight)
-{
-    TMessageForm& form = Open();
-    clock.now = Moment(2026, 3, 14, 23, 58, 10);
-    alarm->SignalTime.wDayOfWeek = 2;
-    Item(form, "In5minutesItem").Click();
-    TSystemTime expected = Moment(2026, 3, 15, 0, 3, 10);
-    expected.wDayOfWeek = 2;
-    EXPECT_EQ(alarm->SignalTime, expected);
-    EXPECT_TRUE(alarm->Enabled);
-    EXPECT_FALSE(alarm->OnceADay);
-    EXPECT_TRUE(edits.empty());
-    EXPECT_EQ(changed, std::vector<std::string>{"Tea"});
-    EXPECT_TRUE(form.Visible());
-    EXPECT_EQ(alarm->MessageWindows.Count(), 1);
-}
-
 TEST_F(MessageForm, ButtonBodyAndCustomItemOpenTheDialogAtNow)
 {
     clock.now = Moment(2026, 5, 1, 10, 20, 30);
@@ -161,23 +137,6 @@ TEST_F(MessageForm, ButtonBodyAndCustomItemOpenTheDialogAtNow)
             EXPECT_EQ(changed.size(), ok ? 1u : 0u) << body;
         }
     }
-}
-
-TEST_F(MessageForm, OpenPropertiesDialogIsOnlyBroughtForward)
-{
-    TMessageForm& form = Open();
-    TDialogStandIn dialog;
-    dialog.Show();
-    alarm->PropDialog = &dialog;
-    const TSystemTime before = alarm->SignalTime;
-    SetForegroundWindow(form.Handle());
-    Item(form, "ModifyItem").Click();
-    Item(form, "In1minuteItem").Click();
-    EXPECT_TRUE(edits.empty());
-    EXPECT_TRUE(changed.empty());
-    EXPECT_EQ(alarm->SignalTime, before);
-    EXPECT_EQ(GetForegroundWindow(), dialog.Handle());
-    alarm->PropDialog = nullptr;
 }
 
 TEST_F(MessageForm, ArrowOpensTheMenuBelowTheButton)
@@ -217,21 +176,6 @@ TEST_F(MessageForm, ClosingTheLastWindowHandsTheAlarmOn)
     PumpMessages();
     EXPECT_EQ(alarm->MessageWindows.Count(), 0);
     EXPECT_EQ(lastClosed, std::vector<std::string>{"Tea"});
-    EXPECT_EQ(FindWindowA("TMessageForm", nullptr), nullptr);
-}
-
-TEST_F(MessageForm, DestroyedAlarmLeavesTheWindowOpenWithoutRemindLater)
-{
-    TMessageForm& form = Open();
-    alarm.reset();
-    EXPECT_EQ(form.Alarm, nullptr);
-    EXPECT_FALSE(form.LaterBtn.Enabled());
-    EXPECT_TRUE(form.Visible());
-    form.ModifyItemClick(nullptr);
-    EXPECT_TRUE(edits.empty());
-    SendMessageA(form.OkBtn.Handle(), BM_CLICK, 0, 0);
-    PumpMessages();
-    EXPECT_TRUE(lastClosed.empty());
     EXPECT_EQ(FindWindowA("TMessageForm", nullptr), nullptr);
 }
 

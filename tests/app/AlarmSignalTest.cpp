@@ -136,6 +136,7 @@ TEST_F(AlarmSignal, SoundFollowsTheAlarm)
         const char* played;
     } cases[] = {{true, "(Default)", "alias .Default"},
                  {true, "C:\\ring.wav", "file C:\\ring.wav"},
+                 {true, "(default)", "file (default)"},  // only the exact text means the system's sound
                  {false, "C:\\ring.wav", nullptr},
                  {false, "(Default)", nullptr}};
     for (const auto& c : cases) {
@@ -271,9 +272,12 @@ TEST_F(AlarmSignal, CustomWhileItsDialogIsOpenOnlyBringsTheDialogForward)
     TModalHook hook([&](TForm& dialog) {
         ++dialogs;
         if (dialogs == 1) {
+            const TSystemTime before = a.SignalTime;
             SetForegroundWindow(window.Handle());
             window.ResheduleMenu.Find("ModifyItem")->Click();
             forward = GetForegroundWindow() == dialog.Handle();
+            window.ResheduleMenu.Find("In1minuteItem")->Click();
+            EXPECT_EQ(a.SignalTime, before);
         }
         dialog.SetModalResult(mrCancel);
     });
@@ -328,13 +332,15 @@ TEST_F(AlarmSignal, AddReminderProposesTheMomentAndCancelAddsNothing)
 TEST_F(AlarmSignal, EveryAddReminderItemPresetsItsMinutes)
 {
     recorder.now = Moment(2026, 4, 1, 23, 50, 0);
+    form.Options->SetDblClickAction(dcaAddReminder);
     const struct {
-        TPopupMenu* menu;
+        TPopupMenu* menu;  // none: a double-click on the caption band
         const char* item;
         int minutes;
-    } cases[] = {{&form.Popup, "In1minute1", 1},   {&form.Popup, "In10minutes1", 10},
-                 {&form.Popup, "CustomItem", 0},   {&form.TrayMenu, "In5minutes2", 5},
-                 {&form.TrayMenu, "In15minutes2", 15}, {&form.TrayMenu, "Custom1", 0}};
+    } cases[] = {{&form.Popup, "In1minute1", 1},       {&form.Popup, "In10minutes1", 10},
+                 {&form.Popup, "CustomItem", 0},       {&form.TrayMenu, "In5minutes2", 5},
+                 {&form.TrayMenu, "In15minutes2", 15}, {&form.TrayMenu, "Custom1", 0},
+                 {nullptr, "double-click", 0}};
     for (const auto& c : cases) {
         int proposed = -1;
         TModalHook hook([&](TForm& dialog) {
@@ -344,7 +350,10 @@ TEST_F(AlarmSignal, EveryAddReminderItemPresetsItsMinutes)
                        static_cast<int>(SystemTimeToDateTime(recorder.now) * 1440 + 0.5);
             dialog.SetModalResult(mrCancel);
         });
-        c.menu->Find(c.item)->Click();
+        if (c.menu)
+            c.menu->Find(c.item)->Click();
+        else
+            SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
         EXPECT_EQ(proposed, c.minutes) << c.item;
     }
     EXPECT_EQ(Alarms.Count(), 0);
@@ -362,7 +371,9 @@ TEST_F(AlarmSignal, DeletingTheAlarmInTheListDisablesRemindLater)
     EXPECT_EQ(window.Alarm, nullptr);
     EXPECT_FALSE(window.LaterBtn.Enabled());
     EXPECT_TRUE(window.Visible());
+    window.ModifyItemClick(nullptr);  // nothing to remind of
     Close(window);
+    EXPECT_EQ(FindWindowA("TMessageForm", nullptr), nullptr);
 }
 
 TEST_F(AlarmSignal, OpenWindowsDoNotOutliveTheClockWindow)
