@@ -41,35 +41,10 @@ void TDateTimeField::SetValue(const SYSTEMTIME& value)
     if (OnChange) OnChange(*this);
 }
 
-COLORREF TDateTimeField::Color() const
-{
-    return GetSysColor(Enabled() ? COLOR_WINDOW : COLOR_BTNFACE);
-}
-
 LRESULT TDateTimeField::Notify(NMHDR* hdr)
 {
     if (hdr->code == DTN_DATETIMECHANGE && OnChange) OnChange(*this);
     return 0;
-}
-
-LRESULT TDateTimeField::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    switch (msg) {
-    case WM_ENABLE:
-        InvalidateRect(Handle(), nullptr, TRUE);
-        break;
-    case WM_ERASEBKGND: {
-        RECT r;
-        GetClientRect(Handle(), &r);
-        HBRUSH brush = CreateSolidBrush(Color());
-        FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
-        DeleteObject(brush);
-        return 1;
-    }
-    default:
-        break;
-    }
-    return TControl::SubclassProc(msg, wParam, lParam);
 }
 
 // ---- date
@@ -148,7 +123,7 @@ LRESULT TDateField::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return TDateTimeField::SubclassProc(msg, wParam, lParam);
+    return TControl::SubclassProc(msg, wParam, lParam);
 }
 
 // ---- time

@@ -1,6 +1,7 @@
 #pragma once
 // Date and time fields over the date-time picker. Both hold a whole date-time; the date field
-// shows and changes the date, the time field the time of day.
+// shows and changes the date, the time field the time of day. Disabled, the picker takes its
+// parent's colour by itself, as edits do.
 
 #include "widgets/Controls.h"
 
@@ -9,15 +10,11 @@ public:
     SYSTEMTIME Value() const;
     void SetValue(const SYSTEMTIME& value);
 
-    // The background: the window colour while enabled, the parent's colour while disabled.
-    COLORREF Color() const;
-
     std::function<void(TDateTimeField&)> OnChange;
     LRESULT Notify(NMHDR* hdr) override;
 
 protected:
     TDateTimeField(TForm& parent, const TControlSpec& place, DWORD style, HWND parentHandle);
-    LRESULT SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 // Short date with a drop-down calendar; the date is picked there, not typed.

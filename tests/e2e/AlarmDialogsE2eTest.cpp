@@ -190,8 +190,11 @@ TEST(AlarmDialogs, CtrlAMakesTheNewAlarmAndShiftCtrlAListsIt)
     HWND box = FindChild(list, "ListBox", nullptr);
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(SendMessageA(box, LB_GETCOUNT, 0, 0), 1);
+    // Across processes the row comes through the wide message.
+    wchar_t wide[256] = {};
+    SendMessageW(box, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(wide));
     char row[256] = {};
-    SendMessageA(box, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, row, sizeof row, nullptr, nullptr);
     SYSTEMTIME signal{};
     signal.wYear = a.time[0];
     signal.wMonth = a.time[1];
