@@ -133,7 +133,7 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     PostMessageA(message, WM_CLOSE, 0, 0);
     EXPECT_TRUE(Await([&] { return ReadFile(alarmFile) == std::string(4, '\0'); }))
         << "the reminder is still in the file";
-    EXPECT_EQ(FindWindowA("TMessageForm", nullptr), nullptr);
+    EXPECT_TRUE(Await([] { return FindWindowA("TMessageForm", nullptr) == nullptr; })) << "the window stayed";
     ASSERT_TRUE(clock.CloseAndWait());
 
     DeleteFileA(alarmFile.c_str());
