@@ -87,13 +87,14 @@ void BM_Tick10000Alarms(benchmark::State& state)
     long signalled = 0;
     TSignalAlarm signal = [&](TAlarm&) { ++signalled; };
     long before = 0;
+    TAlarmScheduler scheduler;
     for (auto _ : state) {
         state.PauseTiming();
         // A new minute each time, so that every cron alarm is matched again.
         now.wMinute = (now.wMinute + 1) % 60;
         before = allocations;
         state.ResumeTiming();
-        AlarmTimerTimer(alarms, now, signal);
+        scheduler.Tick(alarms, now, signal);
         benchmark::DoNotOptimize(signalled);
     }
     state.counters["allocs/tick"] = static_cast<double>(allocations - before);

@@ -2,8 +2,9 @@
 """Draws the program's icon (32x32, 16 colours), the caption-band picture (65x32) and the OK and
 Cancel button glyphs (16x16) and the calendar's arrows (9x8).
 
-Run it from this folder to regenerate DovizClock.ico, Caption.bmp, GlyphOk.bmp, GlyphCancel.bmp and
-the Glyph*Year.bmp and Glyph*Month.bmp arrows."""
+Also the alarm list's icon (a bell) and the alarm dialogs' small button glyphs.
+
+Run it from this folder to regenerate DovizClock.ico, Alarms.ico, Caption.bmp and the Glyph*.bmp files."""
 import math
 import struct
 
@@ -38,8 +39,26 @@ def icon_pixels():
     return pix
 
 
-def write_ico(path):
-    pix = icon_pixels()
+def bell_pixels():
+    size = 32
+    pix = [[None] * size for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            # a bell: a dome widening into a flared rim, a clapper below, a knob on top
+            dx = abs(x - 15.5)
+            if 4 <= y <= 23:
+                half = 4 + (y - 4) * 0.35 + (max(0, y - 18) ** 2) * 0.3
+                if dx <= half:
+                    pix[y][x] = NAVY if dx > half - 1.5 or y == 23 else YELLOW
+            elif 24 <= y <= 27 and dx <= 2.5:
+                pix[y][x] = NAVY
+            elif 1 <= y <= 3 and dx <= 1.5:
+                pix[y][x] = NAVY
+    return pix
+
+
+def write_ico(path, pix=None):
+    pix = pix or icon_pixels()
     header = struct.pack('<IiiHHIIiiII', 40, 32, 64, 1, 4, 0, 0, 0, 0, 16, 0)
     palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in VGA)
     xor = bytearray()
@@ -138,6 +157,30 @@ def write_arrow(path, rows, mirrored):
     write_bmp24(path, len(rows[0]), len(rows), ink)
 
 
+def write_shape_glyph(path, inside, edge, fill):
+    """A filled shape: inside(x, y) says whether a pixel centre lies in it; its rim is drawn in edge."""
+    def pen(x, y):
+        if not inside(x + 0.5, y + 0.5):
+            return GLYPH_BACKGROUND
+        rim = any(not inside(x + 0.5 + dx, y + 0.5 + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+        return edge if rim else fill
+
+    write_bmp24(path, 16, 16, pen)
+
+
+def play_triangle(x, y):
+    return 4 <= x <= 13 and abs(y - 8) <= (13 - x) * 0.55
+
+
+def folder(x, y):
+    tab = 2 <= x <= 7 and 3 <= y <= 5
+    return tab or (1 <= x <= 15 and 5 <= y <= 13)
+
+
+def dots(x, y):
+    return any(math.hypot(x - cx, y - 11) <= 1.6 for cx in (3.5, 8, 12.5))
+
+
 if __name__ == '__main__':
     write_ico('DovizClock.ico')
     write_caption('Caption.bmp')
@@ -147,3 +190,13 @@ if __name__ == '__main__':
     write_arrow('GlyphPrevMonth.bmp', ARROW_ONE, False)
     write_arrow('GlyphNextMonth.bmp', ARROW_ONE, True)
     write_arrow('GlyphNextYear.bmp', ARROW_TWO, True)
+
+
+    write_ico('Alarms.ico', bell_pixels())
+    write_glyph('GlyphAdd.bmp', [(8, 2.5, 8, 13.5), (2.5, 8, 13.5, 8)], (0, 100, 0), (40, 190, 40))
+    write_glyph('GlyphDelete.bmp', [(2.5, 8, 13.5, 8)], (140, 0, 0), (230, 40, 40))
+    write_glyph('GlyphModify.bmp', [(4.5, 11.5, 12.5, 3.5), (2.5, 13.5, 4, 12)], (60, 60, 60), (230, 180, 40))
+    write_shape_glyph('GlyphPlay.bmp', play_triangle, (0, 100, 0), (40, 190, 40))
+    write_shape_glyph('GlyphFolder.bmp', folder, (130, 100, 0), (250, 210, 80))
+    write_shape_glyph('GlyphEllipsis.bmp', dots, (0, 0, 0), (0, 0, 0))
+    write_glyph('GlyphMask.bmp', [(2.5, 4, 13.5, 4), (2.5, 8, 13.5, 8), (2.5, 12, 9, 12)], (0, 0, 120), (60, 90, 220))

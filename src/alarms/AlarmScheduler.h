@@ -5,14 +5,28 @@
 #include "clock/DateTime.h"
 
 #include <functional>
+#include <optional>
 
 // The alarm actions. They may delete the alarm they are given (removing it from the list first).
 using TSignalAlarm = std::function<void(TAlarm& alarm)>;
 
-// One tick at the local time now (the program passes GetLocalTime). Examines every alarm that is
-// in the list when the tick starts exactly once, in list order; alarms added meanwhile wait for
-// the next tick.
-void AlarmTimerTimer(TOvList<TAlarm>& alarms, const TSystemTime& now, const TSignalAlarm& signalAlarm);
+class TAlarmScheduler {
+public:
+    // One tick at the local time now (the program passes GetLocalTime). Examines every alarm that
+    // is in the list when the tick starts exactly once, in list order; alarms added meanwhile wait
+    // for the next tick. A usual alarm or a plain reminder is due when its second lies after the
+    // previous tick and at or before this one, so a late tick loses nothing and two ticks in one
+    // second signal once. An error raised by one alarm's actions does not stop the walk, and a
+    // tick that arrives while another is still running does nothing.
+    void Tick(TOvList<TAlarm>& alarms, const TSystemTime& now, const TSignalAlarm& signalAlarm);
+
+    // Forgets the previous tick: the next one counts its own second only.
+    void Reset() { previous_.reset(); }
+
+private:
+    std::optional<TSystemTime> previous_;
+    bool running_ = false;
+};
 
 // The minute of a local time, with its day of week computed from the date.
 TAlarmStamp AlarmStampOf(const TSystemTime& time);

@@ -339,9 +339,6 @@ void TClockForm::SelectTZItemClick() {}
 void TClockForm::FormatItemClick() {}
 void TClockForm::FntItemClick() {}
 void TClockForm::BkColorItemClick() {}
-void TClockForm::CustomItemClick(TMenuItem*) {}
-void TClockForm::AddAlarmItemClick() {}
-void TClockForm::AlarmsItemClick() {}
 void TClockForm::OptionsItemClick()
 {
     RunOptionsDialog(*Options);
@@ -371,15 +368,8 @@ void TClockForm::LoadAlarms()
 
 void TClockForm::AlarmTimerTimer()
 {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    TSystemTime tick;
-    memcpy(static_cast<void*>(&tick), &now, sizeof tick);
-    ::AlarmTimerTimer(Alarms, tick, [this](TAlarm& alarm) { SignalAlarm(alarm); });
+    scheduler_.Tick(Alarms, Services.Clock->LocalNow(), [this](TAlarm& alarm) { SignalAlarm(alarm); });
 }
-
-// The sound, the message window and the application come with the alarm actions.
-void TClockForm::SignalAlarm(TAlarm&) {}
 
 void TClockForm::CloseItemClick()
 {
@@ -424,6 +414,7 @@ void TClockForm::FormDestroy()
         Options.reset();
     }
     TrayIcon.SetActive(false);
+    CloseMessageWindows();
     FreeTimeZones(TimeZones);
 }
 

@@ -13,6 +13,8 @@
 #include "app/Relayout.h"
 #include "app/TopMost.h"
 #include "alarms/Alarm.h"
+#include "alarms/AlarmScheduler.h"
+#include "alarms/WinAlarmActions.h"
 #include "alarms/WinFileAccess.h"
 #include "clock/OvList.h"
 #include "clock/TimeZoneBlock.h"
@@ -99,6 +101,11 @@ public:
     void AlarmTimerTimer();
     // What a due alarm does.
     void SignalAlarm(TAlarm& alarm);
+    // Deletes a signalled alarm that is disabled, to be removed, and held by no window.
+    void DeleteIfFinished(TAlarm& alarm);
+
+    // The sound, the process start and the clock that the alarms use; tests record instead.
+    TAlarmServices Services = SystemAlarmServices();
 
     // The hooks that later parts of the program fill.
     std::function<void()> OnSaveClocks;
@@ -117,6 +124,7 @@ private:
     void FormCreate();
     void FormClose();
     void FormDestroy();
+    void CloseMessageWindows();
     void MainTimerTimer();
     void Paint(HDC dc) override;
     LRESULT HitTest(LPARAM screenPoint) const;
@@ -133,6 +141,7 @@ private:
     std::vector<std::unique_ptr<TMyRoVudez>> zoneFaces_;
     std::string dataFolder_;
     TWinFileAccess files_;
+    TAlarmScheduler scheduler_;
     TClockFormConfig config_;
     TPlacement placement_;
     TLayoutOptions layout_;

@@ -20,7 +20,9 @@ DWORD StyleFor(const TForm::TParams& p)
     case bsNone:
         return WS_POPUP | WS_CLIPCHILDREN;
     case bsDialog:
-        return WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | (p.CloseBox ? WS_SYSMENU : 0) | DS_MODALFRAME;
+        // The system chooses a place (staggered from the last) only for an overlapped window.
+        return (p.Position == poDefault ? WS_OVERLAPPED : WS_POPUP) | WS_CAPTION | WS_CLIPCHILDREN |
+               (p.CloseBox ? WS_SYSMENU : 0) | DS_MODALFRAME;
     case bsToolWindow:
         return WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | (p.CloseBox ? WS_SYSMENU : 0);
     case bsSizeable:

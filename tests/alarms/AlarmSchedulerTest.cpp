@@ -1,8 +1,17 @@
 #include "alarms/AlarmScheduler.h"
 
+#include "Moment.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cmath>
+#include <cstdio>
 #include <map>
+#include <random>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,16 +19,7 @@ namespace {
 
 TSystemTime At(int y, int mo, int d, int h, int mi, int s, int ms = 500)
 {
-    TSystemTime t;
-    t.wYear = y;
-    t.wMonth = mo;
-    t.wDay = d;
-    t.wDayOfWeek = DayOfWeek(EncodeDate(y, mo, d));
-    t.wHour = h;
-    t.wMinute = mi;
-    t.wSecond = s;
-    t.wMilliseconds = ms;
-    return t;
+    return Moment(y, mo, d, h, mi, s, ms);
 }
 
 // The next second, by plain calendar counting.
@@ -64,7 +64,7 @@ protected:
 
     void Tick(const TSystemTime& now)
     {
-        AlarmTimerTimer(list, now, [&](TAlarm& a) {
+        scheduler.Tick(list, now, [&](TAlarm& a) {
             signals.push_back({a.Name, now});
             if (a.OneTime) DeleteAlarm(list, list.IndexOf(&a));
         });
@@ -83,6 +83,7 @@ protected:
         return names;
     }
 
+    TAlarmScheduler scheduler;
     TOvList<TAlarm> list;
     std::vector<TSignal> signals;
 };
@@ -100,15 +101,63 @@ TEST_F(Scheduler, UsualAlarmSignalsDailyWhateverItsDate)
     }
 }
 
-TEST_F(Scheduler, UsualAlarmCountsTheTicksInItsSecond)
+// Each row: ticks in order, and how many signals a usual 07:30:00 alarm gives.
+TEST_F(Scheduler, UsualAlarmSignalsOnceForEachPassingOfItsSecond)
 {
-    Add("wake", akUsual, At(2026, 1, 1, 7, 30, 0));
-    Tick(At(2026, 3, 1, 7, 29, 59, 900));
-    Tick(At(2026, 3, 1, 7, 30, 1, 100));
-    EXPECT_TRUE(signals.empty());
-    Tick(At(2026, 3, 2, 7, 30, 0, 0));
-    Tick(At(2026, 3, 2, 7, 30, 0, 999));
-    EXPECT_EQ(signals.size(), 2u);
+    const struct {
+        const char* why;
+        std::vector<TSystemTime> ticks;
+        size_t signals;
+    } cases[] = {
+        {"two ticks in its second", {At(2026, 3, 1, 7, 30, 0, 0), At(2026, 3, 1, 7, 30, 0, 999)}, 1},
+        {"a late tick steps over it", {At(2026, 3, 1, 7, 29, 59, 900), At(2026, 3, 1, 7, 30, 1, 100)}, 1},
+        {"the first tick counts its own second only", {At(2026, 3, 1, 7, 30, 1)}, 0},
+        {"asleep over it", {At(2026, 3, 1, 1, 0, 0), At(2026, 3, 1, 9, 0, 0), At(2026, 3, 1, 9, 0, 1)}, 1},
+        {"asleep for two days", {At(2026, 3, 1, 1, 0, 0), At(2026, 3, 3, 9, 0, 0)}, 1},
+        {"clock moved back: its own second only", {At(2026, 3, 1, 8, 0, 0), At(2026, 3, 1, 7, 0, 0)}, 0},
+        {"clock moved back onto it", {At(2026, 3, 1, 7, 30, 0), At(2026, 3, 1, 7, 29, 0), At(2026, 3, 1, 7, 30, 0)}, 2},
+        {"across midnight", {At(2026, 3, 1, 23, 59, 59), At(2026, 3, 2, 7, 30, 0)}, 1},
+    };
+    for (const auto& c : cases) {
+        FreeAlarms(list);
+        signals.clear();
+        scheduler.Reset();
+        Add("wake", akUsual, At(2026, 1, 1, 7, 30, 0));
+        for (const auto& t : c.ticks) Tick(t);
+        EXPECT_EQ(signals.size(), c.signals) << c.why;
+    }
+}
+
+// A tick that comes while an earlier one is still in an action does nothing.
+TEST_F(Scheduler, NestedTickDoesNothing)
+{
+    Add("a", akUsual, At(2026, 1, 1, 9, 0, 0));
+    Add("b", akUsual, At(2026, 1, 1, 9, 0, 1));
+    const TSystemTime first = At(2026, 6, 1, 9, 0, 0), nested = At(2026, 6, 1, 9, 0, 1);
+    scheduler.Tick(list, first, [&](TAlarm& a) {
+        signals.push_back({a.Name, first});
+        scheduler.Tick(list, nested, [&](TAlarm& b) { signals.push_back({b.Name, nested}); });
+    });
+    EXPECT_EQ(Names(), std::vector<std::string>{"a"});
+    // The nested tick did not count as the previous one: the next tick still covers 09:00:01.
+    Tick(At(2026, 6, 1, 9, 0, 2));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(Scheduler, FailingActionStopsNoOther)
+{
+    for (const char* name : {"fails", "next", "last"}) Add(name, akUsual, At(2000, 1, 1, 9, 0, 0));
+    const TSystemTime now = At(2026, 6, 1, 9, 0, 0);
+    scheduler.Tick(list, now, [&](TAlarm& a) {
+        signals.push_back({a.Name, now});
+        if (a.Name == "fails") throw std::runtime_error("no window");
+    });
+    EXPECT_EQ(Names(), (std::vector<std::string>{"fails", "next", "last"}));
+    // The failure leaves the next tick working.
+    signals.clear();
+    Add("later", akUsual, At(2000, 1, 1, 9, 0, 1));
+    Tick(At(2026, 6, 1, 9, 0, 1));
+    EXPECT_EQ(Names(), std::vector<std::string>{"later"});
 }
 
 TEST_F(Scheduler, ReminderSignalsAtItsSecondOnly)
@@ -121,6 +170,18 @@ TEST_F(Scheduler, ReminderSignalsAtItsSecondOnly)
     EXPECT_EQ(signals[0].at, At(2026, 1, 2, 10, 0, 0));
     EXPECT_TRUE(coming.Enabled);
     EXPECT_EQ(passed.SignalTime.wDayOfWeek, DayOfWeek(EncodeDate(2026, 1, 3)));  // the last tick's
+}
+
+TEST_F(Scheduler, ReminderPassedWhileAsleepSignalsOnWaking)
+{
+    Add("asleep", akReminder, At(2026, 1, 2, 10, 0, 0));
+    Add("before start", akReminder, At(2026, 1, 2, 8, 59, 59));
+    Add("impossible date", akReminder, At(2026, 1, 2, 9, 30, 0)).SignalTime.wMonth = 13;
+    Tick(At(2026, 1, 2, 9, 0, 0));
+    Tick(At(2026, 1, 2, 11, 0, 0));
+    Tick(At(2026, 1, 2, 11, 0, 1));
+    EXPECT_EQ(Names(), std::vector<std::string>{"asleep"});
+    EXPECT_EQ(signals[0].at, At(2026, 1, 2, 11, 0, 0));
 }
 
 TEST_F(Scheduler, CronSignalsOncePerMatchingMinute)
@@ -151,6 +212,7 @@ TEST_F(Scheduler, RestartWithinTheMinuteSignalsAgain)
     TMemoryStream reread(file.Bytes());
     ASSERT_TRUE(after->ReadFromStream(reread));
     list.Add(after);
+    scheduler.Reset();
     Tick(At(2026, 5, 4, 12, 0, 30));
     EXPECT_EQ(signals.size(), 2u);
 }
@@ -186,6 +248,7 @@ TEST_F(Scheduler, SelfDeletingAlarmSkipsNoOther)
         for (const char* name : {"0", "1", "2"}) Add(name, akUsual, At(2000, 1, 1, 9, 0, 0));
         Add("later", akUsual, At(2000, 1, 1, 10, 0, 0));
         list.Items(deleting)->OneTime = true;
+        scheduler.Reset();
         Tick(At(2026, 6, 1, 9, 0, 0));
         EXPECT_EQ(Names(), (std::vector<std::string>{"0", "1", "2"})) << deleting;
         EXPECT_EQ(list.Count(), 3) << deleting;
@@ -196,7 +259,7 @@ TEST_F(Scheduler, AlarmAddedDuringATickWaitsForTheNext)
 {
     Add("first", akCron, {}, "* * * * *");
     TSystemTime now = At(2026, 6, 1, 9, 0, 0);
-    AlarmTimerTimer(list, now, [&](TAlarm& a) {
+    scheduler.Tick(list, now, [&](TAlarm& a) {
         signals.push_back({a.Name, now});
         if (list.Count() == 1) Add("new", akCron, {}, "* * * * *");
     });
@@ -254,6 +317,57 @@ TEST_F(Scheduler, AYearOfTicks)
     for (const auto& [name, count] : expected) counted[name] = 0;
     for (const auto& s : signals) ++counted[s.name];
     EXPECT_EQ(counted, expected);
+}
+
+// A window timer's ticks drift: a year of ticks 0.9 to 2.5 seconds apart, with a few nights in
+// which the computer sleeps for hours, still signals every usual alarm once for each day and every
+// reminder once.
+TEST_F(Scheduler, AJitteryYearLosesAndDoublesNothing)
+{
+    const TDateTime start = EncodeDate(2024, 1, 1);
+    // Sleeps as (day of the year, hour fallen asleep, hours asleep).
+    const struct {
+        int day, hour, hours;
+    } sleeps[] = {{10, 1, 8}, {100, 22, 11}, {200, 6, 3}, {300, 23, 2}, {365, 20, 5}};
+    const char* const usual[] = {"00:00:00", "06:59:59", "07:30:00", "12:00:01", "23:59:59"};
+    std::map<std::string, int> secondOfDay;
+    for (const char* u : usual) {
+        int h, m, sec;
+        std::sscanf(u, "%d:%d:%d", &h, &m, &sec);
+        Add(u, akUsual, At(2000, 1, 1, h, m, sec));
+        secondOfDay[u] = h * 3600 + m * 60 + sec;
+    }
+    // Reminders: an ordinary moment, one inside a sleep, the first and last seconds of the year.
+    const TSystemTime reminders[] = {At(2024, 3, 31, 2, 30, 0), At(2024, 4, 10, 3, 0, 0),
+                                     At(2024, 1, 1, 0, 0, 2), At(2024, 12, 31, 23, 59, 59)};
+    for (const auto& r : reminders) Add("reminder", akReminder, r);
+
+    std::mt19937 random(20240101);
+    const std::int64_t endMs = (366LL * Day + 3) * 1000;  // a tick falls in the new year's first second
+    for (std::int64_t ms = 1000; ms < endMs;) {
+        Tick(DateTimeToSystemTime(start + static_cast<double>(ms) / (Day * 1000.0)));
+        const std::int64_t next = ms + 900 + static_cast<std::int64_t>(random() % 1601);
+        for (const auto& z : sleeps) {
+            const std::int64_t asleep = ((z.day - 1) * Day + z.hour * 3600LL) * 1000;
+            if (ms < asleep && asleep <= next) ms += z.hours * 3600000LL;
+        }
+        ms = std::max(ms, next);
+    }
+
+    // Each usual signal answers the last occurrence of its time at or before it.
+    std::map<std::string, std::set<long>> days;
+    std::map<std::string, int> counts;
+    for (const auto& sig : signals) {
+        ++counts[sig.name];
+        if (sig.name == "reminder") continue;
+        const double at = SystemTimeToDateTime(sig.at) - start;
+        days[sig.name].insert(static_cast<long>(std::floor(at - secondOfDay[sig.name] / double(Day) + 1e-6)));
+    }
+    for (const char* u : usual) {
+        EXPECT_EQ(counts[u], 366) << u;
+        EXPECT_EQ(days[u].size(), 366u) << u;
+    }
+    EXPECT_EQ(counts["reminder"], 4);
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#include "alarms/WinAlarmActions.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstring>
+
+#include "alarms/TaskThread.h"
+
+static_assert(sizeof(SYSTEMTIME) == sizeof(TSystemTime));
+
+void TWinSoundPlayer::PlayAlias(const std::string& alias)
+{
+    PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC);
+}
+
+void TWinSoundPlayer::PlayFile(const std::string& fileName)
+{
+    // Without SND_NODEFAULT: a file that can't be played gives the default sound.
+    PlaySoundA(fileName.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+}
+
+void TThreadProcessStarter::Start(const std::string& commandLine, const std::string& startFolder)
+{
+    TTaskThread::Run(new TTaskThread(commandLine, startFolder));
+}
+
+TSystemTime TSystemClock::LocalNow()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    TSystemTime time;
+    std::memcpy(static_cast<void*>(&time), &now, sizeof time);
+    return time;
+}
+
+TAlarmServices SystemAlarmServices()
+{
+    static TWinSoundPlayer sound;
+    static TThreadProcessStarter processes;
+    static TSystemClock clock;
+    return {&sound, &processes, &clock};
+}

@@ -1,0 +1,176 @@
+#include "alarms/frmMessage.h"
+
+namespace {
+
+// Frees a closed window once the handler that closed it has returned.
+constexpr UINT WM_RELEASE = WM_APP + 0x200;
+
+TForm::TParams MessageParams()
+{
+    TForm::TParams p;
+    p.ClassName = "TMessageForm";
+    p.Caption = "Alarm!";
+    p.BorderStyle = bsDialog;
+    p.Position = poDefault;
+    p.ClientWidth = 259;
+    p.ClientHeight = 125;
+    p.MinMaxBoxes = false;
+    return p;
+}
+
+// Lines typed elsewhere may end in a bare line feed, which an edit control would not break at.
+std::string WithLineBreaks(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
+int TextWidth(HWND window, HFONT font, const std::string& text)
+{
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return size.cx;
+}
+
+}  // namespace
+
+TMessageForm::TMessageForm(const TMessageHooks& hooks)
+    : TForm(MessageParams()),
+      Panel1(*this, {0, 0, 259, 21, {}, {}}, bvRaised),
+      Label1(*this, {6, 4, 70, 14, "Message from ", {}}, Panel1.Handle()),
+      CaptionText(*this, {76, 4, 177, 14, {}, {}}, Panel1.Handle()),
+      TextMemo(*this, {0, 21, 259, 64, {}, {}}, ssBoth, false),
+      OkBtn(*this, {32, 93, 75, 25, "OK", "Close the window"}),
+      LaterBtn(*this, {128, 93, 105, 25, "Remind later", {}}),
+      hooks_(hooks),
+      boldFont_(Font().Name(), Font().Size(), fsBold, 0, Font().Charset())
+{
+    // The name follows the label on the same line, however wide the label's font draws it.
+    const int labelWidth = TextWidth(Handle(), Font().Handle(), "Message from ");
+    SetWindowPos(Label1.Handle(), nullptr, 0, 0, labelWidth, Scale(14), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(CaptionText.Handle(), nullptr, Scale(6) + labelWidth, Scale(4), Scale(259 - 12) - labelWidth,
+                 Scale(14), SWP_NOZORDER | SWP_NOACTIVATE);
+
+    SendMessageA(OkBtn.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Handle()), FALSE);
+    OkBtn.SetDefault(true);
+    OkBtn.OnClick = [this](TButton&) { OkBtnClick(); };
+    BuildMenu();
+    LaterBtn.DropDownMenu = &ResheduleMenu;
+    LaterBtn.OnClick = [this](TSplitButton&) { ModifyItemClick(nullptr); };
+    OnClose = [this](TForm&, TCloseAction& action) { FormClose(action); };
+}
+
+TMessageForm::~TMessageForm()
+{
+    // Destroyed without being closed (the program ends): the alarm must not point here any more.
+    if (Alarm) Alarm->MessageWindows.Remove(this);
+}
+
+void TMessageForm::BuildMenu()
+{
+    auto modify = [this](TMenuItem& item) { ModifyItemClick(&item); };
+    TMenuItem& m = ResheduleMenu.Items();
+    m.Add("In1minuteItem", "In &1 minute", "", 1).OnClick = modify;
+    m.Add("In5minutesItem", "In &5 minutes", "", 5).OnClick = modify;
+    m.Add("In10minutesItem", "In 1&0 minutes", "", 10).OnClick = modify;
+    m.Add("In15minutesItem", "In 15 minutes", "", 15).OnClick = modify;
+    m.AddSeparator();
+    m.Add("ModifyItem", "&Custom ...", "", -1).OnClick = modify;
+    ResheduleMenu.Build();
+}
+
+TMessageForm* TMessageForm::Open(TAlarm& alarm, const std::string& title, const TMessageHooks& hooks)
+{
+    auto* form = new TMessageForm(hooks);
+    form->CaptionText.SetText(alarm.Name);
+    form->TextMemo.SetText(WithLineBreaks(alarm.MessageText));
+    form->SetCaption(title);
+    form->Alarm = &alarm;
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    alarm.MessageWindows.Add(form);
+    return form;
+}
+
+void TMessageForm::OkBtnClick()
+{
+    Close();
+}
+
+void TMessageForm::ModifyItemClick(TMenuItem* sender)
+{
+    if (!Alarm) return;
+    if (Alarm->PropDialog) {
+        if (auto* dialog = dynamic_cast<TWindow*>(Alarm->PropDialog)) {
+            BringWindowToTop(dialog->Handle());
+            SetForegroundWindow(dialog->Handle());
+        }
+        return;
+    }
+    const TSystemTime now = hooks_.Clock->LocalNow();
+    bool confirmed;
+    if (sender && sender->Tag != -1) {
+        RemindLater(*Alarm, now, sender->Tag);
+        confirmed = true;
+    } else {
+        Alarm->SignalTime = now;
+        Alarm->Enabled = true;
+        confirmed = hooks_.EditAlarm && hooks_.EditAlarm(*Alarm);
+    }
+    // The dialog's loop may have seen the alarm go.
+    if (confirmed && Alarm && hooks_.AlarmChanged) hooks_.AlarmChanged(*Alarm);
+}
+
+void TMessageForm::FormClose(TCloseAction& action)
+{
+    TAlarm* alarm = Alarm;
+    if (alarm) {
+        alarm->MessageWindows.Remove(this);
+        Alarm = nullptr;
+    }
+    // Freed after the handler that closed it (a button's click) has returned.
+    action = caHide;
+    PostMessageA(Handle(), WM_RELEASE, 0, 0);
+    if (alarm && alarm->MessageWindows.Count() == 0 && hooks_.LastWindowClosed) hooks_.LastWindowClosed(*alarm);
+}
+
+void TMessageForm::DetachAlarm()
+{
+    Alarm = nullptr;
+    LaterBtn.SetEnabled(false);
+}
+
+LRESULT TMessageForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_RELEASE:
+        DestroyHandle();
+        return 0;
+    case WM_CTLCOLOREDIT:
+        // The memo takes the window's colour.
+        if (reinterpret_cast<HWND>(lParam) == TextMemo.Handle()) {
+            auto dc = reinterpret_cast<HDC>(wParam);
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        break;
+    default:
+        break;
+    }
+    return TForm::WndProc(msg, wParam, lParam);
+}
+
+void TMessageForm::HandleDestroyed()
+{
+    delete this;
+}

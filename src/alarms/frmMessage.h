@@ -1,0 +1,62 @@
+#pragma once
+// The message window of a signalled alarm, with its "Remind later" button and menu. Several may
+// be open for one alarm; each frees itself once closed.
+
+#include <functional>
+
+#include "alarms/Alarm.h"
+#include "alarms/AlarmActions.h"
+#include "widgets/Controls.h"
+#include "widgets/Edits.h"
+#include "widgets/Font.h"
+#include "widgets/Form.h"
+#include "widgets/Menu.h"
+#include "widgets/SplitButton.h"
+
+// What the window does to the rest of the program.
+struct TMessageHooks {
+    TTimeSource* Clock = nullptr;
+    // The properties dialog on the alarm; true on OK.
+    std::function<bool(TAlarm&)> EditAlarm;
+    // A confirmed change: the alarm's row in the alarm list shows it.
+    std::function<void(TAlarm&)> AlarmChanged;
+    // The alarm's last window has closed; the alarm goes if it is finished.
+    std::function<void(TAlarm&)> LastWindowClosed;
+};
+
+class TMessageForm : public TForm, public TAlarmWindow {
+public:
+    // Opens a window for the alarm, not modal, as the last of its windows. The program comes to
+    // the foreground.
+    static TMessageForm* Open(TAlarm& alarm, const std::string& title, const TMessageHooks& hooks);
+
+    explicit TMessageForm(const TMessageHooks& hooks);
+    ~TMessageForm() override;
+
+    // Cleared when the alarm is destroyed while the window is open.
+    TAlarm* Alarm = nullptr;
+
+    TPanel Panel1;
+    TLabel Label1;
+    TLabel CaptionText;
+    TMemo TextMemo;
+    TButton OkBtn;
+    TSplitButton LaterBtn;
+    TPopupMenu ResheduleMenu;
+
+    void OkBtnClick();
+    // "Remind later": a menu item's tag gives the minutes, -1 (or the button itself) the dialog.
+    void ModifyItemClick(TMenuItem* sender);
+    void DetachAlarm() override;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void HandleDestroyed() override;
+
+private:
+    void FormClose(TCloseAction& action);
+    void BuildMenu();
+
+    TMessageHooks hooks_;
+    TFont boldFont_;
+};

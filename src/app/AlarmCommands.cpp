@@ -1,0 +1,31 @@
+// The alarm commands of the clock menu and the tray menu.
+
+#include "alarms/frmAlarmProp.h"
+#include "alarms/frmAlarms.h"
+#include "app/Main.h"
+
+void TClockForm::AddAlarmItemClick()
+{
+    std::unique_ptr<TAlarm> alarm = NewAlarm(false, LocalNow());
+    if (!alarm) return;
+    TAlarm& added = *alarm;
+    Alarms.Add(alarm.release());
+    // The row goes in whether or not the list is showing, so it is there when it shows.
+    if (AlarmsForm) AlarmsForm->AddAlarmRow(added);
+    if (AutoSaveData()) SaveAlarms();
+}
+
+void TClockForm::AlarmsItemClick()
+{
+    if (!AlarmsForm) return;
+    if (AlarmsForm->Visible()) {
+        SetForegroundWindow(AlarmsForm->Handle());
+        BringWindowToTop(AlarmsForm->Handle());
+        return;
+    }
+    // A record that can't be shown ends the fill with its error, and the list stays hidden.
+    AlarmsForm->FillAlarmList();
+    AlarmsForm->Show();
+    SetForegroundWindow(AlarmsForm->Handle());
+    SetFocus(AlarmsForm->AlarmBox.Handle());
+}

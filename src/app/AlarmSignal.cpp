@@ -1,0 +1,74 @@
+// What a due alarm does, and the reminders that the menus add.
+
+#include "app/Main.h"
+
+#include "alarms/frmAlarmProp.h"
+#include "alarms/frmAlarms.h"
+#include "alarms/frmMessage.h"
+#include "widgets/Application.h"
+
+namespace {
+
+// An action that fails is its own affair: the alarm's other actions still run.
+template <typename Action>
+void Contained(Action&& action)
+{
+    try {
+        action();
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
+void TClockForm::SignalAlarm(TAlarm& alarm)
+{
+    Contained([&] { PlayAlarmSound(alarm, *Services.Sound); });
+    if (alarm.MessageOn) {
+        TMessageHooks hooks;
+        hooks.Clock = Services.Clock;
+        hooks.EditAlarm = [](TAlarm& a) { return EditAlarm(a); };
+        hooks.AlarmChanged = [](TAlarm& a) {
+            if (AlarmsForm) AlarmsForm->UpdateAlarmRow(a);
+        };
+        hooks.LastWindowClosed = [this](TAlarm& a) { DeleteIfFinished(a); };
+        Contained([&] { TMessageForm::Open(alarm, Application.Title(), hooks); });
+    }
+    if (alarm.RunOn) Contained([&] { Services.Processes->Start(alarm.CommandLine, alarm.StartFolder); });
+    if (alarm.OneTime) alarm.Enabled = false;
+    DeleteIfFinished(alarm);
+}
+
+void TClockForm::DeleteIfFinished(TAlarm& alarm)
+{
+    if (!IsFinishedAlarm(alarm)) return;
+    if (AlarmsForm) AlarmsForm->RemoveAlarmRow(alarm);
+    Alarms.Remove(&alarm);
+    delete &alarm;
+    if (AutoSaveData()) SaveAlarms();
+}
+
+void TClockForm::CustomItemClick(TMenuItem* sender)
+{
+    TSystemTime moment = Services.Clock->LocalNow();
+    if (sender && sender->Tag != -1) moment = IncMinutes(moment, sender->Tag);
+    std::unique_ptr<TAlarm> reminder = NewAlarm(true, moment);
+    if (!reminder) return;
+    TAlarm& alarm = *reminder;
+    Alarms.Add(reminder.release());
+    if (AlarmsForm) AlarmsForm->AddAlarmRow(alarm);
+    if (AutoSaveData()) SaveAlarms();
+}
+
+void TClockForm::CloseMessageWindows()
+{
+    // Their hooks lead back here: no window outlives the clock window.
+    for (int i = 0; i < Alarms.Count(); ++i) {
+        TOvList<TAlarmWindow>& windows = Alarms.Items(i)->MessageWindows;
+        while (windows.Count() > 0) {
+            auto* form = dynamic_cast<TMessageForm*>(windows.Items(windows.Count() - 1));
+            if (!form) break;
+            delete form;
+        }
+    }
+}

@@ -1,0 +1,265 @@
+#include "alarms/frmAlarmProp.h"
+
+#include <gtest/gtest.h>
+
+#include <mmsystem.h>
+
+#include <string>
+#include <vector>
+
+#include "AlarmDialogTestSupport.h"
+#include "alarms/frmCronMask.h"
+#include "widgets/FileDialogs.h"
+
+namespace {
+
+std::unique_ptr<TAlarm> UsualAlarm()
+{
+    auto a = std::make_unique<TAlarm>();
+    a->Name = "Tea";
+    a->Kind = akUsual;
+    a->SignalTime = Stamp(2026, 5, 6, 16, 45, 10);
+    a->Enabled = true;
+    return a;
+}
+
+// Edits the alarm; act works in the open dialog and closes it.
+bool Edit(TAlarm& alarm, const std::function<void(TAlPropForm&)>& act)
+{
+    TModalActor actor([&](TForm& f) {
+        auto& d = dynamic_cast<TAlPropForm&>(f);
+        EXPECT_EQ(alarm.PropDialog, &d);
+        act(d);
+    });
+    return EditAlarm(alarm);
+}
+
+TEST(EditAlarm, OkWithoutTouchingAnythingWritesBackWhatTheControlsShow)
+{
+    struct Case {
+        const char* what;
+        std::function<void(TAlarm&)> set;
+        std::function<void(const TAlarm&)> check;
+    } cases[] = {
+        {"sound off with a custom file: the file becomes the default",
+         [](TAlarm& a) { a.SoundOn = false, a.SoundFile = "C:\\bell.wav"; },
+         [](const TAlarm& a) { EXPECT_FALSE(a.SoundOn); EXPECT_EQ(a.SoundFile, "(Default)"); }},
+        {"sound on with a custom file that doesn't exist: kept",
+         [](TAlarm& a) { a.SoundOn = true, a.SoundFile = "C:\\no\\such.wav"; },
+         [](const TAlarm& a) { EXPECT_TRUE(a.SoundOn); EXPECT_EQ(a.SoundFile, "C:\\no\\such.wav"); }},
+        {"message off: its text is emptied",
+         [](TAlarm& a) { a.MessageOn = false, a.MessageText = "old"; },
+         [](const TAlarm& a) { EXPECT_FALSE(a.MessageOn); EXPECT_EQ(a.MessageText, ""); }},
+        {"message on: its text, line breaks and all",
+         [](TAlarm& a) { a.MessageOn = true, a.MessageText = "one\r\ntwo"; },
+         [](const TAlarm& a) { EXPECT_EQ(a.MessageText, "one\r\ntwo"); }},
+        {"run off: the old command line and folder stay",
+         [](TAlarm& a) { a.RunOn = false, a.CommandLine = "notepad.exe", a.StartFolder = "C:\\"; },
+         [](const TAlarm& a) { EXPECT_FALSE(a.RunOn); EXPECT_EQ(a.CommandLine + a.StartFolder, "notepad.exeC:\\"); }},
+        {"cron, once a day",
+         [](TAlarm& a) { a.Kind = akCron, a.CronMask = "0;12 * * * *", a.OnceADay = true, a.SignalTime = {}; },
+         [](const TAlarm& a) { EXPECT_EQ(a.Kind, akCron); EXPECT_EQ(a.CronMask, "0;12 * * * *"); EXPECT_TRUE(a.OnceADay); }},
+        {"a reminder that is not one-time: Reminder checks one-time, the alarm's value unchecks it again",
+         [](TAlarm& a) {
+             a.Kind = akReminder, a.SignalTime = Stamp(2027, 2, 28, 9, 5, 7), a.OneTime = false;
+             a.RemoveAfterSignal = false;
+         },
+         [](const TAlarm& a) {
+             EXPECT_EQ(a.Kind, akReminder); EXPECT_FALSE(a.OneTime); EXPECT_FALSE(a.RemoveAfterSignal);
+             EXPECT_EQ(a.SignalTime, Stamp(2027, 2, 28, 9, 5, 7)) << a.SignalTime.wDayOfWeek;
+         }},
+        {"one-time without removal", [](TAlarm& a) { a.OneTime = true, a.RemoveAfterSignal = false; },
+         [](const TAlarm& a) { EXPECT_TRUE(a.OneTime); EXPECT_FALSE(a.RemoveAfterSignal); }},
+        {"disabled", [](TAlarm& a) { a.Enabled = false; }, [](const TAlarm& a) { EXPECT_FALSE(a.Enabled); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto alarm = UsualAlarm();
+        c.set(*alarm);
+        EXPECT_TRUE(Edit(*alarm, [](TAlPropForm& d) { Click(d.OkBtn); }));
+        c.check(*alarm);
+        EXPECT_EQ(alarm->Name, "Tea");
+        EXPECT_EQ(alarm->PropDialog, nullptr);
+    }
+}
+
+TEST(EditAlarm, ChangesMadeInTheDialogReachTheAlarmOnlyOnOk)
+{
+    auto alarm = UsualAlarm();
+    alarm->Kind = akCron;
+    alarm->CronMask = "0 8 * * *";
+    alarm->CommandLine = "old.exe";
+    alarm->StartFolder = "C:\\old";
+    // Cancel leaves every field as it was.
+    EXPECT_FALSE(Edit(*alarm, [](TAlPropForm& d) {
+        d.NameEdit.SetText("Changed");
+        Click(d.UsualRB);
+        Click(d.CancelBtn);
+    }));
+    EXPECT_EQ(alarm->Name, "Tea");
+    EXPECT_EQ(alarm->Kind, akCron);
+    EXPECT_EQ(alarm->PropDialog, nullptr);
+
+    // Cron to usual keeps the mask; run switched on stores the new command line.
+    EXPECT_TRUE(Edit(*alarm, [](TAlPropForm& d) {
+        EXPECT_EQ(d.CronEdit.Text(), "0 8 * * *");
+        Click(d.UsualRB);
+        d.TimePicker1.SetTime(At(2000, 1, 1, 6, 15, 0));
+        Click(d.RunCB);
+        d.AppLineEdit.SetText("new.exe /x");
+        d.AppDirEdit.SetText("C:\\new");
+        Click(d.EnabledCB);
+        Click(d.OkBtn);
+    }));
+    EXPECT_EQ(alarm->Kind, akUsual);
+    EXPECT_EQ(alarm->CronMask, "0 8 * * *");
+    EXPECT_EQ(alarm->SignalTime.wHour * 100 + alarm->SignalTime.wMinute, 615);
+    EXPECT_TRUE(alarm->RunOn);
+    EXPECT_EQ(alarm->CommandLine + "|" + alarm->StartFolder, "new.exe /x|C:\\new");
+    // The actions are stored although the disabled alarm greyed them out.
+    EXPECT_FALSE(alarm->Enabled);
+
+    // Run switched off again: the command line and folder stay.
+    EXPECT_TRUE(Edit(*alarm, [](TAlPropForm& d) {
+        EXPECT_EQ(d.AppLineEdit.Text(), "new.exe /x");
+        Click(d.RunCB);
+        d.AppLineEdit.SetText("ignored.exe");
+        Click(d.OkBtn);
+    }));
+    EXPECT_FALSE(alarm->RunOn);
+    EXPECT_EQ(alarm->CommandLine, "new.exe /x");
+}
+
+TEST(EditAlarm, ARecordThatCantBeShownFailsBeforeTheDialogOpens)
+{
+    struct Case {
+        TAlarmKind kind;
+        TSystemTime time;
+        const char* sound;
+        const char* error;
+    } cases[] = {
+        {akUsual, TSystemTime{}, "(Default)", "Invalid argument to date encode"},
+        {akReminder, Stamp(2026, 2, 30, 8, 0), "(Default)", "Invalid argument to date encode"},
+        {akUsual, Stamp(2026, 2, 3, 25, 0), "(Default)", "Invalid argument to time encode"},
+        {akUsual, Stamp(2026, 2, 3, 8, 0), "bad|name.wav", "Invalid file name - bad|name.wav"},
+    };
+    for (const auto& c : cases) {
+        TAlarm alarm;
+        alarm.Kind = c.kind;
+        alarm.SignalTime = c.time;
+        alarm.SoundOn = true;
+        alarm.SoundFile = c.sound;
+        TModalActor actor([](TForm& f) { f.SetModalResult(mrOk); });
+        try {
+            EditAlarm(alarm);
+            ADD_FAILURE() << "no error for " << c.error;
+        } catch (const std::exception& e) {
+            EXPECT_STREQ(e.what(), c.error);
+        }
+        EXPECT_EQ(actor.Shown(), 0);
+        EXPECT_EQ(alarm.PropDialog, nullptr);
+        EXPECT_EQ(alarm.SignalTime, c.time);
+    }
+    // A cron alarm never looks at its time.
+    TAlarm cron;
+    cron.Kind = akCron;
+    EXPECT_TRUE(Edit(cron, [](TAlPropForm& d) { Click(d.OkBtn); }));
+}
+
+TEST(EditAlarm, AnAlarmDestroyedWhileItsDialogIsOpenIsNotWrittenTo)
+{
+    auto alarm = UsualAlarm();
+    EXPECT_FALSE(Edit(*alarm, [&](TAlPropForm& d) {
+        d.NameEdit.SetText("Changed");
+        alarm->PropDialog->DetachAlarm();
+        EXPECT_EQ(d.Alarm(), nullptr);
+    }));
+    EXPECT_EQ(alarm->Name, "Tea");
+}
+
+TEST(AlPropCommands, PlayPlaysTheDefaultOrAnExistingFileOnly)
+{
+    std::vector<std::string> played;
+    PlaySoundHook = [&](const char* sound, DWORD flags) {
+        played.push_back(std::string(sound) + " " + std::to_string(flags));
+        return TRUE;
+    };
+    char wav[MAX_PATH], dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "snd", 0, wav);
+    {
+        TAlPropForm d;
+        d.SoundCB.SetChecked(true);
+        Click(d.PlayBtn);
+        d.CustomSoundRB.SetChecked(true);
+        d.SoundEdit.SetText(std::string(wav) + ".gone");
+        d.PlayBtnClick();
+        d.SoundEdit.SetText(wav);
+        Click(d.PlayBtn);
+    }
+    PlaySoundHook = nullptr;
+    DeleteFileA(wav);
+    EXPECT_EQ(played, (std::vector<std::string>{".Default " + std::to_string(SND_ALIAS | SND_ASYNC),
+                                                std::string(wav) + " " +
+                                                    std::to_string(SND_FILENAME | SND_ASYNC | SND_NODEFAULT)}));
+}
+
+TEST(AlPropCommands, BrowseButtonsFillTheirFields)
+{
+    TAlPropForm d;
+    d.SoundCB.SetChecked(true);
+    d.CustomSoundRB.SetChecked(true);
+    d.RunCB.SetChecked(true);
+    d.AppDirEdit.SetText("C:\\was");
+    std::vector<std::string> titles;
+    OpenFileHook = [&](OPENFILENAMEA& ofn) {
+        titles.push_back(ofn.lpstrTitle);
+        strcpy(ofn.lpstrFile, titles.size() == 1 ? "C:\\a.wav" : "C:\\b.exe");
+        return TRUE;
+    };
+    std::string folderTitle, folderStart;
+    BrowseFolderHook = [&](const BROWSEINFOA& bi) -> std::optional<std::string> {
+        folderTitle = bi.lpszTitle;
+        return std::string("C:\\chosen");
+    };
+    Click(d.SoundEdit.BrowseBtn);
+    Click(d.AppLineEdit.BrowseBtn);
+    Click(d.DirBtn);
+    OpenFileHook = nullptr;
+    BrowseFolderHook = nullptr;
+    EXPECT_EQ(titles, (std::vector<std::string>{"Sounds", "Application "}));
+    EXPECT_EQ(d.SoundEdit.Text() + "|" + d.AppLineEdit.Text() + "|" + d.AppDirEdit.Text(),
+              "C:\\a.wav|C:\\b.exe|C:\\chosen");
+    EXPECT_EQ(folderTitle, "Startup folder");
+}
+
+TEST(AlPropCommands, MaskButtonEditsTheMaskInAFreshCronEditor)
+{
+    TAlPropForm d;
+    d.CronRB.SetChecked(true);
+    d.CronEdit.SetText("0 8 * * *");
+    std::string shown;
+    {
+        TModalActor actor([&](TForm& f) {
+            auto& editor = dynamic_cast<TCronMaskForm&>(f);
+            shown = editor.MaskEdit.Text();
+            editor.MinList.SetSelected(30, true);
+            editor.MasksFromLists();
+            Click(editor.OkBtn);
+        });
+        Click(d.MaskEditBtn);
+    }
+    EXPECT_EQ(shown, "0 8 * * *");
+    EXPECT_EQ(d.CronEdit.Text(), "0,30 8 * * *");
+    {
+        TModalActor actor([&](TForm& f) {
+            auto& editor = dynamic_cast<TCronMaskForm&>(f);
+            editor.MaskEdit.SetText("5 8 * * *");
+            SendMessageA(f.Handle(), WM_CLOSE, 0, 0);
+        });
+        Click(d.MaskEditBtn);
+    }
+    EXPECT_EQ(d.CronEdit.Text(), "0,30 8 * * *");
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+#include "alarms/frmCronMask.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "AlarmDialogTestSupport.h"
+
+namespace {
+
+std::string LocaleName(LCTYPE type)
+{
+    char buf[100] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buf, sizeof buf);
+    return buf;
+}
+
+// Which items of a list are selected, as their texts.
+std::string Selected(const TListBox& list)
+{
+    std::string s;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.Selected(i)) s += (s.empty() ? "" : ",") + list.Item(i);
+    return s;
+}
+
+// A user's Ctrl+click on a row of a multi-select list: it toggles the row and keeps the others.
+void ClickRow(TListBox& list, int index)
+{
+    SendMessageA(list.Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    RECT r{};
+    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    LPARAM at = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
+    PostMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, at);
+    PostMessageA(list.Handle(), WM_LBUTTONUP, MK_CONTROL, at);
+    PumpMessages();
+}
+
+TEST(CronMaskForm, OpensWithFiveEmptyListsInTheUsersNamesAndOkDisabled)
+{
+    TCronMaskForm form;
+    EXPECT_EQ(form.Caption(), "Cron mask");
+    EXPECT_EQ(form.ClientSize().cx, 409);
+    EXPECT_EQ(form.ClientSize().cy, 241);
+    LONG_PTR style = GetWindowLongPtrA(form.Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_EQ(form.GroupBox1.Text(), "Alarm is signaled on");
+    EXPECT_EQ(form.MinList.Count(), 60);
+    EXPECT_EQ(form.MinList.Item(59), "59");
+    EXPECT_EQ(form.HourList.Count(), 24);
+    EXPECT_EQ(form.DayList.Item(0), "1");
+    EXPECT_EQ(form.DayList.Count(), 31);
+    ASSERT_EQ(form.DOWList.Count(), 7);
+    EXPECT_EQ(form.DOWList.Item(0), LocaleName(LOCALE_SDAYNAME7));
+    EXPECT_EQ(form.DOWList.Item(1), LocaleName(LOCALE_SDAYNAME1));
+    ASSERT_EQ(form.MonthList.Count(), 12);
+    EXPECT_EQ(form.MonthList.Item(0), LocaleName(LOCALE_SMONTHNAME1));
+    EXPECT_EQ(form.MonthList.Item(11), LocaleName(LOCALE_SMONTHNAME12));
+    for (TListBox* list : form.Lists()) EXPECT_EQ(Selected(*list), "");
+    EXPECT_FALSE(form.OkBtn.Enabled());
+    EXPECT_EQ(form.MinLabel.Text() + "|" + form.OfLabel.Text() + "|" + form.HourLabel.Text() + "|" +
+                  form.DayLabel.Text() + "|" + form.OnLabel.Text() + "|" + form.InLabel.Text() + "|" +
+                  form.MaskLabel.Text(),
+              "'th minute(s)|of|'th hour(s)|'th day of month|on|in|MASK:");
+}
+
+TEST(CronMaskForm, AGivenMaskSelectsItsValuesAndShowsItsCanonicalForm)
+{
+    struct Case {
+        const char* given;
+        const char* shown;
+        bool ok;
+    } cases[] = {
+        {"", "? ? ? ? ?", false},
+        {"0,30 8 * 2,3,4,5,6 *", "0,30 8 * 2,3,4,5,6 *", true},
+        {"05 8 * * *", "5 8 * * *", true},
+        {"99 8 * * *", "? 8 * * *", false},
+        {"0 8 * *", "0 8 * * ?", false},
+        {"*/5 * * * *", "? * * * *", false},
+    };
+    for (const auto& c : cases) {
+        TCronMaskForm form;
+        form.ListsFromMask(c.given);
+        EXPECT_EQ(form.Mask(), c.shown) << c.given;
+        EXPECT_EQ(form.OkBtn.Enabled(), c.ok) << c.given;
+    }
+    TCronMaskForm form;
+    form.ListsFromMask("0,30 8 * 2,3,4,5,6 *");
+    EXPECT_EQ(Selected(form.MinList), "0,30");
+    EXPECT_EQ(Selected(form.HourList), "8");
+    EXPECT_EQ(form.DOWList.Selected(0), false);
+    EXPECT_EQ(form.DOWList.Selected(1) && form.DOWList.Selected(5), true);
+    EXPECT_EQ(form.DOWList.Selected(6), false);
+}
+
+TEST(CronMaskForm, ClicksInTheListsRebuildTheMask)
+{
+    TCronMaskForm form;
+    form.Show();
+    for (TListBox* list : form.Lists()) ClickRow(*list, 0);
+    EXPECT_EQ(form.Mask(), "0 0 1 1 1");
+    EXPECT_TRUE(form.OkBtn.Enabled());
+    ClickRow(form.MonthList, 0);
+    ClickRow(form.MonthList, 11);
+    EXPECT_EQ(form.Mask(), "0 0 1 1 12");
+    for (int d = 1; d < 7; ++d) ClickRow(form.DOWList, d);
+    EXPECT_EQ(form.Mask(), "0 0 1 * 12");
+    ClickRow(form.DOWList, 3);
+    EXPECT_EQ(form.Mask(), "0 0 1 1,2,3,5,6,7 12");
+    ClickRow(form.HourList, 0);
+    EXPECT_EQ(form.Mask(), "0 ? 1 1,2,3,5,6,7 12");
+    EXPECT_FALSE(form.OkBtn.Enabled());
+}
+
+TEST(CronMaskForm, TypingAddsValuesAndNeverTakesThemAway)
+{
+    TCronMaskForm form;
+    form.Show();
+    form.ListsFromMask("0 8 * * *");
+    // A 5 typed after the minute 0.
+    SetFocus(form.MaskEdit.Handle());
+    SendMessageA(form.MaskEdit.Handle(), EM_SETSEL, 1, 1);
+    PostMessageA(form.MaskEdit.Handle(), WM_CHAR, '5', 1);
+    PumpMessages();
+    EXPECT_EQ(form.Mask(), "0,5 8 * * *");
+    EXPECT_EQ(Selected(form.MinList), "0,5");
+    // The 8 deleted: it stays selected and comes back.
+    form.MaskEdit.SetText("0,5  * * *");
+    EXPECT_EQ(Selected(form.HourList).substr(0, 5), "0,1,2");
+    form.MaskEdit.SetText("0 x * * *");
+    EXPECT_EQ(form.Mask(), "0,5 * * * *");
+}
+
+TEST(CronMaskForm, OkGivesTheMaskAndTheCloseBoxCancels)
+{
+    TCronMaskForm form;
+    form.ListsFromMask("0 12 * * *");
+    {
+        TModalActor actor([](TForm& f) { Click(dynamic_cast<TCronMaskForm&>(f).OkBtn); });
+        EXPECT_EQ(form.ShowModal(), mrOk);
+    }
+    EXPECT_EQ(form.Mask(), "0 12 * * *");
+    {
+        TModalActor actor([](TForm& f) { SendMessageA(f.Handle(), WM_CLOSE, 0, 0); });
+        EXPECT_EQ(form.ShowModal(), mrCancel);
+    }
+    {
+        TModalActor actor([](TForm& f) {
+            PostMessageA(dynamic_cast<TCronMaskForm&>(f).MaskEdit.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+        });
+        EXPECT_EQ(form.ShowModal(), mrCancel);
+    }
+}
+
+}  // namespace

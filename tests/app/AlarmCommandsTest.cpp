@@ -1,0 +1,139 @@
+#include "app/Main.h"
+
+#include <gtest/gtest.h>
+
+#include "../alarms/AlarmDialogTestSupport.h"
+#include "alarms/frmAlarmProp.h"
+#include "alarms/frmAlarms.h"
+
+namespace {
+
+// The clock window with the alarm list beside it, as the program starts them, over a folder of
+// the test's own.
+class AlarmCommands : public testing::Test {
+protected:
+    TScratchKey scratch{"AlarmCommands"};
+    TRegKey root = scratch.Open();
+    std::string folder = [] {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        std::string f = std::string(temp) + "DovizAlarmCommands" + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(f.c_str(), nullptr);
+        return f;
+    }();
+    std::string file = folder + "RoVudez.alm";
+    std::unique_ptr<TClockForm> clock;
+    std::unique_ptr<TAlarmsForm> list;
+
+    void SetUp() override
+    {
+        DeleteFileA(file.c_str());
+        TClockFormConfig c;
+        c.DataFolder = folder;
+        c.RegistryRoot = root.Handle();
+        clock = std::make_unique<TClockForm>(c);
+        list = std::make_unique<TAlarmsForm>();
+        list->AutoSaveData = [this] { return clock->AutoSaveData(); };
+        list->SaveAlarms = [this] { clock->SaveAlarms(); };
+    }
+    void TearDown() override
+    {
+        list.reset();
+        clock.reset();
+        Application.CancelTerminate();
+        FreeAlarms(Alarms);
+        DeleteFileA(file.c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+    bool FileThere() const { return GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES; }
+};
+
+TEST_F(AlarmCommands, AddAlarmAppendsTheAlarmAndItsRowAndSavesWithAutoSave)
+{
+    list->Show();
+    {
+        TModalActor actor([](TForm& f) {
+            auto& d = dynamic_cast<TAlPropForm&>(f);
+            EXPECT_TRUE(d.UsualRB.Checked());
+            Click(d.CronRB);
+            d.CronEdit.SetText("0 12 * * *");
+            Click(d.OkBtn);
+        });
+        clock->FormKeyDown('A', {false, true, false});
+        EXPECT_EQ(actor.Shown(), 1);
+    }
+    ASSERT_EQ(Alarms.Count(), 1);
+    EXPECT_EQ(list->AlarmBox.Item(0), "Unnamed alarm (0 12 * * *)");
+    EXPECT_TRUE(FileThere());
+
+    // A reminder, with the list hidden and auto-save off: the row is there when it shows, the file is not written.
+    list->Hide();
+    DeleteFileA(file.c_str());
+    clock->Options->AutoSaveData = false;
+    {
+        TModalActor actor([](TForm& f) {
+            auto& d = dynamic_cast<TAlPropForm&>(f);
+            Click(d.ReminderRB);
+            d.DatePicker1.SetDate(At(2027, 3, 1, 0, 0));
+            d.TimePicker2.SetTime(At(2000, 1, 1, 0, 0, 0));
+            Click(d.OkBtn);
+        });
+        clock->Popup.Find("AddAlarmItem")->Click();
+    }
+    ASSERT_EQ(Alarms.Count(), 2);
+    EXPECT_EQ(list->AlarmBox.Item(1), "Unnamed alarm (" + FormatDate(At(2027, 3, 1, 0, 0)) + ")");
+    EXPECT_FALSE(FileThere());
+
+    // Cancel adds nothing.
+    {
+        TModalActor actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).CancelBtn); });
+        clock->TrayMenu.Find("Addalarm1")->Click();
+    }
+    EXPECT_EQ(Alarms.Count(), 2);
+}
+
+TEST_F(AlarmCommands, TheDoubleClickActionAddsAnAlarm)
+{
+    clock->Options->SetDblClickAction(dcaAddAlarm);
+    TModalActor actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).OkBtn); });
+    clock->CustDblClick(clock.get());
+    EXPECT_EQ(actor.Shown(), 1);
+    EXPECT_EQ(Alarms.Count(), 1);
+}
+
+TEST_F(AlarmCommands, AlarmsShowsTheListAsItIsNowOrBringsItForward)
+{
+    auto* tea = new TAlarm;
+    tea->Name = "Tea";
+    tea->Kind = akCron;
+    tea->CronMask = "0 16 * * *";
+    Alarms.Add(tea);
+    clock->FormKeyDown('A', {true, true, false});
+    EXPECT_TRUE(list->Visible());
+    EXPECT_EQ(GetFocus(), list->AlarmBox.Handle());
+    ASSERT_EQ(list->AlarmBox.Count(), 1);
+    EXPECT_EQ(list->AlarmBox.Item(0), "Tea (0 16 * * *)");
+
+    // Shown already: brought forward, not refilled.
+    tea->CronMask = "5 16 * * *";
+    clock->TrayMenu.Find("Alarms1")->Click();
+    EXPECT_EQ(list->AlarmBox.Item(0), "Tea (0 16 * * *)");
+    SendMessageA(list->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(FileThere());  // closed with auto-save on
+    clock->Popup.Find("AlarmsItem")->Click();
+    EXPECT_EQ(list->AlarmBox.Item(0), "Tea (5 16 * * *)");
+}
+
+TEST_F(AlarmCommands, AnAlarmThatCantBeShownKeepsTheListHidden)
+{
+    auto* cron = new TAlarm;
+    cron->Name = "Fine";
+    cron->Kind = akCron;
+    Alarms.Add(cron);
+    Alarms.Add(new TAlarm);  // a usual alarm with an all-zero time
+    EXPECT_THROW(clock->AlarmsItemClick(), EConvertError);
+    EXPECT_FALSE(list->Visible());
+    EXPECT_EQ(list->AlarmBox.Count(), 1);
+}
+
+}  // namespace

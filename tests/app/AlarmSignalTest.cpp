@@ -1,0 +1,397 @@
+#include "app/Main.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "../alarms/Moment.h"
+#include "../support/WinTestSupport.h"
+#include "alarms/AlarmFile.h"
+#include "alarms/frmAlarmProp.h"
+#include "alarms/frmAlarms.h"
+#include "alarms/frmMessage.h"
+
+namespace {
+
+class TRecorder : public TSoundPlayer, public TProcessStarter, public TTimeSource {
+public:
+    void PlayAlias(const std::string& alias) override { actions.push_back("alias " + alias); }
+    void PlayFile(const std::string& fileName) override { actions.push_back("file " + fileName); }
+    void Start(const std::string& commandLine, const std::string& startFolder) override
+    {
+        if (failStart) throw std::runtime_error("no thread");
+        actions.push_back("start " + commandLine + " in " + startFolder);
+    }
+    TSystemTime LocalNow() override { return now; }
+
+    std::vector<std::string> actions;
+    TSystemTime now = Moment(2026, 4, 1, 12, 0, 0);
+    bool failStart = false;
+};
+
+struct TModalHook {
+    explicit TModalHook(std::function<void(TForm&)> hook) { TForm::ModalHook = std::move(hook); }
+    ~TModalHook() { TForm::ModalHook = nullptr; }
+};
+
+class AlarmSignal : public testing::Test {
+protected:
+    AlarmSignal()
+    {
+        form.Services = {&recorder, &recorder, &recorder};
+        AlarmsForm = &list;
+        list.AutoSaveData = [this] { return form.AutoSaveData(); };
+        list.SaveAlarms = [this] { form.SaveAlarms(); };
+    }
+    ~AlarmSignal() override
+    {
+        FreeAlarms(Alarms);
+        PumpMessages();
+        AlarmsForm = nullptr;
+        Application.CancelTerminate();
+        DeleteFileA(AlarmFile().c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+
+    TAlarm& Add(const std::string& name)
+    {
+        auto* alarm = new TAlarm;
+        alarm->Name = name;
+        alarm->Enabled = true;
+        alarm->Kind = akReminder;
+        alarm->SignalTime = recorder.now;
+        Alarms.Add(alarm);
+        list.AddAlarmRow(*alarm);
+        return *alarm;
+    }
+    TAlarm& OneTimeRemovable(const std::string& name, bool message)
+    {
+        TAlarm& a = Add(name);
+        a.OneTime = true;
+        a.RemoveAfterSignal = true;
+        a.MessageOn = message;
+        return a;
+    }
+    std::string AlarmFile() const { return folder + "RoVudez.alm"; }
+    // The names of the alarms in the file, or "none" when there is no file.
+    std::string FileNames() const
+    {
+        TOvList<TAlarm> read;
+        TWinFileAccess files;
+        if (GetFileAttributesA(AlarmFile().c_str()) == INVALID_FILE_ATTRIBUTES) return "none";
+        ReadAlarmsFile(read, folder, files);
+        std::string names;
+        for (int i = 0; i < read.Count(); ++i) names += read.Items(i)->Name + ";";
+        FreeAlarms(read);
+        return names;
+    }
+    std::vector<std::string> Rows() const
+    {
+        std::vector<std::string> rows;
+        for (int i = 0; i < list.AlarmBox.Count(); ++i) rows.push_back(list.AlarmBox.Item(i));
+        return rows;
+    }
+    static TMessageForm& Window(TAlarm& alarm, int index)
+    {
+        return *dynamic_cast<TMessageForm*>(alarm.MessageWindows.Items(index));
+    }
+    static void Close(TMessageForm& window)
+    {
+        SendMessageA(window.OkBtn.Handle(), BM_CLICK, 0, 0);
+        PumpMessages();
+    }
+    void TickAt(const TSystemTime& now)
+    {
+        recorder.now = now;
+        form.AlarmTimerTimer();
+    }
+
+    TScratchKey scratch{"Signal"};
+    TRegKey root = scratch.Open();
+    std::string folder = [] {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        std::string f = std::string(temp) + "DovizSignal" + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(f.c_str(), nullptr);
+        DeleteFileA((f + "RoVudez.alm").c_str());
+        return f;
+    }();
+    TClockForm form{[this] {
+        TClockFormConfig c;
+        c.DataFolder = folder;
+        c.RegistryRoot = root.Handle();
+        return c;
+    }()};
+    TAlarmsForm list;
+    TRecorder recorder;
+};
+
+TEST_F(AlarmSignal, SoundFollowsTheAlarm)
+{
+    const struct {
+        bool on;
+        const char* file;
+        const char* played;
+    } cases[] = {{true, "(Default)", "alias .Default"},
+                 {true, "C:\\ring.wav", "file C:\\ring.wav"},
+                 {true, "(default)", "file (default)"},  // only the exact text means the system's sound
+                 {false, "C:\\ring.wav", nullptr},
+                 {false, "(Default)", nullptr}};
+    for (const auto& c : cases) {
+        recorder.actions.clear();
+        TAlarm& a = Add("sound");
+        a.SoundOn = c.on;
+        a.SoundFile = c.file;
+        form.SignalAlarm(a);
+        EXPECT_EQ(recorder.actions, c.played ? std::vector<std::string>{c.played} : std::vector<std::string>{})
+            << c.file;
+    }
+}
+
+TEST_F(AlarmSignal, ActionsRunInOrderAndAFailedStartHoldsUpNothing)
+{
+    TAlarm& a = Add("all");
+    a.SoundOn = true;
+    a.SoundFile = "(Default)";
+    a.MessageOn = true;
+    a.RunOn = true;
+    a.CommandLine = "notepad.exe note.txt";
+    a.StartFolder = "C:\\notes";
+    form.SignalAlarm(a);
+    EXPECT_EQ(recorder.actions, (std::vector<std::string>{"alias .Default", "start notepad.exe note.txt in C:\\notes"}));
+    ASSERT_EQ(a.MessageWindows.Count(), 1);
+    EXPECT_EQ(GetForegroundWindow(), Window(a, 0).Handle());
+    EXPECT_TRUE(a.Enabled);
+
+    recorder.failStart = true;
+    a.OneTime = true;
+    form.SignalAlarm(a);
+    EXPECT_EQ(a.MessageWindows.Count(), 2);  // each signal opens another window
+    EXPECT_FALSE(a.Enabled);
+}
+
+TEST_F(AlarmSignal, OneTimeRemovableWithoutMessageGoesAtOnce)
+{
+    TAlarm& keep = Add("keep");
+    TAlarm& gone = OneTimeRemovable("gone", false);
+    list.AlarmBox.SetItemIndex(1);
+    form.SignalAlarm(gone);
+    ASSERT_EQ(Alarms.Count(), 1);
+    EXPECT_EQ(Alarms.Items(0), &keep);
+    EXPECT_EQ(Rows().size(), 1u);
+    EXPECT_FALSE(list.DelBtn.Enabled());
+    EXPECT_EQ(FileNames(), "keep;");
+}
+
+TEST_F(AlarmSignal, NothingIsWrittenWithAutoSaveOff)
+{
+    form.Options->AutoSaveData = false;
+    form.SignalAlarm(OneTimeRemovable("gone", false));
+    EXPECT_EQ(Alarms.Count(), 0);
+    EXPECT_EQ(FileNames(), "none");
+}
+
+TEST_F(AlarmSignal, WithAMessageItStaysDisabledUntilItsWindowCloses)
+{
+    TAlarm& a = OneTimeRemovable("tea", true);
+    form.SignalAlarm(a);
+    ASSERT_EQ(Alarms.Count(), 1);
+    EXPECT_FALSE(a.Enabled);
+    EXPECT_EQ(Rows().size(), 1u);
+    EXPECT_EQ(FileNames(), "none");
+    Close(Window(a, 0));
+    EXPECT_EQ(Alarms.Count(), 0);
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(FileNames(), "");
+}
+
+TEST_F(AlarmSignal, SignalledTwiceAfterRemindLaterGoesWithItsLastWindow)
+{
+    TAlarm& a = OneTimeRemovable("tea", true);
+    form.SignalAlarm(a);
+    Window(a, 0).ResheduleMenu.Find("In1minuteItem")->Click();
+    EXPECT_TRUE(a.Enabled);
+    form.SignalAlarm(a);
+    ASSERT_EQ(a.MessageWindows.Count(), 2);
+    Close(Window(a, 0));
+    ASSERT_EQ(Alarms.Count(), 1);
+    Close(Window(a, 0));
+    EXPECT_EQ(Alarms.Count(), 0);
+}
+
+TEST_F(AlarmSignal, RemindLaterReenablesSoClosingDeletesNothing)
+{
+    TAlarm& a = OneTimeRemovable("tea", true);
+    form.SignalAlarm(a);
+    recorder.now = Moment(2026, 4, 1, 23, 58, 10);
+    Window(a, 0).ResheduleMenu.Find("In5minutesItem")->Click();
+    EXPECT_EQ(a.SignalTime.wDay, 2);
+    EXPECT_EQ(a.SignalTime.wHour * 10000 + a.SignalTime.wMinute * 100 + a.SignalTime.wSecond, 310);
+    EXPECT_NE(Rows()[0].find(FormatDate(At(2026, 4, 2, 0, 3, 10))), std::string::npos) << Rows()[0];
+    Close(Window(a, 0));
+    EXPECT_EQ(Alarms.Count(), 1);
+    EXPECT_TRUE(a.Enabled);
+}
+
+TEST_F(AlarmSignal, UsualAlarmTakesTheNewTimeOfDayForGood)
+{
+    TAlarm& a = Add("wake");
+    a.Kind = akUsual;
+    a.MessageOn = true;
+    a.SignalTime = Moment(2026, 1, 1, 7, 0, 0);
+    std::vector<std::string> signalled;
+    auto tick = [&](int day, int h, int m, int s) {
+        const int before = a.MessageWindows.Count();
+        TickAt(Moment(2026, 4, day, h, m, s));
+        if (a.MessageWindows.Count() > before) signalled.push_back(std::to_string(day) + " " + std::to_string(h * 10000 + m * 100 + s));
+    };
+    tick(1, 6, 59, 59);
+    tick(1, 7, 0, 0);
+    recorder.now = Moment(2026, 4, 1, 7, 0, 20);
+    Window(a, 0).ResheduleMenu.Find("In10minutesItem")->Click();
+    for (int day : {1, 2}) {
+        tick(day, 6, 59, 59);
+        tick(day, 7, 0, 1);
+        tick(day, 7, 10, 19);
+        tick(day, 7, 10, 21);  // a late tick still catches 07:10:20
+        tick(day, 7, 10, 21);
+    }
+    EXPECT_EQ(signalled, (std::vector<std::string>{"1 70000", "1 71021", "2 71021"}));
+}
+
+TEST_F(AlarmSignal, CustomWhileItsDialogIsOpenOnlyBringsTheDialogForward)
+{
+    TAlarm& a = Add("tea");
+    a.MessageOn = true;
+    form.SignalAlarm(a);
+    TMessageForm& window = Window(a, 0);
+    int dialogs = 0;
+    bool forward = false;
+    TModalHook hook([&](TForm& dialog) {
+        ++dialogs;
+        if (dialogs == 1) {
+            const TSystemTime before = a.SignalTime;
+            SetForegroundWindow(window.Handle());
+            window.ResheduleMenu.Find("ModifyItem")->Click();
+            forward = GetForegroundWindow() == dialog.Handle();
+            window.ResheduleMenu.Find("In1minuteItem")->Click();
+            EXPECT_EQ(a.SignalTime, before);
+        }
+        dialog.SetModalResult(mrCancel);
+    });
+    EXPECT_FALSE(EditAlarm(a));
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(forward);
+    EXPECT_EQ(a.PropDialog, nullptr);
+}
+
+TEST_F(AlarmSignal, CustomOpensTheDialogAndOkUpdatesTheRow)
+{
+    TAlarm& a = Add("tea");
+    a.MessageOn = true;
+    form.SignalAlarm(a);
+    recorder.now = Moment(2026, 4, 1, 9, 30, 0);
+    TModalHook hook([&](TForm& dialog) {
+        auto& prop = static_cast<TAlPropForm&>(dialog);
+        EXPECT_EQ(prop.Alarm(), &a);
+        prop.NameEdit.SetText("tea at nine thirty");
+        dialog.SetModalResult(mrOk);
+    });
+    SendMessageA(Window(a, 0).LaterBtn.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(a.Name, "tea at nine thirty");
+    EXPECT_EQ(a.SignalTime.wHour * 100 + a.SignalTime.wMinute, 930);
+    EXPECT_TRUE(a.Enabled);
+    EXPECT_NE(Rows()[0].find("tea at nine thirty"), std::string::npos);
+}
+
+TEST_F(AlarmSignal, AddReminderProposesTheMomentAndCancelAddsNothing)
+{
+    recorder.now = Moment(2026, 4, 1, 10, 0, 0);
+    TMenuItem& in15 = *form.Popup.Find("In15minutes1");
+    EXPECT_EQ(in15.Tag, 15);
+    for (int result : {mrCancel, mrOk}) {
+        TModalHook hook([&](TForm& dialog) {
+            auto& prop = static_cast<TAlPropForm&>(dialog);
+            EXPECT_TRUE(prop.ReminderRB.Checked());
+            TAlarm proposed;
+            prop.WriteBack(proposed);
+            EXPECT_EQ(proposed.SignalTime.wHour * 100 + proposed.SignalTime.wMinute, 1015);
+            EXPECT_EQ(proposed.Kind, akReminder);
+            dialog.SetModalResult(result);
+        });
+        in15.Click();
+    }
+    ASSERT_EQ(Alarms.Count(), 1);
+    EXPECT_EQ(Alarms.Items(0)->Kind, akReminder);
+    EXPECT_EQ(Rows().size(), 1u);
+    EXPECT_EQ(FileNames(), Alarms.Items(0)->Name + ";");
+}
+
+TEST_F(AlarmSignal, EveryAddReminderItemPresetsItsMinutes)
+{
+    recorder.now = Moment(2026, 4, 1, 23, 50, 0);
+    form.Options->SetDblClickAction(dcaAddReminder);
+    const struct {
+        TPopupMenu* menu;  // none: a double-click on the caption band
+        const char* item;
+        int minutes;
+    } cases[] = {{&form.Popup, "In1minute1", 1},       {&form.Popup, "In10minutes1", 10},
+                 {&form.Popup, "CustomItem", 0},       {&form.TrayMenu, "In5minutes2", 5},
+                 {&form.TrayMenu, "In15minutes2", 15}, {&form.TrayMenu, "Custom1", 0},
+                 {nullptr, "double-click", 0}};
+    for (const auto& c : cases) {
+        int proposed = -1;
+        TModalHook hook([&](TForm& dialog) {
+            TAlarm a;
+            static_cast<TAlPropForm&>(dialog).WriteBack(a);
+            proposed = static_cast<int>(SystemTimeToDateTime(a.SignalTime) * 1440 + 0.5) -
+                       static_cast<int>(SystemTimeToDateTime(recorder.now) * 1440 + 0.5);
+            dialog.SetModalResult(mrCancel);
+        });
+        if (c.menu)
+            c.menu->Find(c.item)->Click();
+        else
+            SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+        EXPECT_EQ(proposed, c.minutes) << c.item;
+    }
+    EXPECT_EQ(Alarms.Count(), 0);
+}
+
+TEST_F(AlarmSignal, DeletingTheAlarmInTheListDisablesRemindLater)
+{
+    TAlarm& a = Add("tea");
+    a.MessageOn = true;
+    form.SignalAlarm(a);
+    TMessageForm& window = Window(a, 0);
+    list.AlarmBox.SetItemIndex(0);
+    list.DelBtnClick();
+    EXPECT_EQ(Alarms.Count(), 0);
+    EXPECT_EQ(window.Alarm, nullptr);
+    EXPECT_FALSE(window.LaterBtn.Enabled());
+    EXPECT_TRUE(window.Visible());
+    window.ModifyItemClick(nullptr);  // nothing to remind of
+    Close(window);
+    EXPECT_EQ(FindWindowA("TMessageForm", nullptr), nullptr);
+}
+
+TEST_F(AlarmSignal, OpenWindowsDoNotOutliveTheClockWindow)
+{
+    TAlarm* a = nullptr;
+    {
+        TClockFormConfig c;
+        c.DataFolder = folder;
+        c.RegistryRoot = root.Handle();
+        TClockForm other(c);
+        other.Services = {&recorder, &recorder, &recorder};
+        a = &Add("tea");
+        a->MessageOn = true;
+        other.SignalAlarm(*a);
+        other.SignalAlarm(*a);
+    }
+    EXPECT_EQ(a->MessageWindows.Count(), 0);
+    EXPECT_EQ(FindWindowA("TMessageForm", nullptr), nullptr);
+}
+
+}  // namespace
