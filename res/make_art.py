@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the program's icon (32x32, 16 colours), the caption-band picture (65x32) and the OK and
-Cancel button glyphs (16x16).
-
-Also the alarm list's icon (a bell) and the alarm dialogs' small button glyphs.
+"""Draws the program's icon (32x32, 16 colours), the caption-band picture (65x32), the OK and
+Cancel button glyphs (16x16), the calendar's arrows (9x8), the alarm list's icon (a bell) and the
+alarm dialogs' small button glyphs (16x16).
 
 Run it from this folder to regenerate DovizClock.ico, Alarms.ico, Caption.bmp and the Glyph*.bmp files."""
 import math
@@ -152,6 +151,35 @@ def dots(x, y):
     return any(math.hypot(x - cx, y - 11) <= 1.6 for cx in (3.5, 8, 12.5))
 
 
+# Arrows small enough for the calendar's 14-pixel buttons; '#' is ink. The blank bottom row keeps
+# the bottom-left pixel background, mirrored or not.
+ARROW_ONE = ['.....#...',
+             '....##...',
+             '...###...',
+             '..####...',
+             '...###...',
+             '....##...',
+             '.....#...',
+             '.........']
+ARROW_TWO = ['...#....#',
+             '..##...##',
+             '.###..###',
+             '####.####',
+             '.###..###',
+             '..##...##',
+             '...#....#',
+             '.........']
+ARROW_INK = (0, 0, 0)
+
+
+def write_arrow(path, rows, mirrored):
+    def ink(x, y):
+        row = rows[y][::-1] if mirrored else rows[y]
+        return ARROW_INK if row[x] == '#' else GLYPH_BACKGROUND
+
+    write_bmp24(path, len(rows[0]), len(rows), ink)
+
+
 if __name__ == '__main__':
     write_ico('DovizClock.ico')
     write_caption('Caption.bmp')
@@ -165,3 +193,7 @@ if __name__ == '__main__':
     write_shape_glyph('GlyphFolder.bmp', folder, (130, 100, 0), (250, 210, 80))
     write_shape_glyph('GlyphEllipsis.bmp', dots, (0, 0, 0), (0, 0, 0))
     write_glyph('GlyphMask.bmp', [(2.5, 4, 13.5, 4), (2.5, 8, 13.5, 8), (2.5, 12, 9, 12)], (0, 0, 120), (60, 90, 220))
+    write_arrow('GlyphPrevYear.bmp', ARROW_TWO, False)
+    write_arrow('GlyphPrevMonth.bmp', ARROW_ONE, False)
+    write_arrow('GlyphNextMonth.bmp', ARROW_ONE, True)
+    write_arrow('GlyphNextYear.bmp', ARROW_TWO, True)

@@ -99,6 +99,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     LoadAlarms();
 
     FormCreate();
+    BindApplicationEvents();
 
     // The designed place: near the top right corner of the work area.
     RECT work{};
@@ -111,6 +112,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
 
 TClockForm::~TClockForm()
 {
+    UnbindApplicationEvents();
     FormDestroy();
     if (ClockForm == this) ClockForm = nullptr;
 }
@@ -132,11 +134,12 @@ void TClockForm::CreateLocalClock()
 
 void TClockForm::FormCreate()
 {
-    // No taskbar button: the owner window that stands for the program becomes a tool window.
+    // No taskbar button: the owner window that stands for the program is a hidden tool window.
+    // It stays hidden, since some shells give every visible unowned window a button whatever its
+    // style; the forms it owns don't need it shown.
     HWND app = Application.Handle();
     ShowWindow(app, SW_HIDE);
     SetWindowLongPtrA(app, GWL_EXSTYLE, GetWindowLongPtrA(app, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
-    ShowWindow(app, SW_SHOWNA);
 }
 
 void TClockForm::ShowClock()
@@ -253,30 +256,6 @@ void TClockForm::SetTrayIconAlways(bool show)
     if (show || !Hidden) TrayIcon.SetActive(show);
 }
 
-void TClockForm::BindDblClick(TDblClickAction action)
-{
-    switch (action) {
-    case dcaRestore:
-        DblClickHandler = [this](void*) { ToggleVisible(); };
-        break;
-    case dcaAddClock:
-        DblClickHandler = [this](void*) { AddItemClick(); };
-        break;
-    case dcaAddAlarm:
-        DblClickHandler = [this](void*) { AddAlarmItemClick(); };
-        break;
-    case dcaAddReminder:
-        DblClickHandler = [this](void*) { CustomItemClick(nullptr); };
-        break;
-    case dcaCalendar:
-        DblClickHandler = [this](void*) { CalendarItemClick(); };
-        break;
-    case dcaOptions:
-        DblClickHandler = [this](void*) { OptionsItemClick(); };
-        break;
-    }
-}
-
 void TClockForm::SetZoneSeconds(bool show)
 {
     for (int i = 0; Clocks && i < Clocks->Count(); ++i) Clocks->Items(i)->ShowSeconds = show;
@@ -288,11 +267,6 @@ void TClockForm::ClockSelected(TMyRoVudez& face)
     const bool zoneClock = &face != LocalClock.get();
     Popup.Find("RemoveItem")->SetEnabled(zoneClock);
     Popup.Find("SelectTZItem")->SetEnabled(zoneClock);
-}
-
-void TClockForm::CustDblClick(void* sender)
-{
-    if (DblClickHandler) DblClickHandler(sender);
 }
 
 void TClockForm::FormKeyDown(WORD key, TShiftState shift)
@@ -369,31 +343,6 @@ void TClockForm::CustomItemClick(TMenuItem*) {}
 void TClockForm::OptionsItemClick()
 {
     RunOptionsDialog(*Options);
-}
-void TClockForm::CalendarItemClick() {}
-
-void TClockForm::HideItemClick()
-{
-    ShowWindow(Handle(), SW_HIDE);
-    TrayIcon.SetActive(true);
-    Hidden = true;
-}
-
-void TClockForm::DoDblClick()
-{
-    ShowWindow(Handle(), SW_SHOW);
-    TopWin.Apply();
-    SetForegroundWindow(Handle());
-    Hidden = false;
-    if (!Options->ShowTrayIcon()) TrayIcon.SetActive(false);
-}
-
-void TClockForm::ToggleVisible()
-{
-    if (Hidden)
-        DoDblClick();
-    else
-        HideItemClick();
 }
 
 void TClockForm::SaveDataItemClick()

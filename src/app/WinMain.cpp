@@ -6,6 +6,7 @@
 #include "alarms/frmAlarms.h"
 #include "alarms/frmCronMask.h"
 #include "app/Main.h"
+#include "calendar/frmCalendar.h"
 #include "widgets/Application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
@@ -20,6 +21,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         TAlarmsForm alarms;
         alarms.AutoSaveData = [&form] { return form.AutoSaveData(); };
         alarms.SaveAlarms = [&form] { form.SaveAlarms(); };
+        TCalendarForm calendar;
         form.ShowClock();
         Application.Run();
         CronMaskForm = nullptr;

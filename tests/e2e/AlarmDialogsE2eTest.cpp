@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "RunningClock.h"
+#include "E2eSupport.h"
 #include "alarms/AlarmFile.h"
 
 namespace {

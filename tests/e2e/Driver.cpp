@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "RunningClock.h"
+#include "E2eSupport.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #pragma once
-// The program started as a user starts it, for the tests that drive it from outside.
+// What the end-to-end tests share: the program started as a user would, and its window found.
 
 #include <windows.h>
 
 #include <string>
 
-// A file beside the test program, which lies beside DovizClock.exe.
+// A file beside this test program.
 inline std::string Beside(const char* name)
 {
     char path[MAX_PATH] = {};
