@@ -247,6 +247,15 @@ TEST(AlPropForm, ControlsCarryTheirHints)
         {d.AppDirEdit, "Application startup folder"},
     };
     for (const auto& r : rows) EXPECT_EQ(r.control.Hint(), r.hint);
+    // The calendar button carries a hint of its own, over its part of the date field.
+    char text[80] = {};
+    TTTOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = d.DatePicker1.Handle();
+    ti.uId = 1;
+    ti.lpszText = text;
+    SendMessageA(d.ToolTip(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(text, "Show calendar");
     EXPECT_EQ(d.SoundCB.Text() + "|" + d.MessageCB.Text() + "|" + d.OneTimeCB.Text() + "|" + d.RemoveCB.Text(),
               "Play a &sound|Show a &message|Alarm is one-time (reminder)|Remove after signal");
 }
