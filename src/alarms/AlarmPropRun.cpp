@@ -1,26 +1,9 @@
 // The two ways the alarm properties dialog is run, and what OK writes back.
 
-#include <cstring>
-
 #include "alarms/frmAlarmProp.h"
+#include "clock/SystemTimeRecord.h"
 
 namespace {
-
-static_assert(sizeof(SYSTEMTIME) == sizeof(TSystemTime));
-
-SYSTEMTIME ToSystem(const TSystemTime& t)
-{
-    SYSTEMTIME st;
-    std::memcpy(&st, &t, sizeof st);
-    return st;
-}
-
-TSystemTime FromSystem(const SYSTEMTIME& st)
-{
-    TSystemTime t;
-    std::memcpy(static_cast<void*>(&t), &st, sizeof t);
-    return t;
-}
 
 // The true day of week of a date, or the record unchanged when it is no date.
 TSystemTime WithDayOfWeek(TSystemTime t)
@@ -92,7 +75,7 @@ void TAlPropForm::WriteBack(TAlarm& alarm) const
         t = WithDayOfWeek(t);
     } else {
         alarm.Kind = akUsual;
-        alarm.SignalTime = WithDayOfWeek(FromSystem(TimePicker1.Value()));
+        alarm.SignalTime = WithDayOfWeek(ToRecord(TimePicker1.Value()));
     }
     alarm.RunOn = RunCB.Checked();
     if (alarm.RunOn) {
@@ -110,7 +93,7 @@ std::unique_ptr<TAlarm> NewAlarm(bool isReminder, const TSystemTime& defaultTime
     form.MessageCB.SetChecked(true);
     form.MessageMemo.SetText("Time to signal ...");
     form.SoundCB.SetChecked(true);
-    SYSTEMTIME when = ToSystem(defaultTime);
+    SYSTEMTIME when = FromRecord(defaultTime);
     if (isReminder) {
         form.TimePicker2.SetTime(when);
         form.DatePicker1.SetDate(when);
@@ -156,14 +139,14 @@ bool EditAlarm(TAlarm& alarm)
     case akUsual:
         // The whole record must be a date and time, as the field holds one.
         SystemTimeToDateTime(alarm.SignalTime);
-        form.TimePicker1.SetTime(ToSystem(alarm.SignalTime));
+        form.TimePicker1.SetTime(FromRecord(alarm.SignalTime));
         form.UsualRB.SetChecked(true);
         form.UpdateKindControls();
         break;
     case akReminder:
         SystemTimeToDateTime(alarm.SignalTime);
-        form.TimePicker2.SetTime(ToSystem(alarm.SignalTime));
-        form.DatePicker1.SetDate(ToSystem(alarm.SignalTime));
+        form.TimePicker2.SetTime(FromRecord(alarm.SignalTime));
+        form.DatePicker1.SetDate(FromRecord(alarm.SignalTime));
         form.OnceADayCB.SetChecked(alarm.OnceADay);
         form.ReminderRB.SetChecked(true);
         form.ReminderRBClick();

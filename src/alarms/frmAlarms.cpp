@@ -1,10 +1,10 @@
 #include "alarms/frmAlarms.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "../../res/resource.h"
 #include "alarms/frmAlarmProp.h"
+#include "clock/SystemTimeRecord.h"
 #include "widgets/Application.h"
 
 TAlarmsForm* AlarmsForm = nullptr;
@@ -30,27 +30,11 @@ TForm::TParams AlarmsParams()
     return p;
 }
 
-SYSTEMTIME ToSystem(const TSystemTime& t)
-{
-    SYSTEMTIME st;
-    std::memcpy(&st, &t, sizeof st);
-    return st;
-}
-
 }  // namespace
-
-TSystemTime LocalNow()
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    TSystemTime t;
-    std::memcpy(static_cast<void*>(&t), &now, sizeof t);
-    return t;
-}
 
 std::string TLocaleFormatter::LongTime(const TSystemTime& time) const
 {
-    SYSTEMTIME st = ToSystem(time);
+    SYSTEMTIME st = FromRecord(time);
     char buf[100] = {};
     GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, buf, sizeof buf);
     return buf;
@@ -58,7 +42,7 @@ std::string TLocaleFormatter::LongTime(const TSystemTime& time) const
 
 std::string TLocaleFormatter::ShortDate(const TSystemTime& date) const
 {
-    SYSTEMTIME st = ToSystem(date);
+    SYSTEMTIME st = FromRecord(date);
     char buf[100] = {};
     GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, sizeof buf);
     return buf;
@@ -190,7 +174,7 @@ void TAlarmsForm::AlarmBoxClick()
 
 void TAlarmsForm::AddBtnClick()
 {
-    std::unique_ptr<TAlarm> alarm = NewAlarm(false, LocalNow());
+    std::unique_ptr<TAlarm> alarm = NewAlarm(false, LocalNowRecord());
     if (!alarm) return;
     TAlarm& added = *alarm;
     Alarms.Add(alarm.release());

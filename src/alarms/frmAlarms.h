@@ -63,6 +63,3 @@ private:
 
 // The alarm list, from start-up to exit.
 extern TAlarmsForm* AlarmsForm;
-
-// The local time now, as an alarm's record holds it.
-TSystemTime LocalNow();

@@ -3,10 +3,11 @@
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 #include "app/Main.h"
+#include "clock/SystemTimeRecord.h"
 
 void TClockForm::AddAlarmItemClick()
 {
-    std::unique_ptr<TAlarm> alarm = NewAlarm(false, LocalNow());
+    std::unique_ptr<TAlarm> alarm = NewAlarm(false, LocalNowRecord());
     if (!alarm) return;
     TAlarm& added = *alarm;
     Alarms.Add(alarm.release());

@@ -10,6 +10,7 @@
 
 #include "../support/WinTestSupport.h"
 #include "clock/DateTime.h"
+#include "clock/SystemTimeRecord.h"
 #include "widgets/Controls.h"
 #include "widgets/Form.h"
 
@@ -47,10 +48,7 @@ inline void Click(const TControl& control)
 
 inline TSystemTime Stamp(int y, int mo, int d, int h, int mi, int s = 0)
 {
-    SYSTEMTIME st = At(WORD(y), WORD(mo), WORD(d), WORD(h), WORD(mi), WORD(s));
-    TSystemTime t;
-    memcpy(static_cast<void*>(&t), &st, sizeof t);
-    return t;
+    return ToRecord(At(WORD(y), WORD(mo), WORD(d), WORD(h), WORD(mi), WORD(s)));
 }
 
 inline TSystemTime Today()

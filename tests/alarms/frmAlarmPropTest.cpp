@@ -49,13 +49,6 @@ const char* const NewAlarmFlags =
     "Reminder+o Date- Time2- Cron+o Mask- MaskBtn- Once-o Usual+x Time1+ Enabled+x OneTime+o Remove-o | Panel+ "
     "Sound+x Def+x Custom+o File- Play+ Message+x Memo+ Run+o App- Dir- DirBtn-";
 
-SYSTEMTIME Sys(const TSystemTime& t)
-{
-    SYSTEMTIME st;
-    memcpy(&st, &t, sizeof st);
-    return st;
-}
-
 int Hms(const SYSTEMTIME& t)
 {
     return t.wHour * 10000 + t.wMinute * 100 + t.wSecond;
@@ -99,8 +92,8 @@ TEST(AlPropForm, NewAlarmOkAtOnceGivesTheDefaultAlarm)
     EXPECT_EQ(a->Kind, akUsual);
     // The time of day asked for, on the time field's own date (today), with its true weekday.
     TSystemTime today = Today();
-    EXPECT_EQ(Hms(Sys(a->SignalTime)), 73015);
-    EXPECT_EQ(Ymd(Sys(a->SignalTime)), Ymd(Sys(today)));
+    EXPECT_EQ(Hms(FromRecord(a->SignalTime)), 73015);
+    EXPECT_EQ(Ymd(FromRecord(a->SignalTime)), Ymd(FromRecord(today)));
     EXPECT_EQ(a->SignalTime.wDayOfWeek, DateTimeToSystemTime(SystemTimeToDateTime(today)).wDayOfWeek);
     EXPECT_TRUE(a->Enabled && a->SoundOn && a->MessageOn);
     EXPECT_EQ(a->SoundFile, "(Default)");
@@ -125,8 +118,8 @@ TEST(AlPropForm, ReminderFiveMinutesAfter2358ShowsTomorrowAtMidnightPastThree)
     std::unique_ptr<TAlarm> a = NewAlarm(true, IncMinutes(Stamp(2026, 12, 31, 23, 58), 5));
     ASSERT_TRUE(a);
     EXPECT_EQ(a->Kind, akReminder);
-    EXPECT_EQ(Ymd(Sys(a->SignalTime)), 20270101);
-    EXPECT_EQ(Hms(Sys(a->SignalTime)), 300);
+    EXPECT_EQ(Ymd(FromRecord(a->SignalTime)), 20270101);
+    EXPECT_EQ(Hms(FromRecord(a->SignalTime)), 300);
     EXPECT_EQ(a->SignalTime.wDayOfWeek, 5);
     EXPECT_TRUE(a->OneTime && a->RemoveAfterSignal);
     EXPECT_FALSE(a->OnceADay);
@@ -254,6 +247,15 @@ TEST(AlPropForm, ControlsCarryTheirHints)
         {d.AppDirEdit, "Application startup folder"},
     };
     for (const auto& r : rows) EXPECT_EQ(r.control.Hint(), r.hint);
+    // The calendar button carries a hint of its own, over its part of the date field.
+    char text[80] = {};
+    TTTOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = d.DatePicker1.Handle();
+    ti.uId = 1;
+    ti.lpszText = text;
+    SendMessageA(d.ToolTip(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_STREQ(text, "Show calendar");
     EXPECT_EQ(d.SoundCB.Text() + "|" + d.MessageCB.Text() + "|" + d.OneTimeCB.Text() + "|" + d.RemoveCB.Text(),
               "Play a &sound|Show a &message|Alarm is one-time (reminder)|Remove after signal");
 }

@@ -12,8 +12,7 @@ namespace {
 
 std::string TimeText(const TSystemTime& t)
 {
-    SYSTEMTIME st;
-    memcpy(&st, &t, sizeof st);
+    SYSTEMTIME st = FromRecord(t);
     char buf[64] = {};
     GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, buf, sizeof buf);
     return buf;
@@ -21,9 +20,7 @@ std::string TimeText(const TSystemTime& t)
 
 std::string DateText(const TSystemTime& t)
 {
-    SYSTEMTIME st;
-    memcpy(&st, &t, sizeof st);
-    return FormatDate(st);
+    return FormatDate(FromRecord(t));
 }
 
 // Tells when its alarm is destroyed.
@@ -208,6 +205,21 @@ TEST_F(AlarmsForm_, ModifyRewritesTheRowOfTheEditedAlarm)
     EXPECT_EQ(usual.Kind, akUsual);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"Wake (" + TimeText(usual.SignalTime) + ")"}));
     EXPECT_EQ(usual.SignalTime.wHour, 9);
+
+    // Rows that come and go while the dialog is open (a reminder added by a timer) don't mislead
+    // it: the edited alarm's own row is rewritten, whatever is selected by then.
+    TAlarm& other = AddAlarm("Other", akCron, TSystemTime{}, "1 * * * *");
+    {
+        TModalActor actor([&](TForm& f) {
+            form.AddAlarmRow(other);
+            form.AlarmBox.SetItemIndex(1);
+            auto& d = dynamic_cast<TAlPropForm&>(f);
+            d.NameEdit.SetText("Woken");
+            Click(d.OkBtn);
+        });
+        form.ModifyBtnClick();
+    }
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"Woken (" + TimeText(usual.SignalTime) + ")", "Other (1 * * * *)"}));
     EXPECT_EQ(saves, 0);
 }
 

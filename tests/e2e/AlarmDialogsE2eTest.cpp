@@ -4,13 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "E2eSupport.h"
+#include "alarms/AlarmFile.h"
 
 namespace {
 
@@ -51,87 +53,16 @@ HWND FindChild(HWND parent, const char* className, const char* text)
     return FindWindowExA(parent, nullptr, className, text);
 }
 
-// The alarms file's records, read by its layout: a count, then version-3 records.
-struct TRecord {
-    bool enabled = false, soundOn = false, messageOn = false;
-    std::uint16_t time[8] = {};
-    std::string name, soundFile, messageText, cronMask, commandLine, startFolder;
-    bool cronFlag = false, oneTime = false, remove = false, runOn = false, onceADay = false;
-    int kind = -1;
-};
-
-class TReader {
-public:
-    explicit TReader(std::vector<char> bytes) : bytes_(std::move(bytes)) {}
-    bool Ok() const { return ok_; }
-    std::int32_t Int()
-    {
-        std::int32_t v = 0;
-        Take(&v, 4);
-        return v;
-    }
-    std::uint8_t Byte()
-    {
-        std::uint8_t b = 0;
-        Take(&b, 1);
-        return b;
-    }
-    bool Bool() { return Byte() != 0; }
-    std::string Text()
-    {
-        std::int32_t n = Int();
-        if (n < 0 || pos_ + std::size_t(n) > bytes_.size()) {
-            ok_ = false;
-            return {};
-        }
-        std::string s(bytes_.data() + pos_, std::size_t(n));
-        pos_ += std::size_t(n);
-        return s;
-    }
-    void Take(void* to, std::size_t n)
-    {
-        if (pos_ + n > bytes_.size()) {
-            ok_ = false;
-            return;
-        }
-        memcpy(to, bytes_.data() + pos_, n);
-        pos_ += n;
-    }
-
-private:
-    std::vector<char> bytes_;
-    std::size_t pos_ = 0;
-    bool ok_ = true;
-};
-
-std::vector<TRecord> ReadAlarmsFile(const std::string& path)
+// The alarms in the file, read by the program's own codec.
+std::vector<std::unique_ptr<TAlarm>> ReadAlarmsFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    TReader r(std::vector<char>(std::istreambuf_iterator<char>(in), {}));
-    std::vector<TRecord> records;
-    std::int32_t count = r.Int();
-    for (std::int32_t i = 0; i < count && r.Ok(); ++i) {
-        TRecord rec;
-        EXPECT_EQ(r.Int(), 3);
-        rec.enabled = r.Bool();
-        rec.soundOn = r.Bool();
-        rec.messageOn = r.Bool();
-        r.Take(rec.time, sizeof rec.time);
-        rec.name = r.Text();
-        rec.soundFile = r.Text();
-        rec.messageText = r.Text();
-        rec.cronFlag = r.Bool();
-        rec.cronMask = r.Text();
-        rec.oneTime = r.Bool();
-        rec.remove = r.Bool();
-        rec.runOn = r.Bool();
-        rec.commandLine = r.Text();
-        rec.startFolder = r.Text();
-        rec.kind = r.Byte();
-        rec.onceADay = r.Bool();
-        if (r.Ok()) records.push_back(rec);
-    }
-    return records;
+    TMemoryStream stream(TBytes(std::istreambuf_iterator<char>(in), {}));
+    TOvList<TAlarm> list;
+    ReadAlarms(stream, list);
+    std::vector<std::unique_ptr<TAlarm>> alarms;
+    for (int i = 0; i < list.Count(); ++i) alarms.emplace_back(list.Items(i));
+    return alarms;
 }
 
 int SecondOfDay(int h, int m, int s)
@@ -147,6 +78,12 @@ TEST(AlarmDialogs, CtrlAMakesTheNewAlarmAndShiftCtrlAListsIt)
 
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
+    // Made at start, after the clock window, and hidden until asked for.
+    HWND editor = FindWindowA("TCronMaskForm", "Cron mask");
+    HWND list = FindWindowA("TAlarmsForm", "Alarms");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(IsWindowVisible(editor) || IsWindowVisible(list));
     SYSTEMTIME before;
     GetLocalTime(&before);
     PressChord(clock.Window(), {VK_CONTROL}, 'A');
@@ -164,29 +101,29 @@ TEST(AlarmDialogs, CtrlAMakesTheNewAlarmAndShiftCtrlAListsIt)
     WaitForWindow("TAlPropForm", false);
 
     // Auto-save is on by default: the file is written as soon as the alarm is added.
-    std::vector<TRecord> records;
+    std::vector<std::unique_ptr<TAlarm>> records;
     for (int i = 0; i < 100 && records.empty(); ++i) {
         Sleep(50);
         records = ReadAlarmsFile(file);
     }
     ASSERT_EQ(records.size(), 1u);
-    const TRecord& a = records[0];
-    EXPECT_EQ(a.name, "Unnamed alarm");
-    EXPECT_EQ(a.kind, 0);
-    EXPECT_TRUE(a.enabled);
-    EXPECT_TRUE(a.messageOn);
-    EXPECT_EQ(a.messageText, "Time to signal ...");
-    EXPECT_TRUE(a.soundOn);
-    EXPECT_EQ(a.soundFile, "(Default)");
-    EXPECT_FALSE(a.oneTime || a.runOn || a.cronFlag || a.onceADay);
-    int at = SecondOfDay(a.time[4], a.time[5], a.time[6]);
+    const TAlarm& a = *records[0];
+    EXPECT_EQ(a.Name, "Unnamed alarm");
+    EXPECT_EQ(a.Kind, akUsual);
+    EXPECT_TRUE(a.Enabled);
+    EXPECT_TRUE(a.MessageOn);
+    EXPECT_EQ(a.MessageText, "Time to signal ...");
+    EXPECT_TRUE(a.SoundOn);
+    EXPECT_EQ(a.SoundFile, "(Default)");
+    EXPECT_FALSE(a.OneTime || a.RunOn || a.CronFlag || a.OnceADay);
+    const TSystemTime& t = a.SignalTime;
+    int at = SecondOfDay(t.wHour, t.wMinute, t.wSecond);
     EXPECT_GE(at, SecondOfDay(before.wHour, before.wMinute, before.wSecond) - 1);
     EXPECT_LE(at, SecondOfDay(after.wHour, after.wMinute, after.wSecond) + 1);
-    EXPECT_EQ(a.time[0], after.wYear);
+    EXPECT_EQ(t.wYear, after.wYear);
 
     PressChord(clock.Window(), {VK_SHIFT, VK_CONTROL}, 'A');
-    HWND list = WaitForWindow("TAlarmsForm");
-    ASSERT_NE(list, nullptr) << "Shift+Ctrl+A showed no alarm list";
+    ASSERT_EQ(WaitForWindow("TAlarmsForm"), list) << "Shift+Ctrl+A showed no alarm list";
     HWND box = FindChild(list, "ListBox", nullptr);
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(SendMessageA(box, LB_GETCOUNT, 0, 0), 1);
@@ -195,13 +132,8 @@ TEST(AlarmDialogs, CtrlAMakesTheNewAlarmAndShiftCtrlAListsIt)
     SendMessageW(box, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(wide));
     char row[256] = {};
     WideCharToMultiByte(CP_ACP, 0, wide, -1, row, sizeof row, nullptr, nullptr);
-    SYSTEMTIME signal{};
-    signal.wYear = a.time[0];
-    signal.wMonth = a.time[1];
-    signal.wDay = a.time[3];
-    signal.wHour = a.time[4];
-    signal.wMinute = a.time[5];
-    signal.wSecond = a.time[6];
+    SYSTEMTIME signal;
+    memcpy(&signal, &t, sizeof signal);
     char time[64] = {};
     GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &signal, nullptr, time, sizeof time);
     EXPECT_EQ(std::string(row), std::string("Unnamed alarm (") + time + ")");
