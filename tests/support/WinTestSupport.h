@@ -8,6 +8,7 @@
 #include "clock/clock.h"
 #include "options/RegKey.h"
 #include "widgets/Application.h"
+#include "widgets/Form.h"
 
 // HKCU\Software\DovizTests\<name><pid>, removed again when the test ends.
 class TScratchKey {
@@ -73,4 +74,15 @@ inline std::string PmDesignator()
     char buf[16] = {};
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_S2359, buf, sizeof buf);
     return buf;
+}
+
+// A plain centred dialog for widget tests.
+inline TForm::TParams TestDialog(const char* className)
+{
+    TForm::TParams p;
+    p.ClassName = className;
+    p.Caption = "Test";
+    p.BorderStyle = bsDialog;
+    p.Position = poScreenCenter;
+    return p;
 }

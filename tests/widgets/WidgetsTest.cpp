@@ -7,16 +7,6 @@
 
 namespace {
 
-TForm::TParams Dialog()
-{
-    TForm::TParams p;
-    p.ClassName = "TWidgetTest";
-    p.Caption = "Test";
-    p.BorderStyle = bsDialog;
-    p.Position = poScreenCenter;
-    return p;
-}
-
 struct TModalHook {
     explicit TModalHook(std::function<void(TForm&)> hook) { TForm::ModalHook = std::move(hook); }
     ~TModalHook() { TForm::ModalHook = nullptr; }
@@ -30,7 +20,7 @@ void Key(HWND focus, WORD vk)
 
 TEST(Widgets, CheckBoxRunsItsClickOnEveryChangeFromCodeOrUser)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TWidgetTest"));
     TCheckBox box(form, {8, 8, 120, 17, "Show dates"});
     int clicks = 0;
     box.OnClick = [&](TCheckBox&) { ++clicks; };
@@ -44,7 +34,7 @@ TEST(Widgets, CheckBoxRunsItsClickOnEveryChangeFromCodeOrUser)
 
 TEST(Widgets, RadioButtonUnchecksTheRestOfItsGroupOnly)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TWidgetTest"));
     TRadioButton a(form, {8, 8, 80, 17, "Horizontal"}, true);
     TRadioButton b(form, {100, 8, 80, 17, "Vertical"}, false);
     TRadioButton other(form, {8, 40, 80, 17, "Other group"}, true);
@@ -64,7 +54,7 @@ TEST(Widgets, RadioButtonUnchecksTheRestOfItsGroupOnly)
 TEST(Widgets, EscPressesTheCancelButtonAndEnterTheDefaultOne)
 {
     for (WORD vk : {VK_ESCAPE, VK_RETURN}) {
-        TForm form(Dialog());
+        TForm form(TestDialog("TWidgetTest"));
         TButton ok(form, {20, 20, 75, 25, "OK"});
         TButton cancel(form, {100, 20, 75, 25, "Cancel"});
         ok.ModalResult = mrOk;
@@ -79,7 +69,7 @@ TEST(Widgets, EscPressesTheCancelButtonAndEnterTheDefaultOne)
 
 TEST(Widgets, EnterWithoutADefaultButtonDoesNotClose)
 {
-    TForm form(Dialog());
+    TForm form(TestDialog("TWidgetTest"));
     TButton ok(form, {20, 20, 75, 25, "OK"});
     TButton cancel(form, {100, 20, 75, 25, "Cancel"});
     ok.ModalResult = mrOk;
@@ -96,9 +86,9 @@ TEST(Widgets, EnterWithoutADefaultButtonDoesNotClose)
 
 TEST(Widgets, ModalFormDisablesTheOtherWindowsWhileItIsUp)
 {
-    TForm owner(Dialog());
+    TForm owner(TestDialog("TWidgetTest"));
     owner.Show();
-    TForm dialog(Dialog());
+    TForm dialog(TestDialog("TWidgetTest"));
     bool ownerEnabledDuring = true;
     TModalHook hook([&](TForm& f) {
         ownerEnabledDuring = IsWindowEnabled(owner.Handle()) != FALSE;
@@ -118,7 +108,7 @@ TEST(Widgets, HandlerErrorIsShownWithTheProgramTitle)
         text = t, caption = c, flags = f;
         return IDOK;
     };
-    TForm form(Dialog());
+    TForm form(TestDialog("TWidgetTest"));
     TButton button(form, {20, 20, 75, 25, "Go"});
     button.OnClick = [](TButton&) { throw std::runtime_error("Invalid data type for 'OnTop'"); };
     SendMessageA(button.Handle(), BM_CLICK, 0, 0);
