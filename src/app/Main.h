@@ -17,6 +17,7 @@
 #include "clock/OvList.h"
 #include "clock/TimeZoneBlock.h"
 #include "options/Opts.h"
+#include "widgets/CommonDialogs.h"
 #include "widgets/Form.h"
 #include "widgets/Handles.h"
 #include "widgets/Menu.h"
@@ -31,6 +32,8 @@ struct TClockFormConfig {
     HKEY ZoneRoot = HKEY_LOCAL_MACHINE;
     std::string ZoneKey;  // empty: the platform family's key
 };
+
+struct TReadClock;
 
 class TClockForm : public TForm, public TClockOptionsTarget {
 public:
@@ -55,6 +58,8 @@ public:
     TPopupMenu TrayMenu;
     TTimer MainTimer{1000, false};
     TTimer AlarmTimer{1000, true};
+    TFontDialog FontDlg;
+    TColorDialog ColorDlg;
 
     // The caption band (picture and title) and the left strip, in client coordinates.
     const TLayoutRect& Image1() const { return bandRect_; }
@@ -93,6 +98,7 @@ public:
     void AboutItemClick();
 
     void SaveClocks();
+    void LoadClocks();
     void SaveAlarms();
     void LoadAlarms();
     // Runs the alarm scheduler over Alarms at this moment.
@@ -100,8 +106,6 @@ public:
     // What a due alarm does.
     void SignalAlarm(TAlarm& alarm);
 
-    // The hooks that later parts of the program fill.
-    std::function<void()> OnSaveClocks;
     bool AutoSaveData() const { return Options && Options->AutoSaveData; }
 
 protected:
@@ -112,6 +116,11 @@ private:
     void BuildMenus();
     void BuildReminderItems(TMenuItem& parent, const char* suffix);
     void CreateLocalClock();
+    void SetFaceDefaults(TMyRoVudez& face) const;
+    // Applies a record of the clocks file as far as it was read.
+    void ApplyClock(TMyRoVudez& face, const TReadClock& read);
+    // Moves the window back onto its monitor's work area after it has grown.
+    void KeepOnMonitor();
     void FormCreate();
     void FormClose();
     void FormDestroy();

@@ -1,7 +1,5 @@
 #include "widgets/CommonDialogs.h"
 
-#include <commdlg.h>
-
 std::function<void(HWND)> TFontDialog::ShownHook;
 std::function<void(HWND)> TColorDialog::ShownHook;
 

@@ -3,6 +3,7 @@
 // user's choice back into them only on OK, so a cancelled dialog leaves them as they were.
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <functional>
 
