@@ -1,0 +1,63 @@
+#pragma once
+// What the end-to-end tests share: the program beside them, started and closed as a user would.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+inline std::string Beside(const char* name)
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s = path;
+    return s.substr(0, s.find_last_of("\\/") + 1) + name;
+}
+
+inline std::string ReadRegText(const char* key, const char* value)
+{
+    char buf[256] = {};
+    DWORD size = sizeof buf;
+    DWORD type = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_ANY, &type, buf, &size) != ERROR_SUCCESS) return "<none>";
+    return type == REG_SZ ? std::string(buf) : "<not text>";
+}
+
+class TRunningClock {
+public:
+    TRunningClock()
+    {
+        std::string exe = Beside("DovizClock.exe");
+        STARTUPINFOA si{sizeof(si)};
+        std::string cmd = "\"" + exe + "\"";
+        ok_ = CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
+        if (!ok_) return;
+        WaitForInputIdle(pi_.hProcess, 10000);
+        // The window exists before it is shown; wait until the user could see it.
+        for (int i = 0; i < 200 && !(window_ && IsWindowVisible(window_)); ++i) {
+            window_ = FindWindowA("TClockForm", "Doviz Clock");
+            Sleep(50);
+        }
+    }
+    ~TRunningClock()
+    {
+        if (!ok_) return;
+        if (WaitForSingleObject(pi_.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    HWND Window() const { return window_; }
+    bool Started() const { return ok_; }
+    // Closes the window as "Exit" does, and waits for the program to end.
+    bool CloseAndWait()
+    {
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        return WaitForSingleObject(pi_.hProcess, 15000) == WAIT_OBJECT_0;
+    }
+
+private:
+    PROCESS_INFORMATION pi_{};
+    BOOL ok_ = FALSE;
+    HWND window_ = nullptr;
+};
