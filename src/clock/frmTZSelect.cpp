@@ -21,8 +21,9 @@ TForm::TParams TZSelectParams()
 TTZSelectDlg::TTZSelectDlg()
     : TForm(TZSelectParams()),
       TZListBox(*this, {0, 0, 265, 113, {}, {}}, true, false),
-      Label1(*this, {4, 124, 26, 13, "Alias:", {}}),
-      AliasEdit(*this, {30, 120, 233, 21, {}, {}}),
+      // The label takes what the edit leaves, so wider substitute fonts still show it whole.
+      Label1(*this, {1, 124, 30, 13, "Alias:", {}}),
+      AliasEdit(*this, {31, 120, 233, 21, {}, {}}),
       OKBtn(*this, {52, 144, 75, 25, "OK", {}}),
       CancelBtn(*this, {136, 144, 75, 25, "Cancel", {}})
 {

@@ -65,6 +65,20 @@ TEST(TZSelectDlg, IsASmallCentredToolWindowWithItsFiveControls)
     EXPECT_GE(Bounds(dlg.OKBtn).top, edit.bottom);
 }
 
+TEST(TZSelectDlg, OpensWithTheListFocusedSoArrowKeysMoveAtOnce)
+{
+    TTZSelectDlg dlg;
+    dlg.TZListBox.Add("(UTC+01:00) Paris");
+    HWND focused = nullptr;
+    TForm::ModalHook = [&](TForm& f) {
+        focused = GetFocus();
+        f.SetModalResult(mrCancel);
+    };
+    dlg.ShowModal();
+    TForm::ModalHook = nullptr;
+    EXPECT_EQ(focused, dlg.TZListBox.Handle());
+}
+
 class TZSelectUse : public testing::Test {
 protected:
     TTZSelectDlg dlg;
