@@ -17,11 +17,16 @@ constexpr COLORREF FaceYellow = 0x0000FFFF;
 
 }  // namespace
 
-void TClockForm::SetFaceDefaults(TMyRoVudez& face) const
+void TClockForm::SetFaceDefaults(TMyRoVudez& face)
 {
     face.SetColor(FaceBlue);
     // Yellow, bold, 9 pt, in the window's face name and character set.
     face.SetFont(TFont(Font().Name(), 9, fsBold, FaceYellow, Font().Charset()));
+    face.LocalTime = true;
+    face.Tag = -1;
+    face.SetHint("Local time");
+    face.PopupMenu = &Popup;
+    face.OnSelect = [this](TMyRoVudez& f) { ClockSelected(f); };
 }
 
 void TClockForm::ClockSelected(TMyRoVudez& face)
@@ -41,11 +46,6 @@ void TClockForm::AddItemClick()
     face->SetLabels(Options->ShowHint());
     face->ShowSeconds = Options->ShowTZSecs();
     face->SetUseTimer(false);
-    face->LocalTime = true;
-    face->Tag = -1;
-    face->SetHint("Local time");
-    face->PopupMenu = &Popup;
-    face->OnSelect = [this](TMyRoVudez& f) { ClockSelected(f); };
     face->UpdateDisplay();
     Clocks->Add(face.get());
     zoneFaces_.push_back(std::move(face));

@@ -111,11 +111,6 @@ void TClockForm::CreateLocalClock()
     SetFaceDefaults(*LocalClock);
     LocalClock->SetUseTimer(true);
     LocalClock->ShowSeconds = true;
-    LocalClock->LocalTime = true;
-    LocalClock->Tag = -1;
-    LocalClock->SetHint("Local time");
-    LocalClock->PopupMenu = &Popup;
-    LocalClock->OnSelect = [this](TMyRoVudez& face) { ClockSelected(face); };
     LocalClock->UpdateDisplay();
 }
 

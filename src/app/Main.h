@@ -116,7 +116,8 @@ private:
     void BuildMenus();
     void BuildReminderItems(TMenuItem& parent, const char* suffix);
     void CreateLocalClock();
-    void SetFaceDefaults(TMyRoVudez& face) const;
+    // What every new face starts with: colours, font, local time labelled "Local time", the menu.
+    void SetFaceDefaults(TMyRoVudez& face);
     // Applies a record of the clocks file as far as it was read.
     void ApplyClock(TMyRoVudez& face, const TReadClock& read);
     // Moves the window back onto its monitor's work area after it has grown.
