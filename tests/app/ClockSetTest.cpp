@@ -41,6 +41,7 @@ TEST_F(ClockSet, FacesJoinTheRowOrColumnAndRemovalClosesTheGapInBothLayouts)
             EXPECT_EQ(face.Hint(), "Local time");
             EXPECT_TRUE(face.LocalTime);
             EXPECT_TRUE(face.ShowDate());
+            EXPECT_FALSE(face.UseTimer());  // the window's timer drives it
         }
         TMyRoVudez* last = form.Clocks->Items(2);
         form.CurrentClock = form.Clocks->Items(1);
@@ -52,12 +53,16 @@ TEST_F(ClockSet, FacesJoinTheRowOrColumnAndRemovalClosesTheGapInBothLayouts)
         RECT r = FaceIn(form, *last);
         EXPECT_EQ(r.left, vertical ? 0 : 150);
         EXPECT_EQ(r.top, vertical ? 22 + 60 : 22);
-        // Without a current clock nothing is removed, and the file is written all the same.
-        DeleteFileA(ClocksPath().c_str());
-        form.RemoveItemClick();
-        EXPECT_EQ(form.Clocks->Count(), 2);
-        EXPECT_TRUE(ClocksFileThere());
-        EXPECT_EQ(StoredClocks().size(), 3u);
+        EXPECT_EQ(form.CurrentClock, nullptr);
+        // Without a current clock, or on the local one, nothing is removed; the file is written all the same.
+        for (TMyRoVudez* current : {static_cast<TMyRoVudez*>(nullptr), form.LocalClock.get()}) {
+            form.CurrentClock = current;
+            DeleteFileA(ClocksPath().c_str());
+            form.RemoveItemClick();
+            EXPECT_EQ(form.Clocks->Count(), 2);
+            EXPECT_TRUE(ClocksFileThere());
+            EXPECT_EQ(StoredClocks().size(), 3u);
+        }
     }
 }
 

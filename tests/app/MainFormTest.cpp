@@ -197,36 +197,6 @@ TEST_F(MainForm, SelectingAFaceEnablesRemoveAndZoneOnlyForZoneClocks)
     }
 }
 
-TEST_F(MainForm, AddingAndRemovingClocksKeepsTheGeometry)
-{
-    TClockForm form(Config());
-    for (int i = 0; i < 3; ++i) {
-        form.AddItemClick();
-        EXPECT_TRUE(TakeClocksFile());
-    }
-    EXPECT_EQ(Client(form).cx, 300);
-    EXPECT_EQ(Client(form).cy, 40);
-    TMyRoVudez* middle = form.Clocks->Items(1);
-    EXPECT_FALSE(middle->UseTimer());
-    EXPECT_TRUE(middle->LocalTime);
-    EXPECT_EQ(middle->Hint(), "Local time");
-    form.CurrentClock = middle;
-    form.RemoveItemClick();
-    EXPECT_TRUE(TakeClocksFile());
-    EXPECT_EQ(form.CurrentClock, nullptr);
-    EXPECT_EQ(form.Clocks->Count(), 2);
-    EXPECT_EQ(Client(form).cx, 225);
-    RECT last;
-    GetWindowRect(form.Clocks->Items(1)->Handle(), &last);
-    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&last), 2);
-    EXPECT_EQ(last.left, 150);  // the gap is closed
-    // The local clock cannot be removed.
-    form.CurrentClock = form.LocalClock.get();
-    form.RemoveItemClick();
-    EXPECT_EQ(form.Clocks->Count(), 2);
-    EXPECT_TRUE(TakeClocksFile());  // saved all the same
-}
-
 TEST_F(MainForm, KeyTableRunsOnKeyPressWithExactModifiers)
 {
     TClockForm form(Config());
