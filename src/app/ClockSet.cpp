@@ -73,7 +73,10 @@ void TClockForm::SelectTZItemClick()
     if (!CurrentClock) return;
     TMyRoVudez& face = *CurrentClock;
     TTZSelectDlg dialog;
-    for (int i = 0; i < TimeZones.Count(); ++i) dialog.TZListBox.Add(TimeZones.Items(i)->DisplayName, TimeZones.Items(i));
+    for (int i = 0; i < TimeZones.Count(); ++i) {
+        TTimeZoneInfo* zone = TimeZones.Items(i);
+        dialog.TZListBox.Add(zone->DisplayName, zone);
+    }
     dialog.AliasEdit.SetText(face.Hint());
     // Rows are sorted by text, so the row is found by its entry.
     int match = LastMatchingZone(TimeZones, face.TimeZone);

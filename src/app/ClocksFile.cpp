@@ -12,8 +12,8 @@ namespace {
 TClockRecord RecordOf(const TMyRoVudez& face)
 {
     const TFont& font = face.Font();
-    return {face.Tag,         face.AM_PM,   face.Hint(),  font.Name(), font.Size(),
-            font.Charset(),   font.Style(), face.Color(), font.Color()};
+    return {face.Tag, face.AM_PM, face.Hint(), font.Name(), font.Size(), font.Charset(), font.Style(),
+            face.Color(), font.Color()};
 }
 
 }  // namespace

@@ -204,6 +204,12 @@ TEST_F(ClockSet, TwelveHourSwitchActsOnTheCurrentFaceAndSaves)
     EXPECT_TRUE(stored[1].AmPm);
 }
 
+// What a control tells its dialog when the user changes it.
+void Notify(HWND dialog, int id, WORD code)
+{
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
 void Press(HWND dialog, int id)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -216,7 +222,7 @@ void Pick(HWND dialog, int id, const char* text)
     LRESULT row = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
     ASSERT_NE(row, CB_ERR) << text;
     SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    Notify(dialog, id, CBN_SELCHANGE);
 }
 
 TEST_F(ClockSet, FontDialogStartsFromTheFaceAndOnlyOkChangesIt)
@@ -253,13 +259,13 @@ TEST_F(ClockSet, FontDialogStartsFromTheFaceAndOnlyOkChangesIt)
         Pick(dialog, cmb1, "DejaVu Sans Mono");
         Pick(dialog, cmb2, "Italic");
         SetDlgItemTextA(dialog, cmb3, "12");
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb3, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, cmb3)));
+        Notify(dialog, cmb3, CBN_EDITCHANGE);
         CheckDlgButton(dialog, chx2, BST_CHECKED);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(chx2, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, chx2)));
+        Notify(dialog, chx2, BN_CLICKED);
         HWND colors = GetDlgItem(dialog, cmb4);
         SendMessageA(colors, CB_SETCURSEL, 3, 0);
         picked = static_cast<COLORREF>(SendMessageA(colors, CB_GETITEMDATA, 3, 0));
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE), reinterpret_cast<LPARAM>(colors));
+        Notify(dialog, cmb4, CBN_SELCHANGE);
         Press(dialog, IDOK);
     };
     form.FntItemClick();
@@ -316,8 +322,8 @@ TEST_F(ClockSet, ColourDialogStartsFromTheFaceAndOnlyOkChangesIt)
     // The next run starts from the face's colour, not the dialog's last one.
     form.LocalClock->SetColor(0x00000080);
     TColorDialog::ShownHook = [&](HWND dialog) {
-        started = RGB(GetDlgItemInt(dialog, COLOR_RED, nullptr, FALSE), GetDlgItemInt(dialog, COLOR_GREEN, nullptr, FALSE),
-                      GetDlgItemInt(dialog, COLOR_BLUE, nullptr, FALSE));
+        auto field = [&](int id) { return GetDlgItemInt(dialog, id, nullptr, FALSE); };
+        started = RGB(field(COLOR_RED), field(COLOR_GREEN), field(COLOR_BLUE));
         Press(dialog, IDCANCEL);
     };
     form.BkColorItemClick();

@@ -36,7 +36,8 @@ TFileBytes ReadAll(const std::string& path)
     if (f == INVALID_HANDLE_VALUE) return bytes;
     unsigned char buffer[4096];
     DWORD read = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.insert(bytes.end(), buffer, buffer + read);
+    while (ReadFile(f, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.insert(bytes.end(), buffer, buffer + read);
     CloseHandle(f);
     return bytes;
 }
@@ -46,7 +47,8 @@ bool WriteAll(const std::string& path, const TFileBytes& bytes)
     HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+    const DWORD size = static_cast<DWORD>(bytes.size());
+    bool ok = WriteFile(f, bytes.data(), size, &written, nullptr) && written == size;
     CloseHandle(f);
     return ok;
 }
