@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the program's icon (32x32, 16 colours), the caption-band picture (65x32) and the OK and
-Cancel button glyphs (16x16).
+Cancel button glyphs (16x16) and the calendar's arrows (9x8).
 
-Run it from this folder to regenerate DovizClock.ico, Caption.bmp, GlyphOk.bmp and GlyphCancel.bmp."""
+Run it from this folder to regenerate DovizClock.ico, Caption.bmp, GlyphOk.bmp, GlyphCancel.bmp and
+the Glyph*Year.bmp and Glyph*Month.bmp arrows."""
 import math
 import struct
 
@@ -108,8 +109,41 @@ def write_glyph(path, strokes, edge, fill):
     write_bmp24(path, 16, 16, pen)
 
 
+# Arrows small enough for the calendar's 14-pixel buttons; '#' is ink. The blank bottom row keeps
+# the bottom-left pixel background, mirrored or not.
+ARROW_ONE = ['.....#...',
+             '....##...',
+             '...###...',
+             '..####...',
+             '...###...',
+             '....##...',
+             '.....#...',
+             '.........']
+ARROW_TWO = ['...#....#',
+             '..##...##',
+             '.###..###',
+             '####.####',
+             '.###..###',
+             '..##...##',
+             '...#....#',
+             '.........']
+ARROW_INK = (0, 0, 0)
+
+
+def write_arrow(path, rows, mirrored):
+    def ink(x, y):
+        row = rows[y][::-1] if mirrored else rows[y]
+        return ARROW_INK if row[x] == '#' else GLYPH_BACKGROUND
+
+    write_bmp24(path, len(rows[0]), len(rows), ink)
+
+
 if __name__ == '__main__':
     write_ico('DovizClock.ico')
     write_caption('Caption.bmp')
     write_glyph('GlyphOk.bmp', [(2.5, 8.5, 6, 12), (6, 12, 13, 3.5)], (0, 100, 0), (40, 190, 40))
     write_glyph('GlyphCancel.bmp', [(3.5, 3.5, 12, 12), (12, 3.5, 3.5, 12)], (140, 0, 0), (230, 40, 40))
+    write_arrow('GlyphPrevYear.bmp', ARROW_TWO, False)
+    write_arrow('GlyphPrevMonth.bmp', ARROW_ONE, False)
+    write_arrow('GlyphNextMonth.bmp', ARROW_ONE, True)
+    write_arrow('GlyphNextYear.bmp', ARROW_TWO, True)

@@ -89,6 +89,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     LoadAlarms();
 
     FormCreate();
+    BindApplicationEvents();
 
     // The designed place: near the top right corner of the work area.
     RECT work{};
@@ -101,6 +102,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
 
 TClockForm::~TClockForm()
 {
+    UnbindApplicationEvents();
     FormDestroy();
     if (ClockForm == this) ClockForm = nullptr;
 }
@@ -116,11 +118,12 @@ void TClockForm::CreateLocalClock()
 
 void TClockForm::FormCreate()
 {
-    // No taskbar button: the owner window that stands for the program becomes a tool window.
+    // No taskbar button: the owner window that stands for the program is a hidden tool window.
+    // It stays hidden, since some shells give every visible unowned window a button whatever its
+    // style; the forms it owns don't need it shown.
     HWND app = Application.Handle();
     ShowWindow(app, SW_HIDE);
     SetWindowLongPtrA(app, GWL_EXSTYLE, GetWindowLongPtrA(app, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
-    ShowWindow(app, SW_SHOWNA);
 }
 
 void TClockForm::ShowClock()
@@ -240,38 +243,9 @@ void TClockForm::SetTrayIconAlways(bool show)
     if (show || !Hidden) TrayIcon.SetActive(show);
 }
 
-void TClockForm::BindDblClick(TDblClickAction action)
-{
-    switch (action) {
-    case dcaRestore:
-        DblClickHandler = [this](void*) { ToggleVisible(); };
-        break;
-    case dcaAddClock:
-        DblClickHandler = [this](void*) { AddItemClick(); };
-        break;
-    case dcaAddAlarm:
-        DblClickHandler = [this](void*) { AddAlarmItemClick(); };
-        break;
-    case dcaAddReminder:
-        DblClickHandler = [this](void*) { CustomItemClick(nullptr); };
-        break;
-    case dcaCalendar:
-        DblClickHandler = [this](void*) { CalendarItemClick(); };
-        break;
-    case dcaOptions:
-        DblClickHandler = [this](void*) { OptionsItemClick(); };
-        break;
-    }
-}
-
 void TClockForm::SetZoneSeconds(bool show)
 {
     for (int i = 0; Clocks && i < Clocks->Count(); ++i) Clocks->Items(i)->ShowSeconds = show;
-}
-
-void TClockForm::CustDblClick(void* sender)
-{
-    if (DblClickHandler) DblClickHandler(sender);
 }
 
 void TClockForm::FormKeyDown(WORD key, TShiftState shift)
@@ -311,31 +285,6 @@ void TClockForm::AlarmsItemClick() {}
 void TClockForm::OptionsItemClick()
 {
     RunOptionsDialog(*Options);
-}
-void TClockForm::CalendarItemClick() {}
-
-void TClockForm::HideItemClick()
-{
-    ShowWindow(Handle(), SW_HIDE);
-    TrayIcon.SetActive(true);
-    Hidden = true;
-}
-
-void TClockForm::DoDblClick()
-{
-    ShowWindow(Handle(), SW_SHOW);
-    TopWin.Apply();
-    SetForegroundWindow(Handle());
-    Hidden = false;
-    if (!Options->ShowTrayIcon()) TrayIcon.SetActive(false);
-}
-
-void TClockForm::ToggleVisible()
-{
-    if (Hidden)
-        DoDblClick();
-    else
-        HideItemClick();
 }
 
 void TClockForm::SaveDataItemClick()

@@ -113,6 +113,8 @@ protected:
     bool CloseQuery() override;
 
 private:
+    void BindApplicationEvents();
+    void UnbindApplicationEvents();
     void BuildMenus();
     void BuildReminderItems(TMenuItem& parent, const char* suffix);
     void CreateLocalClock();

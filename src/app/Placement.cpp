@@ -57,21 +57,28 @@ void TPlacement::RestoreOnFirstShow()
     if (!norm || sscanf(norm->c_str(), "%ld,%ld,%ld,%ld", &left, &top, &right, &bottom) != 4) return;
     if (left >= right) return;
 
-    // Borderless: take the stored corner, keep the current size.
+    // The stored rectangle is the placement's own, in work-area coordinates; the placement
+    // converts it back. Borderless: take the stored corner, keep the current size.
     WINDOWPLACEMENT wp{sizeof(wp)};
-    GetWindowPlacement(window_, &wp);
+    if (!GetWindowPlacement(window_, &wp)) return;
     RECT& r = wp.rcNormalPosition;
     long width = r.right - r.left, height = r.bottom - r.top;
-    RECT wanted{left, top, left + width, top + height};
+    r = RECT{left, top, left + width, top + height};
+    wp.flags = 0;
+    wp.showCmd = IsWindowVisible(window_) ? SW_SHOWNOACTIVATE : SW_HIDE;
+    SetWindowPlacement(window_, &wp);
+
     // A window saved on a monitor that has gone would be lost off screen: bring it onto the nearest one.
-    if (!MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL)) {
+    RECT now{};
+    GetWindowRect(window_, &now);
+    if (!MonitorFromRect(&now, MONITOR_DEFAULTTONULL)) {
         MONITORINFO mi{sizeof(mi)};
-        GetMonitorInfoA(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &mi);
+        GetMonitorInfoA(MonitorFromRect(&now, MONITOR_DEFAULTTONEAREST), &mi);
         const RECT& work = mi.rcWork;
-        wanted.left = std::max<long>(work.left, std::min<long>(wanted.left, work.right - width));
-        wanted.top = std::max<long>(work.top, std::min<long>(wanted.top, work.bottom - height));
+        long x = std::max<long>(work.left, std::min<long>(now.left, work.right - width));
+        long y = std::max<long>(work.top, std::min<long>(now.top, work.bottom - height));
+        SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SetWindowPos(window_, nullptr, wanted.left, wanted.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TPlacement::SaveOnClose()
@@ -92,10 +99,6 @@ void TPlacement::Save(bool destroying)
     if (!key) return;
     WINDOWPLACEMENT wp{sizeof(wp)};
     if (!GetWindowPlacement(window_, &wp)) return;
-    // The normal rectangle as the screen sees it, so that restoring puts the window back where it was.
-    RECT now;
-    GetWindowRect(window_, &now);
-    if (wp.showCmd == SW_SHOWNORMAL || wp.showCmd == SW_SHOW) wp.rcNormalPosition = now;
     key.WriteString("Flags", std::to_string(wp.flags));
     key.WriteString("ShowCmd", std::to_string(wp.showCmd));
     key.WriteString("PixelsPerInch", std::to_string(ScreenPixelsPerInch()));

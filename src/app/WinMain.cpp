@@ -4,6 +4,7 @@
 
 #include "alarms/Alarm.h"
 #include "app/Main.h"
+#include "calendar/frmCalendar.h"
 #include "widgets/Application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
@@ -12,6 +13,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     Application.Initialize(instance);
     Application.Guard([] {
         TClockForm form;
+        TCalendarForm calendar;
         form.ShowClock();
         Application.Run();
     });

@@ -10,6 +10,19 @@ namespace {
 
 LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (msg == WM_SYSCOMMAND) {
+        // The owner window itself stays hidden: minimising and restoring are the program's events.
+        switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+            if (Application.OnMinimize) Application.Guard(Application.OnMinimize);
+            return 0;
+        case SC_RESTORE:
+            if (Application.OnRestore) Application.Guard(Application.OnRestore);
+            return 0;
+        default:
+            break;
+        }
+    }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -28,10 +41,16 @@ void TApplication::Initialize(HINSTANCE instance)
     wc.hInstance = instance_;
     wc.lpszClassName = "TApplication";
     RegisterClassExA(&wc);
-    // Zero-sized and off-screen: it exists to own the forms, never to be seen.
-    handle_ = CreateWindowExA(0, "TApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+    // Zero-sized: it exists to own the forms, never to be seen. A tool window from the start, as
+    // a shell may give a taskbar button to any window it sees created without that style.
+    handle_ = CreateWindowExA(WS_EX_TOOLWINDOW, "TApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                               nullptr, instance_, nullptr);
+}
+
+HWND TApplication::LastActiveWindow() const
+{
+    return lastActive_ && IsWindow(lastActive_) ? lastActive_ : nullptr;
 }
 
 void TApplication::SetTitle(const std::string& title)

@@ -29,6 +29,16 @@ public:
     // Takes back a Terminate whose quit message has not been seen yet.
     void CancelTerminate();
 
+    // The program's form that was active last (nullptr once it is gone); showing the program
+    // brings it back to the front.
+    HWND LastActiveWindow() const;
+    void NoteActive(HWND form) { lastActive_ = form; }
+
+    // The program as a whole is minimised or restored (a minimise command sent to the owner
+    // window, as "minimise all" sends it).
+    std::function<void()> OnMinimize;
+    std::function<void()> OnRestore;
+
     // Runs an event handler; an error it raises is shown in a message box. True when none was raised.
     bool Guard(const std::function<void()>& handler);
     void ShowException(const std::exception& e);
@@ -44,6 +54,7 @@ public:
 private:
     HINSTANCE instance_ = nullptr;
     HWND handle_ = nullptr;
+    HWND lastActive_ = nullptr;
     std::string title_;
     bool terminated_ = false;
 };

@@ -159,19 +159,21 @@ void TButton::SetGlyph(int bitmapId)
     // A glyph's bottom-left pixel gives its background colour, which is left transparent whatever
     // the bitmap's depth and the system's colours.
     COLORREF background = CLR_NONE;
+    BITMAP bm{};
+    GetObjectA(glyph_.Get(), sizeof bm, &bm);
     if (HDC dc = CreateCompatibleDC(nullptr)) {
         HGDIOBJ old = SelectObject(dc, glyph_.Get());
-        BITMAP bm{};
-        GetObjectA(glyph_.Get(), sizeof bm, &bm);
         background = GetPixel(dc, 0, bm.bmHeight - 1);
         SelectObject(dc, old);
         DeleteDC(dc);
     }
-    // A v6 button shows an image list beside its text.
-    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
+    // A v6 button shows an image list beside its text, or alone in its middle.
+    HIMAGELIST list = ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
     if (!list) return;
     ImageList_AddMasked(list, glyph_.Get(), background);
-    BUTTON_IMAGELIST bil{list, {4, 0, 0, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    bool captionless = GetWindowTextLengthA(Handle()) == 0;
+    BUTTON_IMAGELIST bil{list, {captionless ? 0 : 4, 0, 0, 0},
+                         static_cast<UINT>(captionless ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT)};
     if (!SendMessageA(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil))) {
         ImageList_Destroy(list);
         SendMessageA(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_.Get()));

@@ -74,7 +74,7 @@ public:
     ~TButton() override;
 
     void SetDefault(bool isDefault);
-    // A 16x16 picture left of the caption, from the program's resources.
+    // A picture from the program's resources: left of the caption, or centred when there is none.
     void SetGlyph(int bitmapId);
     void Click();
 

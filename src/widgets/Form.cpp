@@ -206,6 +206,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) Application.NoteActive(Handle());
+        break;
     case DM_GETDEFID:
         if (DefaultButton && DefaultButton->Handle())
             return MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);

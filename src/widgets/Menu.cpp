@@ -100,9 +100,13 @@ void TPopupMenu::Build()
 
 void TPopupMenu::Popup(int x, int y, HWND owner)
 {
+    if (TMenuItem* item = Track(x, y, owner)) Application.Guard([&] { item->Click(); });
+}
+
+TMenuItem* TPopupMenu::Track(int x, int y, HWND owner)
+{
     if (OnPopup) OnPopup(*this);
     UINT id = static_cast<UINT>(TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0,
                                                owner, nullptr));
-    if (id == 0) return;
-    if (TMenuItem* item = root_.FindById(id)) Application.Guard([&] { item->Click(); });
+    return id == 0 ? nullptr : root_.FindById(id);
 }

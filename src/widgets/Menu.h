@@ -70,6 +70,8 @@ public:
 
     // Tracks the menu at a screen point for an owner window; the chosen item's OnClick runs.
     void Popup(int x, int y, HWND owner);
+    // Opens the menu and returns the item the user chose (nullptr when none), without running it.
+    TMenuItem* Track(int x, int y, HWND owner);
     std::function<void(TPopupMenu&)> OnPopup;
 
 private:

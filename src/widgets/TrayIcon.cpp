@@ -71,11 +71,13 @@ void TTrayIcon::ShowMenu()
     if (!PopupMenu) return;
     POINT p;
     GetCursorPos(&p);
-    // Foreground before and after, so that the menu closes when the user clicks elsewhere.
+    // The hidden window comes to the foreground only for the menu's tracking, so that the menu
+    // closes when the user clicks elsewhere. The chosen command runs after that, and a window it
+    // shows or activates keeps the foreground.
     SetForegroundWindow(Handle());
-    PopupMenu->Popup(p.x, p.y, Handle());
-    SetForegroundWindow(Handle());
+    TMenuItem* chosen = PopupMenu->Track(p.x, p.y, Handle());
     PostMessageA(Handle(), WM_NULL, 0, 0);
+    if (chosen) Application.Guard([&] { chosen->Click(); });
 }
 
 LRESULT TTrayIcon::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)

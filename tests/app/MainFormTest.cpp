@@ -77,6 +77,16 @@ TEST_F(MainForm, FirstStartShape)
     HWND owner = GetWindow(form.Handle(), GW_OWNER);
     ASSERT_EQ(owner, Application.Handle());
     EXPECT_TRUE(GetWindowLongPtrA(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    // A shell may give a taskbar button to every visible unowned window: the program shows none.
+    int unownedVisible = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM count) {
+            if (IsWindowVisible(w) && !GetWindow(w, GW_OWNER)) ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&unownedVisible));
+    EXPECT_EQ(unownedVisible, 0);
 
     TMyRoVudez& local = *form.LocalClock;
     RECT r;

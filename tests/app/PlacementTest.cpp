@@ -126,4 +126,36 @@ TEST_F(Placement, PositionOffEveryMonitorIsBroughtBack)
     EXPECT_EQ(r.right - r.left, 75);
 }
 
+// With the taskbar on the left or at the top, work-area and screen coordinates differ; the stored
+// rectangle is the placement's own, in work-area coordinates, and comes back to the same place.
+TEST_F(Placement, StoredRectangleIsInWorkAreaCoordinates)
+{
+    RECT oldWork{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &oldWork, 0);
+    RECT work{oldWork.left + 100, oldWork.top + 50, oldWork.right, oldWork.bottom};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETWORKAREA, 0, &work, 0));
+    struct TRestoreWork {
+        RECT r;
+        ~TRestoreWork() { SystemParametersInfoA(SPI_SETWORKAREA, 0, &r, 0); }
+    } restoreWork{oldWork};
+    MONITORINFO mi{sizeof(mi)};
+    GetMonitorInfoA(MonitorFromPoint(POINT{300, 200}, MONITOR_DEFAULTTOPRIMARY), &mi);
+    if (mi.rcWork.left == mi.rcMonitor.left && mi.rcWork.top == mi.rcMonitor.top)
+        GTEST_SKIP() << "the monitor's work area here does not follow the new work area";
+
+    form->Show();
+    MoveTo(300, 200);
+    {
+        TPlacement p(form->Handle(), HKEY_CURRENT_USER, scratch.Path());
+        p.RestoreOnFirstShow();
+        p.SaveOnClose();
+    }
+    EXPECT_EQ(Get("NormPos"), "200,150,275,190");
+    MoveTo(10, 10);
+    TPlacement p(form->Handle(), HKEY_CURRENT_USER, scratch.Path());
+    p.RestoreOnFirstShow();
+    EXPECT_EQ(Where().left, 300);
+    EXPECT_EQ(Where().top, 200);
+}
+
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include "E2eSupport.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <vector>
 
 namespace {

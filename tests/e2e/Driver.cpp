@@ -1,8 +1,23 @@
 // Starts the program as a user would, finds its window, looks at it and closes it.
 
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
 #include "E2eSupport.h"
 
 namespace {
+
+std::string ReadRegText(const char* key, const char* value)
+{
+    char buf[256] = {};
+    DWORD size = sizeof buf;
+    DWORD type = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_ANY, &type, buf, &size) != ERROR_SUCCESS) return "<none>";
+    return type == REG_SZ ? std::string(buf) : "<not text>";
+}
 
 TEST(FirstStart, ShowsOneTopMostClockAndSavesItsPosition)
 {

@@ -1,27 +1,17 @@
 #pragma once
-// What the end-to-end tests share: the program beside them, started and closed as a user would.
+// What the end-to-end tests share: the program started as a user would, and its window found.
 
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include <string>
 
+// A file beside this test program.
 inline std::string Beside(const char* name)
 {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string s = path;
     return s.substr(0, s.find_last_of("\\/") + 1) + name;
-}
-
-inline std::string ReadRegText(const char* key, const char* value)
-{
-    char buf[256] = {};
-    DWORD size = sizeof buf;
-    DWORD type = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_ANY, &type, buf, &size) != ERROR_SUCCESS) return "<none>";
-    return type == REG_SZ ? std::string(buf) : "<not text>";
 }
 
 class TRunningClock {

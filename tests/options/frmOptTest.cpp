@@ -85,21 +85,6 @@ std::string Held(const TClockOptions& options)
     return s + " Action=" + std::to_string(int(options.DblClickAction()));
 }
 
-// The A message gives at most 80 characters; the W one gives the whole text.
-std::string ToolTipText(const TOptForm& form, const TControl& control)
-{
-    wchar_t text[1024] = {};
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = GetParent(control.Handle());
-    ti.uId = reinterpret_cast<UINT_PTR>(control.Handle());
-    ti.lpszText = text;
-    SendMessageW(form.ToolTip(), TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&ti));
-    char narrow[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
-    return narrow;
-}
-
 TEST(OptForm, ShowsEveryControlWhereAndAsTheDialogTableSays)
 {
     TOptForm form;

@@ -2,12 +2,15 @@
 // What the Wine tests share: a registry key and a folder of their own, a fixed clock, message pumping.
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <iterator>
 #include <string>
 
 #include "clock/clock.h"
 #include "options/RegKey.h"
 #include "widgets/Application.h"
+#include "widgets/Controls.h"
 #include "widgets/Form.h"
 
 // HKCU\Software\DovizTests\<name><pid>, removed again when the test ends.
@@ -118,4 +121,19 @@ inline TForm::TParams TestDialog(const char* className)
     p.BorderStyle = bsDialog;
     p.Position = poScreenCenter;
     return p;
+}
+
+// The A message gives at most 80 characters; the W one gives the whole text.
+inline std::string ToolTipText(const TForm& form, const TControl& control)
+{
+    wchar_t text[1024] = {};
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = GetParent(control.Handle());
+    ti.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    ti.lpszText = text;
+    SendMessageW(form.ToolTip(), TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&ti));
+    char narrow[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
 }

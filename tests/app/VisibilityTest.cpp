@@ -1,0 +1,142 @@
+// Hiding to the tray and showing again, from the menus, the tray icon and the program's own
+// minimise and restore.
+
+#include <gtest/gtest.h>
+
+#include "../support/WinTestSupport.h"
+#include "app/Main.h"
+#include "widgets/TrayIcon.h"
+
+namespace {
+
+class Visibility : public testing::Test {
+protected:
+    TScratchKey scratch{"Visibility"};
+    TRegKey root = scratch.Open();
+
+    TClockFormConfig Config()
+    {
+        TClockFormConfig c;
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        c.DataFolder = temp;
+        c.RegistryRoot = root.Handle();
+        return c;
+    }
+    void StoreOption(const char* name, const std::string& text)
+    {
+        TRegKey::Create(root.Handle(), "SOFTWARE\\Doviz\\Clock\\Options", KEY_ALL_ACCESS).WriteString(name, text);
+    }
+    static void TrayMouse(TClockForm& form, UINT mouseMessage)
+    {
+        SendMessageA(form.TrayIcon.Handle(), TTrayIcon::CallbackMessage, TTrayIcon::IconId, mouseMessage);
+    }
+    static bool Shown(const TClockForm& form) { return IsWindowVisible(form.Handle()) != FALSE; }
+    void TearDown() override { Application.CancelTerminate(); }
+};
+
+TEST_F(Visibility, TrayDoubleClicksToggleTheWindowAndTheIconFollowsTheOption)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    ASSERT_FALSE(form.TrayIcon.Active());
+    TrayMouse(form, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(form.Hidden);
+    EXPECT_FALSE(Shown(form));
+    EXPECT_TRUE(form.TrayIcon.Active());
+    TrayMouse(form, WM_LBUTTONDBLCLK);
+    EXPECT_FALSE(form.Hidden);
+    EXPECT_TRUE(Shown(form));
+    EXPECT_FALSE(form.TrayIcon.Active());
+
+    // "Always show tray icon": the icon stays through both.
+    form.Options->SetShowTrayIcon(true);
+    form.HideItemClick();
+    EXPECT_TRUE(form.TrayIcon.Active());
+    form.DoDblClick();
+    EXPECT_TRUE(form.TrayIcon.Active());
+    // Showing a visible window, and hiding a hidden one, change nothing.
+    form.DoDblClick();
+    EXPECT_FALSE(form.Hidden);
+    EXPECT_TRUE(Shown(form));
+}
+
+TEST_F(Visibility, ClockAddedFromTheTrayWhileHiddenIsThereWhenShown)
+{
+    StoreOption("DblClickAction", "1");  // dcaAddClock
+    TClockForm form(Config());
+    form.ShowClock();
+    form.HideItemClick();
+    TrayMouse(form, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(form.Hidden);
+    EXPECT_FALSE(Shown(form));
+    ASSERT_EQ(form.Clocks->Count(), 1);
+    form.DoDblClick();
+    RECT r;
+    GetClientRect(form.Handle(), &r);
+    EXPECT_EQ(r.right, 150);
+    EXPECT_TRUE(IsWindowVisible(form.Clocks->Items(0)->Handle()));
+}
+
+TEST_F(Visibility, MinimisingTheProgramHidesAndRestoringShows)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    SendMessageA(Application.Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(form.Hidden);
+    EXPECT_FALSE(Shown(form));
+    EXPECT_TRUE(form.TrayIcon.Active());
+    SendMessageA(Application.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(form.Hidden);
+    EXPECT_TRUE(Shown(form));
+    // The owner window itself is never shown, so no shell gives the program a taskbar button.
+    EXPECT_FALSE(IsWindowVisible(Application.Handle()));
+    EXPECT_FALSE(IsIconic(Application.Handle()));
+}
+
+TEST_F(Visibility, ShowingBringsBackTheWindowLastWorkedIn)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    TForm other(TestDialog("TVisibilityOther"));
+    other.Show();
+    SetForegroundWindow(other.Handle());
+    PumpMessages();
+    ASSERT_EQ(GetForegroundWindow(), other.Handle());
+    form.HideItemClick();
+    form.DoDblClick();
+    EXPECT_EQ(GetForegroundWindow(), other.Handle());
+    // Once that window has gone, the clock itself comes to the front.
+    other.Hide();
+    form.HideItemClick();
+    form.DoDblClick();
+    EXPECT_EQ(GetForegroundWindow(), form.Handle());
+}
+
+TEST_F(Visibility, ShowClockFromTheTrayMenuLeavesTheClockInTheForeground)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    form.HideItemClick();
+    // The menu's loop takes these keys: the first item, "&Show clock", is chosen.
+    PostMessageA(form.TrayIcon.Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(form.TrayIcon.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    TrayMouse(form, WM_RBUTTONUP);
+    PumpMessages();
+    EXPECT_FALSE(form.Hidden);
+    EXPECT_TRUE(Shown(form));
+    EXPECT_EQ(GetForegroundWindow(), form.Handle());
+}
+
+TEST(TrayIconTip, IsTheHintsShortPartAtMost63Characters)
+{
+    TTrayIcon icon;
+    icon.SetHint("Doviz Clock|the long part");
+    EXPECT_EQ(icon.Tip(), "Doviz Clock");
+    icon.SetHint(std::string(70, 'x'));
+    EXPECT_EQ(icon.Tip(), std::string(63, 'x'));
+    icon.SetHint("|");
+    EXPECT_EQ(icon.Tip(), "");
+}
+
+}  // namespace

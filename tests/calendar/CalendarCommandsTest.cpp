@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "../support/WinTestSupport.h"
+#include "app/Main.h"
+#include "calendar/frmCalendar.h"
+
+namespace {
+
+TEST(CalendarCommands, BothMenusAndTheDoubleClickActionShowTheCalendar)
+{
+    TScratchKey scratch{"CalendarCommands"};
+    TRegKey root = scratch.Open();
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    TClockFormConfig config;
+    config.DataFolder = temp;
+    config.RegistryRoot = root.Handle();
+    TClockForm clock(config);
+    TCalendarForm calendar([] { return EncodeDate(2026, 5, 20); });
+    ASSERT_FALSE(calendar.Visible());
+
+    auto shownBy = [&](const std::function<void()>& command) {
+        calendar.Hide();
+        command();
+        PumpMessages();
+        return calendar.Visible();
+    };
+    EXPECT_TRUE(shownBy([&] { clock.Popup.Find("CalendarItem")->Click(); }));
+    EXPECT_TRUE(shownBy([&] { clock.TrayMenu.Find("Calendar1Item")->Click(); }));
+    clock.Options->SetDblClickAction(dcaCalendar);
+    EXPECT_TRUE(shownBy([&] { clock.CustDblClick(&clock); }));
+    EXPECT_EQ(calendar.Calendar.Date(), EncodeDate(2026, 5, 20));
+}
+
+}  // namespace
