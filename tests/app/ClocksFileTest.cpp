@@ -28,10 +28,14 @@ TEST_F(ClocksFile, FirstStartWritesTheDefaultLocalClockAndEveryChangeRewritesIt)
     form.AddItemClick();
     form.AddItemClick();
     EXPECT_EQ(StoredClocks().size(), 3u);  // in the file at once
+    form.CurrentClock = form.Clocks->Items(1);
+    form.FormatItemClick();  // marks the clock that stays
     form.CurrentClock = form.Clocks->Items(0);
     form.RemoveItemClick();
     auto stored = StoredClocks();
     ASSERT_EQ(stored.size(), 2u);
+    EXPECT_FALSE(stored[0].AmPm);
+    EXPECT_TRUE(stored[1].AmPm);
     EXPECT_EQ(ClocksBytes().size(), 2 * expected.size() - 4);  // no stale bytes after the records
 }
 
