@@ -8,16 +8,16 @@ cd "$(dirname "$0")/.."
 runs=${1:-1000000}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(alarm_file cron_mask)
+[ ${#targets[@]} -gt 0 ] || targets=(alarm_file cron_mask clocks_file)
 
 CXX=${CXX_FUZZ:-clang++}
 out=build/fuzz
 mkdir -p "$out"
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
-core=(src/clock/Stream.cpp src/clock/OvList.cpp src/alarms/Alarm.cpp src/alarms/AlarmFile.cpp src/alarms/CronMask.cpp)
+core=(src/clock/Stream.cpp src/clock/OvList.cpp src/alarms/Alarm.cpp src/alarms/AlarmFile.cpp src/alarms/CronMask.cpp src/app/ClocksCodec.cpp)
 
-declare -A sources=([alarm_file]=fuzz/AlarmFileFuzz.cpp [cron_mask]=fuzz/CronMaskFuzz.cpp)
-declare -A maxlen=([alarm_file]=4096 [cron_mask]=256)
+declare -A sources=([alarm_file]=fuzz/AlarmFileFuzz.cpp [cron_mask]=fuzz/CronMaskFuzz.cpp [clocks_file]=fuzz/ClocksFileFuzz.cpp)
+declare -A maxlen=([alarm_file]=4096 [cron_mask]=256 [clocks_file]=4096)
 
 for t in "${targets[@]}"; do
   [ -n "${sources[$t]:-}" ] || { echo "fuzz: no target $t" >&2; exit 2; }

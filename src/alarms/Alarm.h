@@ -59,11 +59,6 @@ public:
     TOvList<TAlarmWindow> MessageWindows;  // the windows are not owned
 };
 
-// The length-prefixed string of the data files. The reader leaves the string unchanged when the
-// length or the bytes can't be read.
-bool WriteStreamString(TStream& stream, const std::string& text);
-bool ReadStreamString(TStream& stream, std::string& text);
-
 // The program's alarms, in file order. The list owns them: whoever removes one destroys it.
 extern TOvList<TAlarm> Alarms;
 

@@ -1,7 +1,5 @@
 #include "app/Main.h"
 
-#include <algorithm>
-
 #include "../../res/resource.h"
 #include "app/KeyTable.h"
 #include "alarms/AlarmFile.h"
@@ -15,9 +13,6 @@
 TClockForm* ClockForm = nullptr;
 
 namespace {
-
-constexpr COLORREF FaceBlue = 0x00FF0000;
-constexpr COLORREF FaceYellow = 0x0000FFFF;
 
 TForm::TParams ClockFormParams()
 {
@@ -40,12 +35,6 @@ std::string ProgramFolder()
     std::string folder(path, length);
     size_t slash = folder.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-}
-
-// The faces' shared defaults: blue, yellow bold 9 pt in the window's face name.
-TFont FaceFont(const TFont& formFont)
-{
-    return TFont(formFont.Name(), 9, fsBold, FaceYellow, formFont.Charset());
 }
 
 }  // namespace
@@ -96,6 +85,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     Options = std::make_unique<TClockOptions>(WinOptionsBackEnds(config.RegistryRoot), this);
     Options->SetAutoSave(true);
     Application.Guard([this] { Options->Load(); });
+    LoadClocks();
     LoadAlarms();
 
     FormCreate();
@@ -120,15 +110,9 @@ TClockForm::~TClockForm()
 void TClockForm::CreateLocalClock()
 {
     LocalClock = std::make_unique<TMyRoVudez>(Handle());
-    LocalClock->SetColor(FaceBlue);
-    LocalClock->SetFont(FaceFont(Font()));
+    SetFaceDefaults(*LocalClock);
     LocalClock->SetUseTimer(true);
     LocalClock->ShowSeconds = true;
-    LocalClock->LocalTime = true;
-    LocalClock->Tag = -1;
-    LocalClock->SetHint("Local time");
-    LocalClock->PopupMenu = &Popup;
-    LocalClock->OnSelect = [this](TMyRoVudez& face) { ClockSelected(face); };
     LocalClock->UpdateDisplay();
 }
 
@@ -209,7 +193,10 @@ void TClockForm::Relayout()
 {
     const int faces = 1 + (Clocks ? Clocks->Count() : 0);
     TClockLayout l = ::Relayout(faces, layout_);
+    const SIZE before = ClientSize();
     SetClientSize(l.ClientWidth, l.ClientHeight);
+    const SIZE after = ClientSize();
+    if (after.cx != before.cx || after.cy != before.cy) KeepOnMonitor();
     // Hidden elements keep the place they last had.
     if (layout_.ShowCaption)
         bandRect_ = l.Band;
@@ -261,14 +248,6 @@ void TClockForm::SetZoneSeconds(bool show)
     for (int i = 0; Clocks && i < Clocks->Count(); ++i) Clocks->Items(i)->ShowSeconds = show;
 }
 
-void TClockForm::ClockSelected(TMyRoVudez& face)
-{
-    CurrentClock = &face;
-    const bool zoneClock = &face != LocalClock.get();
-    Popup.Find("RemoveItem")->SetEnabled(zoneClock);
-    Popup.Find("SelectTZItem")->SetEnabled(zoneClock);
-}
-
 void TClockForm::FormKeyDown(WORD key, TShiftState shift)
 {
     for (TKeyCommand command : CommandsForKey(key, {shift.Shift, shift.Ctrl, shift.Alt})) {
@@ -300,45 +279,6 @@ void TClockForm::MainTimerTimer()
 
 // ---- commands whose windows come with later parts of the program
 
-void TClockForm::AddItemClick()
-{
-    if (!Clocks) return;
-    auto face = std::make_unique<TMyRoVudez>(Handle());
-    face->SetColor(FaceBlue);
-    face->SetFont(FaceFont(Font()));
-    face->SetShowDate(Options->ShowDate());
-    face->SetLabels(Options->ShowHint());
-    face->ShowSeconds = Options->ShowTZSecs();
-    face->SetUseTimer(false);
-    face->LocalTime = true;
-    face->Tag = -1;
-    face->SetHint("Local time");
-    face->PopupMenu = &Popup;
-    face->OnSelect = [this](TMyRoVudez& f) { ClockSelected(f); };
-    face->UpdateDisplay();
-    Clocks->Add(face.get());
-    zoneFaces_.push_back(std::move(face));
-    Relayout();
-    if (AutoSaveData()) SaveClocks();
-}
-
-void TClockForm::RemoveItemClick()
-{
-    if (CurrentClock && CurrentClock != LocalClock.get() && Clocks) {
-        Clocks->Remove(CurrentClock);
-        auto owned = std::find_if(zoneFaces_.begin(), zoneFaces_.end(),
-                                  [this](const auto& f) { return f.get() == CurrentClock; });
-        CurrentClock = nullptr;
-        if (owned != zoneFaces_.end()) zoneFaces_.erase(owned);
-        Relayout();
-    }
-    if (AutoSaveData()) SaveClocks();
-}
-
-void TClockForm::SelectTZItemClick() {}
-void TClockForm::FormatItemClick() {}
-void TClockForm::FntItemClick() {}
-void TClockForm::BkColorItemClick() {}
 void TClockForm::OptionsItemClick()
 {
     RunOptionsDialog(*Options);
@@ -348,11 +288,6 @@ void TClockForm::SaveDataItemClick()
 {
     SaveClocks();
     SaveAlarms();
-}
-
-void TClockForm::SaveClocks()
-{
-    if (OnSaveClocks) OnSaveClocks();
 }
 
 void TClockForm::SaveAlarms()

@@ -19,6 +19,7 @@
 #include "clock/OvList.h"
 #include "clock/TimeZoneBlock.h"
 #include "options/Opts.h"
+#include "widgets/CommonDialogs.h"
 #include "widgets/Form.h"
 #include "widgets/Handles.h"
 #include "widgets/Menu.h"
@@ -33,6 +34,8 @@ struct TClockFormConfig {
     HKEY ZoneRoot = HKEY_LOCAL_MACHINE;
     std::string ZoneKey;  // empty: the platform family's key
 };
+
+struct TReadClock;
 
 class TClockForm : public TForm, public TClockOptionsTarget {
 public:
@@ -57,6 +60,8 @@ public:
     TPopupMenu TrayMenu;
     TTimer MainTimer{1000, false};
     TTimer AlarmTimer{1000, true};
+    TFontDialog FontDlg;
+    TColorDialog ColorDlg;
 
     // The caption band (picture and title) and the left strip, in client coordinates.
     const TLayoutRect& Image1() const { return bandRect_; }
@@ -95,6 +100,7 @@ public:
     void AboutItemClick();
 
     void SaveClocks();
+    void LoadClocks();
     void SaveAlarms();
     void LoadAlarms();
     // Runs the alarm scheduler over Alarms at this moment.
@@ -107,8 +113,6 @@ public:
     // The sound, the process start and the clock that the alarms use; tests record instead.
     TAlarmServices Services = SystemAlarmServices();
 
-    // The hooks that later parts of the program fill.
-    std::function<void()> OnSaveClocks;
     bool AutoSaveData() const { return Options && Options->AutoSaveData; }
 
 protected:
@@ -121,6 +125,12 @@ private:
     void BuildMenus();
     void BuildReminderItems(TMenuItem& parent, const char* suffix);
     void CreateLocalClock();
+    // What every new face starts with: colours, font, local time labelled "Local time", the menu.
+    void SetFaceDefaults(TMyRoVudez& face);
+    // Applies a record of the clocks file as far as it was read.
+    void ApplyClock(TMyRoVudez& face, const TReadClock& read);
+    // Moves the window back onto its monitor's work area after it has grown.
+    void KeepOnMonitor();
     void FormCreate();
     void FormClose();
     void FormDestroy();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <new>
 
 bool ReadUInt8(TStream& stream, std::uint8_t& value)
@@ -70,4 +71,34 @@ bool TMemoryStream::Write(const void* buffer, std::size_t count)
 void TMemoryStream::Skip(std::size_t count)
 {
     position_ += std::min(count, Remaining());
+}
+
+bool WriteStreamString(TStream& stream, const std::string& text)
+{
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return false;
+    return WriteInt32(stream, static_cast<std::int32_t>(text.size())) &&
+           stream.Write(text.data(), text.size());
+}
+
+bool ReadStreamString(TStream& stream, std::string& text)
+{
+    std::int32_t length;
+    if (!ReadInt32(stream, length)) return false;
+    if (length < 0) return false;
+    auto size = static_cast<std::size_t>(length);
+    if (size > stream.Remaining()) {
+        // The file ends inside the text: what is left of it is gone, as with any short read.
+        stream.Skip(size);
+        return false;
+    }
+    std::string read;
+    try {
+        read.resize(size);
+    } catch (const std::bad_alloc&) {
+        stream.Skip(size);
+        return false;
+    }
+    if (!stream.Read(read.data(), size)) return false;
+    text = std::move(read);
+    return true;
 }

@@ -32,6 +32,11 @@ bool WriteUInt8(TStream& stream, std::uint8_t value);
 bool WriteUInt16(TStream& stream, std::uint16_t value);
 bool WriteInt32(TStream& stream, std::int32_t value);
 
+// The length-prefixed string of the data files. The reader leaves the string unchanged when the
+// length or the bytes can't be read, and never allocates more than the bytes left.
+bool WriteStreamString(TStream& stream, const std::string& text);
+bool ReadStreamString(TStream& stream, std::string& text);
+
 class TMemoryStream : public TStream {
 public:
     TMemoryStream() = default;

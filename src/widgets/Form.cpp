@@ -129,6 +129,9 @@ int TForm::ShowModal()
     inModal_ = true;
     Show();
     SetForegroundWindow(Handle());
+    // Keys reach a dialog through its focused control: start on the first one, as dialogs do.
+    if (!IsChild(Handle(), GetFocus()))
+        if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
     if (ModalHook) PostMessageA(Handle(), WM_MODAL_SHOWN, 0, 0);
 
     MSG msg;

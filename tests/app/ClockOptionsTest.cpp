@@ -15,14 +15,13 @@ class ClockOptions : public testing::Test {
 protected:
     TScratchKey scratch{"ClockOptions"};
     TRegKey root = scratch.Open();
+    TScratchFolder folder{"ClockOptions"};
     const std::string optionsKey = "SOFTWARE\\Doviz\\Clock\\Options";
 
     TClockFormConfig Config()
     {
         TClockFormConfig c;
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        c.DataFolder = temp;
+        c.DataFolder = folder.Path();
         c.RegistryRoot = root.Handle();
         return c;
     }

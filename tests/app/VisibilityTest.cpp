@@ -13,13 +13,12 @@ class Visibility : public testing::Test {
 protected:
     TScratchKey scratch{"Visibility"};
     TRegKey root = scratch.Open();
+    TScratchFolder folder{"Visibility"};
 
     TClockFormConfig Config()
     {
         TClockFormConfig c;
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        c.DataFolder = temp;
+        c.DataFolder = folder.Path();
         c.RegistryRoot = root.Handle();
         return c;
     }

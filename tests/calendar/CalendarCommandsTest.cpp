@@ -14,10 +14,9 @@ TEST(CalendarCommands, BothMenusAndTheDoubleClickActionShowTheCalendar)
 {
     TScratchKey scratch{"CalendarCommands"};
     TRegKey root = scratch.Open();
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
+    TScratchFolder folder{"CalendarCommands"};
     TClockFormConfig config;
-    config.DataFolder = temp;
+    config.DataFolder = folder.Path();
     config.RegistryRoot = root.Handle();
     TClockForm clock(config);
     TCalendarForm calendar([] { return EncodeDate(2026, 5, 20); });

@@ -1,0 +1,21 @@
+#include "app/WorkArea.h"
+
+#include <algorithm>
+
+namespace {
+
+int PullBack(int start, int length, int areaStart, int areaEnd)
+{
+    if (start + length <= areaEnd) return start;
+    return std::min(start, std::max(areaEnd - length, areaStart));
+}
+
+}  // namespace
+
+TLayoutRect KeepInWorkArea(const TLayoutRect& window, const TLayoutRect& workArea)
+{
+    TLayoutRect placed = window;
+    placed.Left = PullBack(window.Left, window.Width, workArea.Left, workArea.Right());
+    placed.Top = PullBack(window.Top, window.Height, workArea.Top, workArea.Bottom());
+    return placed;
+}

@@ -1,0 +1,134 @@
+#pragma once
+// A clock window of the tests' own: its registry, its data folder and a small zone catalogue.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "../support/WinTestSupport.h"
+#include "app/ClocksCodec.h"
+#include "app/Main.h"
+#include "alarms/WinFileAccess.h"
+
+struct TTestZone {
+    const char* key;
+    const char* display;
+    std::int32_t bias;
+};
+
+// Registry order is the registry's business; the tests find entries by key name.
+inline const TTestZone TestZones[] = {
+    {"Eastern", "(UTC-05:00) Eastern Time (US & Canada)", 300},
+    {"Athens", "(GMT+02:00) Athens, Bucharest", -120},
+    {"Bogota", "(UTC-05:00) Bogota, Lima, Quito", 300},  // the same block as Eastern
+    {"Broken", "(GMT+01:00 Nowhere", -60},
+    {"Plain", "Anchorage", 540},
+};
+
+class ClockWindow : public testing::Test {
+protected:
+    TScratchKey scratch{"ClockWindow"};
+    TRegKey root = scratch.Open();
+    TScratchFolder folder{"ClockWindow"};
+    TWinFileAccess files;
+
+    void SetUp() override
+    {
+        TRegKey zones = scratch.Open("Zones");
+        for (const TTestZone& z : TestZones) {
+            TRegKey zone = TRegKey::Create(zones.Handle(), z.key, KEY_ALL_ACCESS);
+            zone.WriteString("Display", z.display);
+            BYTE tzi[44] = {};
+            memcpy(tzi, &z.bias, 4);
+            RegSetValueExA(zone.Handle(), "TZI", 0, REG_BINARY, tzi, sizeof tzi);
+        }
+        scratch.Open("NoZones");
+    }
+    void TearDown() override
+    {
+        TForm::ModalHook = nullptr;
+        Application.CancelTerminate();
+    }
+
+    TClockFormConfig Config(const char* zones = "Zones") const
+    {
+        TClockFormConfig c;
+        c.DataFolder = folder.Path();
+        c.RegistryRoot = root.Handle();
+        c.ZoneRoot = HKEY_CURRENT_USER;
+        c.ZoneKey = scratch.Path() + "\\" + zones;
+        return c;
+    }
+    void StoreOption(const char* name, const char* text) const
+    {
+        TRegKey::Create(root.Handle(), "SOFTWARE\\Doviz\\Clock\\Options", KEY_ALL_ACCESS).WriteString(name, text);
+    }
+
+    static int ZoneIndex(const TClockForm& form, const std::string& key)
+    {
+        for (int i = 0; i < form.TimeZones.Count(); ++i)
+            if (form.TimeZones.Items(i)->KeyName == key) return i;
+        ADD_FAILURE() << "no zone " << key;
+        return -1;
+    }
+
+    std::string ClocksPath() const { return folder.File("RoVudez.clk"); }
+    bool ClocksFileThere() const { return GetFileAttributesA(ClocksPath().c_str()) != INVALID_FILE_ATTRIBUTES; }
+    TBytes ClocksBytes()
+    {
+        TBytes bytes;
+        files.ReadWholeFile(ClocksPath(), bytes);
+        return bytes;
+    }
+    void WriteClocksBytes(const TBytes& bytes) { ASSERT_TRUE(files.ReplaceWholeFile(ClocksPath(), bytes)); }
+    void WriteClocksFile(const std::vector<TClockRecord>& records, const TBytes& trailing = {})
+    {
+        TMemoryStream stream;
+        ASSERT_TRUE(WriteClocks(stream, records));
+        TBytes bytes = stream.Bytes();
+        bytes.insert(bytes.end(), trailing.begin(), trailing.end());
+        WriteClocksBytes(bytes);
+    }
+    // The records of the file as it is now, as far as they can be read.
+    std::vector<TReadClock> StoredReads(int zoneCount = 1000)
+    {
+        TMemoryStream stream(ClocksBytes());
+        return ReadClocks(stream, zoneCount);
+    }
+    // The records of the file as it is now, each expected whole.
+    std::vector<TClockRecord> StoredClocks()
+    {
+        std::vector<TClockRecord> out;
+        for (const TReadClock& r : StoredReads()) {
+            EXPECT_TRUE(r.Complete());
+            out.push_back(r.Record);
+        }
+        return out;
+    }
+};
+
+// Runs the modal dialog that `open` shows; act works on it as a user would and closes it.
+template <class TDialog>
+void WithDialog(const std::function<void(TDialog&)>& act, const std::function<void()>& open)
+{
+    bool shown = false;
+    TForm::ModalHook = [&](TForm& f) {
+        shown = true;
+        auto* dialog = dynamic_cast<TDialog*>(&f);
+        if (!dialog) {
+            ADD_FAILURE() << "another dialog opened";
+        } else {
+            act(*dialog);
+            PumpMessages();
+        }
+        if (f.ModalResult() == mrNone) {
+            ADD_FAILURE() << "the dialog stayed open";
+            f.SetModalResult(mrCancel);
+        }
+    };
+    open();
+    TForm::ModalHook = nullptr;
+    EXPECT_TRUE(shown) << "no dialog was shown";
+}

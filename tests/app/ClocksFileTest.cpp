@@ -1,0 +1,145 @@
+// The clocks file as the window reads it at start and writes it on change.
+
+#include "ClockWindowFixture.h"
+
+namespace {
+
+using ClocksFile = ClockWindow;
+
+TClockRecord Face(std::int32_t zone, const char* label, bool amPm = false)
+{
+    return {zone, amPm, label, "Arial", 11, 0, fsItalic, 0x00204060, 0x00E0E0E0};
+}
+
+TEST_F(ClocksFile, FirstStartWritesTheDefaultLocalClockAndEveryChangeRewritesIt)
+{
+    {
+        TClockForm form(Config());
+        EXPECT_FALSE(ClocksFileThere());  // loading writes nothing
+        form.CloseItemClick();
+    }
+    const TBytes expected = {1,   0,   0,   0,   0xFF, 0xFF, 0xFF, 0xFF, 0,   10,  0,   0,   0,   'L', 'o',
+                             'c', 'a', 'l', ' ', 't',  'i',  'm',  'e',  13,  0,   0,   0,   'M', 'S', ' ',
+                             'S', 'a', 'n', 's', ' ',  'S',  'e',  'r',  'i', 'f', 9,   0,   0,   0,   1,
+                             0,   0,   0,   1,   0x00, 0x00, 0xFF, 0x00, 0xFF, 0xFF, 0x00, 0x00};
+    EXPECT_EQ(ClocksBytes(), expected);
+
+    TClockForm form(Config());
+    form.AddItemClick();
+    form.AddItemClick();
+    EXPECT_EQ(StoredClocks().size(), 3u);  // in the file at once
+    form.CurrentClock = form.Clocks->Items(1);
+    form.FormatItemClick();  // marks the clock that stays
+    form.CurrentClock = form.Clocks->Items(0);
+    form.RemoveItemClick();
+    auto stored = StoredClocks();
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_FALSE(stored[0].AmPm);
+    EXPECT_TRUE(stored[1].AmPm);
+    EXPECT_EQ(ClocksBytes().size(), 2 * expected.size() - 4);  // no stale bytes after the records
+}
+
+TEST_F(ClocksFile, StoredFacesComeBackWithEveryFieldAndAreWrittenBackByteForByte)
+{
+    StoreOption("ShowTZSecs", "1");
+    StoreOption("ShowSecs", "0");
+    const std::vector<TClockRecord> records = {
+        {-1, true, "Here", "Times New Roman", 10, 0, fsBold | fsStrikeOut, 0x00000080, 0x00FFFFFF},
+        Face(0, "First"),
+        Face(4, "", true),  // a label of no bytes
+    };
+    WriteClocksFile(records);
+    const TBytes written = ClocksBytes();
+    TClockForm form(Config());
+    ASSERT_EQ(form.Clocks->Count(), 2);
+    const TMyRoVudez& local = *form.LocalClock;
+    EXPECT_EQ(local.Hint(), "Here");
+    EXPECT_TRUE(local.AM_PM);
+    EXPECT_TRUE(local.LocalTime);
+    EXPECT_FALSE(local.ShowSeconds);  // from the options
+    EXPECT_EQ(local.Font().Name(), "Times New Roman");
+    EXPECT_EQ(local.Font().Size(), 10);
+    EXPECT_EQ(local.Font().Style(), fsBold | fsStrikeOut);
+    EXPECT_EQ(local.Color(), 0x00000080u);
+    EXPECT_EQ(local.Font().Color(), 0x00FFFFFFu);
+    const TMyRoVudez& last = *form.Clocks->Items(1);
+    EXPECT_EQ(last.Tag, 4);
+    EXPECT_FALSE(last.LocalTime);
+    EXPECT_TRUE(last.TimeZone.SameBytes(form.TimeZones.Items(4)->TZI));
+    EXPECT_EQ(last.Hint(), "");
+    EXPECT_TRUE(last.ShowSeconds);
+    EXPECT_FALSE(last.UseTimer());
+    EXPECT_EQ(form.ClientSize().cx, 225);
+    EXPECT_TRUE(form.Options->AutoSaveData);  // back on after the load
+
+    form.SaveClocks();
+    EXPECT_EQ(ClocksBytes(), written);
+}
+
+TEST_F(ClocksFile, LoadingWithAutoSaveOnDoesNotRewriteTheFile)
+{
+    // Bytes after the records would be gone if the load wrote the file.
+    WriteClocksFile({Face(-1, "L"), Face(1, "A"), Face(2, "B")}, {0xDE, 0xAD});
+    const TBytes before = ClocksBytes();
+    TClockForm form(Config());
+    EXPECT_EQ(form.Clocks->Count(), 2);
+    EXPECT_EQ(ClocksBytes(), before);
+}
+
+TEST_F(ClocksFile, CountOneRestoresOnlyTheLocalClock)
+{
+    StoreOption("ShowSecs", "1");
+    WriteClocksFile({Face(-1, "Mine", true)}, TBytes(40, 0x01));
+    TClockForm form(Config());
+    EXPECT_EQ(form.Clocks->Count(), 0);
+    EXPECT_EQ(form.LocalClock->Hint(), "Mine");
+    EXPECT_TRUE(form.LocalClock->AM_PM);
+    EXPECT_TRUE(form.LocalClock->ShowSeconds);
+    EXPECT_EQ(form.LocalClock->Font().Name(), "Arial");
+    EXPECT_EQ(form.ClientSize().cx, 75);
+}
+
+TEST_F(ClocksFile, ZoneIndexPastTheCatalogueStopsTheLoadAtThatFace)
+{
+    for (int bad : {5, -7}) {
+        WriteClocksFile({Face(-1, "L"), Face(bad, "Lost"), Face(1, "Never read")});
+        TClockForm form(Config());
+        ASSERT_EQ(form.Clocks->Count(), 1) << bad;
+        const TMyRoVudez& face = *form.Clocks->Items(0);
+        EXPECT_EQ(face.Tag, bad);
+        EXPECT_FALSE(face.LocalTime);
+        EXPECT_TRUE(face.TimeZone.SameBytes(TTimeZoneBlock{}));  // shows UTC
+        EXPECT_EQ(face.Hint(), "Local time");
+        EXPECT_EQ(face.Font().Name(), "MS Sans Serif");  // a new face's defaults
+        form.SaveClocks();
+        auto stored = StoredReads();
+        ASSERT_EQ(stored.size(), 2u);
+        EXPECT_EQ(stored[1].Record.ZoneIndex, bad);  // written again as it was
+    }
+    // On the first record the local clock itself takes it.
+    WriteClocksFile({Face(99, "L")});
+    TClockForm form(Config());
+    EXPECT_EQ(form.LocalClock->Tag, 99);
+    EXPECT_FALSE(form.LocalClock->LocalTime);
+    EXPECT_EQ(form.LocalClock->Hint(), "Local time");
+}
+
+TEST_F(ClocksFile, FileCutInsideARecordKeepsItsFaceWithWhatWasRead)
+{
+    WriteClocksFile({Face(-1, "L"), Face(1, "Cut")});
+    TBytes bytes = ClocksBytes();
+    bytes.resize(bytes.size() - 12);  // ends inside the second face's character set
+    WriteClocksBytes(bytes);
+    TClockForm form(Config());
+    ASSERT_EQ(form.Clocks->Count(), 1);
+    const TMyRoVudez& face = *form.Clocks->Items(0);
+    EXPECT_EQ(face.Hint(), "Cut");
+    EXPECT_EQ(face.Tag, 1);
+    EXPECT_EQ(face.Font().Name(), "Arial");
+    EXPECT_EQ(face.Font().Size(), 11);
+    EXPECT_EQ(face.Font().Style(), fsBold);  // not read: a new face's
+    EXPECT_EQ(face.Color(), 0x00FF0000u);
+    EXPECT_TRUE(form.Options->AutoSaveData);
+}
+
+}  // namespace
