@@ -6,18 +6,19 @@
 #include <cstring>
 
 #include "alarms/TaskThread.h"
+#include "widgets/OnDemand.h"
 
 static_assert(sizeof(SYSTEMTIME) == sizeof(TSystemTime));
 
 void TWinSoundPlayer::PlayAlias(const std::string& alias)
 {
-    PlaySoundA(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC);
+    OnDemandPlaySound(alias.c_str(), nullptr, SND_ALIAS | SND_ASYNC);
 }
 
 void TWinSoundPlayer::PlayFile(const std::string& fileName)
 {
     // Without SND_NODEFAULT: a file that can't be played gives the default sound.
-    PlaySoundA(fileName.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+    OnDemandPlaySound(fileName.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
 void TThreadProcessStarter::Start(const std::string& commandLine, const std::string& startFolder)

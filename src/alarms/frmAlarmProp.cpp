@@ -6,6 +6,7 @@
 #include "alarms/frmCronMask.h"
 #include "widgets/Application.h"
 #include "widgets/FileDialogs.h"
+#include "widgets/OnDemand.h"
 
 std::function<BOOL(const char* sound, DWORD flags)> PlaySoundHook;
 
@@ -37,7 +38,7 @@ bool FileExists(const std::string& name)
 
 BOOL PlaySoundNow(const char* sound, DWORD flags)
 {
-    return PlaySoundHook ? PlaySoundHook(sound, flags) : PlaySoundA(sound, nullptr, flags);
+    return PlaySoundHook ? PlaySoundHook(sound, flags) : OnDemandPlaySound(sound, nullptr, flags);
 }
 
 TOpenFileParams SoundDialog()

@@ -1,4 +1,5 @@
 #include "widgets/CommonDialogs.h"
+#include "widgets/OnDemand.h"
 
 std::function<void(HWND)> TFontDialog::ShownHook;
 std::function<void(HWND)> TColorDialog::ShownHook;
@@ -37,7 +38,7 @@ bool TFontDialog::Execute(HWND owner)
         cf.Flags |= CF_ENABLEHOOK;
         cf.lpfnHook = &ShownHookProc<&TFontDialog::ShownHook>;
     }
-    if (!ChooseFontA(&cf)) return false;
+    if (!OnDemandChooseFont(&cf)) return false;
     // Without an initial size selection a user may leave the size empty: the size stays.
     if (lf.lfHeight == 0) lf.lfHeight = Font.Height();
     Font.Assign(lf, cf.rgbColors);
@@ -56,7 +57,7 @@ bool TColorDialog::Execute(HWND owner)
         cc.Flags |= CC_ENABLEHOOK;
         cc.lpfnHook = &ShownHookProc<&TColorDialog::ShownHook>;
     }
-    if (!ChooseColorA(&cc)) return false;
+    if (!OnDemandChooseColor(&cc)) return false;
     Color = cc.rgbResult;
     return true;
 }

@@ -1,4 +1,5 @@
 #include "widgets/FileDialogs.h"
+#include "widgets/OnDemand.h"
 
 #include <commdlg.h>
 
@@ -37,7 +38,7 @@ std::optional<std::string> RunOpenFileDialog(HWND owner, const TOpenFileParams& 
     ofn.lpstrTitle = params.Title.c_str();
     ofn.Flags = OFN_ENABLESIZING | OFN_NOCHANGEDIR | (params.MustExist ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0) |
                 (params.HideReadOnly ? OFN_HIDEREADONLY : 0);
-    BOOL chosen = OpenFileHook ? OpenFileHook(ofn) : GetOpenFileNameA(&ofn);
+    BOOL chosen = OpenFileHook ? OpenFileHook(ofn) : OnDemandGetOpenFileName(&ofn);
     if (!chosen) return std::nullopt;
     return std::string(ofn.lpstrFile);
 }
@@ -81,7 +82,7 @@ std::optional<std::string> BrowseForFolder(HWND owner, const std::string& captio
     if (!chosen) return std::nullopt;
     char path[MAX_PATH] = {};
     BOOL ok = SHGetPathFromIDListA(chosen, path);
-    CoTaskMemFree(chosen);
+    OnDemandCoTaskMemFree(chosen);
     if (!ok) return std::nullopt;
     return std::string(path);
 }

@@ -4,6 +4,7 @@
 #include "widgets/About.h"
 #include "widgets/Controls.h"
 #include "widgets/Form.h"
+#include "widgets/OnDemand.h"
 
 namespace {
 
@@ -135,6 +136,25 @@ TEST(Widgets, AboutBoxNamesTheProgramAndClosesWithOk)
     EXPECT_EQ(caption, "About");
     EXPECT_EQ(product, "Doviz Clock 1.5");
     EXPECT_TRUE(hasIcon);
+}
+
+// Each test runs in a process of its own, so nothing before it has mapped the libraries.
+TEST(OnDemand, SoundAndDialogLibrariesAreMappedOnlyWhenFirstUsed)
+{
+    EXPECT_EQ(GetModuleHandleA("winmm.dll"), nullptr);
+    EXPECT_EQ(GetModuleHandleA("comdlg32.dll"), nullptr);
+    EXPECT_TRUE(OnDemandPlaySound(nullptr, nullptr, 0));  // stops any sound: nothing to hear
+    EXPECT_NE(GetModuleHandleA("winmm.dll"), nullptr);
+    COLORREF custom[16] = {};
+    CHOOSECOLORA choice{sizeof choice};
+    choice.lpCustColors = custom;
+    choice.Flags = CC_ENABLEHOOK;
+    choice.lpfnHook = [](HWND dialog, UINT msg, WPARAM, LPARAM) -> UINT_PTR {
+        if (msg == WM_INITDIALOG) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return 0;
+    };
+    EXPECT_FALSE(OnDemandChooseColor(&choice));  // cancelled as soon as it is up
+    EXPECT_NE(GetModuleHandleA("comdlg32.dll"), nullptr);
 }
 
 }  // namespace
