@@ -1,15 +1,17 @@
 #pragma once
-// A window timer with a message-only window of its own, so its ticks arrive in every message
-// loop of the thread, modal ones included.
+// Timers with an interval and an event. All timers of one interval share one system timer on one
+// message-only window: a program whose clocks, faces and alarms each tick once a second wakes
+// once a second, not once per timer. The ticks arrive in every message loop of the thread, modal
+// ones included.
 
 #include <functional>
 
-#include "widgets/Window.h"
-
-class TTimer : public TWindow {
+class TTimer {
 public:
     explicit TTimer(unsigned interval = 1000, bool enabled = true);
-    ~TTimer() override;
+    ~TTimer();
+    TTimer(const TTimer&) = delete;
+    TTimer& operator=(const TTimer&) = delete;
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
@@ -18,12 +20,13 @@ public:
 
     std::function<void(TTimer&)> OnTimer;
 
-protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Timers of the thread that are running now (enabled with an interval).
+    static int RunningCount();
 
 private:
     void Update();
 
     unsigned interval_;
     bool enabled_;
+    bool running_ = false;
 };

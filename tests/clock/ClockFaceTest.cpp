@@ -14,13 +14,6 @@ protected:
     void TearDown() override { DaylightAdjust = false; }
 };
 
-int TimerWindows()
-{
-    int count = 0;
-    for (HWND w = nullptr; (w = FindWindowExA(HWND_MESSAGE, w, "TTimerWindow", nullptr));) ++count;
-    return count;
-}
-
 TEST_F(ClockFace, ZoneFaceShowsUtcMinusBiasAndMovesWithDaylightAdjust)
 {
     TRoVudez zone(host.Handle());
@@ -104,21 +97,21 @@ TEST_F(ClockFace, SettingSecondsOnlyTakesEffectAtTheNextUpdate)
 
 TEST_F(ClockFace, OwnTimerExistsOnceAndCanBeTurnedOff)
 {
-    const int before = TimerWindows();
+    const int before = TTimer::RunningCount();
     {
         TRoVudez face(host.Handle());
         EXPECT_TRUE(face.UseTimer());
-        EXPECT_EQ(TimerWindows(), before + 1);
+        EXPECT_EQ(TTimer::RunningCount(), before + 1);
         face.SetUseTimer(true);
         face.SetUseTimer(true);
-        EXPECT_EQ(TimerWindows(), before + 1);
+        EXPECT_EQ(TTimer::RunningCount(), before + 1);
         face.SetUseTimer(false);
         EXPECT_FALSE(face.UseTimer());
-        EXPECT_EQ(TimerWindows(), before);
+        EXPECT_EQ(TTimer::RunningCount(), before);
         face.SetUseTimer(true);
-        EXPECT_EQ(TimerWindows(), before + 1);
+        EXPECT_EQ(TTimer::RunningCount(), before + 1);
     }
-    EXPECT_EQ(TimerWindows(), before);  // freed with the face
+    EXPECT_EQ(TTimer::RunningCount(), before);  // freed with the face
 }
 
 TEST_F(ClockFace, TimerTickRefreshesTheText)
