@@ -277,7 +277,7 @@ void TClockForm::MainTimerTimer()
     for (int i = 0; i < Clocks->Count(); ++i) Clocks->Items(i)->UpdateDisplay();
 }
 
-// ---- commands whose windows come with later parts of the program
+// ---- options and the data files
 
 void TClockForm::OptionsItemClick()
 {
