@@ -23,8 +23,10 @@ HWND ParentOf(TForm& form, HWND parentHandle)
 
 TControl::TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& place)
 {
-    hwnd_ = CreateWindowExA(exStyle, className, place.Caption.c_str(), style | WS_CHILD | WS_VISIBLE, Scale(place.Left),
-                            Scale(place.Top), Scale(place.Width), Scale(place.Height), parent,
+    const UINT dpi = WindowDpi(parent);
+    hwnd_ = CreateWindowExA(exStyle, className, place.Caption.c_str(), style | WS_CHILD | WS_VISIBLE,
+                            Scale(place.Left, dpi), Scale(place.Top, dpi), Scale(place.Width, dpi),
+                            Scale(place.Height, dpi), parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId++)), Application.Instance(),
                             nullptr);
     if (!hwnd_) throw std::runtime_error(std::string("Cannot create control ") + className);
@@ -153,9 +155,20 @@ TButton::~TButton()
 
 void TButton::SetGlyph(int bitmapId)
 {
+    glyphId_ = bitmapId;
     glyph_.Reset(static_cast<HBITMAP>(
         LoadImageA(Application.Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!glyph_) return;
+    // Drawn for 96 DPI; at another the picture is stretched whole pixels as they are, never smoothed.
+    const UINT dpi = WindowDpi(Handle());
+    if (dpi != 96) {
+        BITMAP bm{};
+        GetObjectA(glyph_.Get(), sizeof bm, &bm);
+        glyph_.Reset(static_cast<HBITMAP>(LoadImageA(Application.Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP,
+                                                     Scale(bm.bmWidth, dpi), Scale(bm.bmHeight, dpi),
+                                                     LR_CREATEDIBSECTION)));
+        if (!glyph_) return;
+    }
     // A glyph's bottom-left pixel gives its background colour, which is left transparent whatever
     // the bitmap's depth and the system's colours.
     COLORREF background = CLR_NONE;
@@ -168,7 +181,7 @@ void TButton::SetGlyph(int bitmapId)
         DeleteDC(dc);
     }
     // A v6 button shows an image list beside its text.
-    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
+    HIMAGELIST list = ImageList_Create(Scale(16, dpi), Scale(16, dpi), ILC_COLOR24 | ILC_MASK, 1, 0);
     if (!list) return;
     ImageList_AddMasked(list, glyph_.Get(), background);
     // A picture button without a caption shows its glyph in the middle.
@@ -182,6 +195,11 @@ void TButton::SetGlyph(int bitmapId)
     }
     if (images_) ImageList_Destroy(images_);
     images_ = list;
+}
+
+void TButton::DpiChanged(UINT)
+{
+    if (glyphId_) SetGlyph(glyphId_);
 }
 
 void TButton::Click()
