@@ -23,7 +23,7 @@ HWND ParentOf(TForm& form, HWND parentHandle)
 
 TControl::TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& place)
 {
-    const UINT dpi = WindowDpi(parent);
+    const UINT dpi = FormDpi(parent);
     hwnd_ = CreateWindowExA(exStyle, className, place.Caption.c_str(), style | WS_CHILD | WS_VISIBLE,
                             Scale(place.Left, dpi), Scale(place.Top, dpi), Scale(place.Width, dpi),
                             Scale(place.Height, dpi), parent,
@@ -160,7 +160,7 @@ void TButton::SetGlyph(int bitmapId)
         LoadImageA(Application.Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!glyph_) return;
     // Drawn for 96 DPI; at another the picture is stretched whole pixels as they are, never smoothed.
-    const UINT dpi = WindowDpi(Handle());
+    const UINT dpi = form_.Dpi();
     if (dpi != 96) {
         BITMAP bm{};
         GetObjectA(glyph_.Get(), sizeof bm, &bm);

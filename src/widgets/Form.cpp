@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "widgets/Application.h"
@@ -77,6 +78,12 @@ TForm::TForm(const TParams& p) : position_(p.Position)
     }
     toolTip_ = CreateToolTip();
     if (position_ == poScreenCenter) Center();
+}
+
+UINT FormDpi(HWND window)
+{
+    if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(GetAncestor(window, GA_ROOT)))) return form->Dpi();
+    return WindowDpi(window);
 }
 
 TForm::~TForm()
@@ -182,6 +189,15 @@ void TForm::SetClientPixels(int width, int height)
 
 namespace {
 
+// From the top of a drop-down list's field to the bottom of its open list.
+int DroppedExtent(HWND combo)
+{
+    RECT field{}, list{};
+    GetWindowRect(combo, &field);
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+    return std::max(list.bottom, field.bottom) - field.top;
+}
+
 struct TRescaleWalk {
     UINT From;
     UINT To;
@@ -198,19 +214,22 @@ BOOL CALLBACK RescaleChild(HWND child, LPARAM lParam)
     RECT r{};
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    int height = r.bottom - r.top;
     char className[16] = {};
     GetClassNameA(child, className, sizeof className);
-    // A drop-down list's height is that of its open list.
-    RECT dropped{};
-    if (lstrcmpiA(className, WC_COMBOBOXA) == 0 &&
-        SendMessageA(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped)))
-        height = dropped.bottom - dropped.top;
+    const bool combo = lstrcmpiA(className, WC_COMBOBOXA) == 0;
+    // A drop-down list's height is that of the field and its open list.
+    const int height = combo ? DroppedExtent(child) : r.bottom - r.top;
+    // The font first: a combo box sizes itself anew when it gets one.
+    if (reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)) == walk.OldFont)
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(walk.NewFont), TRUE);
     auto scale = [&](int v) { return MulDiv(v, static_cast<int>(walk.To), static_cast<int>(walk.From)); };
     SetWindowPos(child, nullptr, scale(r.left), scale(r.top), scale(r.right - r.left), scale(height),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)) == walk.OldFont)
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(walk.NewFont), TRUE);
+    // How much of the height the open list gets is the combo box's own affair: measured, then mended.
+    if (combo)
+        if (int off = scale(height) - DroppedExtent(child))
+            SetWindowPos(child, nullptr, 0, 0, scale(r.right - r.left), scale(height) + off,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (TControl* control = TControl::FromHandle(child)) control->DpiChanged(walk.To);
     return TRUE;
 }

@@ -18,6 +18,9 @@ enum TBorderStyle { bsNone, bsDialog, bsToolWindow, bsSizeable };
 enum TPosition { poDesigned, poDefault, poScreenCenter };
 enum TCloseAction { caNone, caHide, caFree };
 
+// The DPI of the form a window belongs to (its controls are laid out for it).
+UINT FormDpi(HWND window);
+
 // Results a modal form closes with.
 enum TModalResult { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL };
 

@@ -42,7 +42,7 @@ public:
     {
         SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(field.Handle()), 0);
         // Taking a buddy may resize the arrows to their default; they keep the place given.
-        const UINT dpi = WindowDpi(parent);
+        const UINT dpi = FormDpi(parent);
         SetWindowPos(Handle(), nullptr, Scale(place.Left, dpi), Scale(place.Top, dpi), Scale(place.Width, dpi),
                      Scale(place.Height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageA(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(-1), 1);
