@@ -100,4 +100,20 @@ TEST(Rescale, ControlsFontsAndGlyphsFollowTheMonitorsDpiThereAndBack)
     EXPECT_EQ(GlyphSize(button), 16);
 }
 
+TEST(Rescale, GlyphsOfEverySizeShowAndScaleWhole)
+{
+    struct TRow {
+        int bitmap;
+        int size96;
+    } rows[] = {{IDB_GLYPH_OK, 16}, {IDB_GLYPH_NEXT_MONTH, 9}};
+    for (const TRow& row : rows) {
+        TForm form(TestDialog("TRescaleTest"));
+        TButton button(form, {8, 8, 14, 21});
+        button.SetGlyph(row.bitmap);
+        EXPECT_EQ(GlyphSize(button), row.size96) << row.bitmap;
+        MoveToDpi(form, 144);
+        EXPECT_EQ(GlyphSize(button), MulDiv(row.size96, 144, 96)) << row.bitmap;
+    }
+}
+
 }  // namespace
