@@ -4,6 +4,7 @@
 
 #include "../app/ClockWindowFixture.h"
 #include "options/frmOpt.h"
+#include "widgets/About.h"
 #include "widgets/Dpi.h"
 
 namespace {
@@ -189,4 +190,18 @@ TEST(OptionsDialog144, SizesControlsAndFontAt144AndAfterAMoveTo96)
         }
     });
     EXPECT_TRUE(ran);
+}
+
+TEST(About144, ShowsTheIconDrawnFor144)
+{
+    TAboutBox box;
+    auto icon = reinterpret_cast<HICON>(SendMessageA(box.ProgramIcon.Handle(), STM_GETICON, 0, 0));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP bm{};
+    GetObjectA(info.hbmMask, sizeof bm, &bm);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(bm.bmWidth, 48);
+    EXPECT_EQ(box.ProgramIcon.BoundsInParent().right, 72);  // 16 + 32 at 96 DPI
 }
