@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the program's icon (32x32, 16 colours), the caption-band picture (65x32) and the OK and
+"""Draws the program's icon (32x32 and, for screens of 144 DPI, 48x48; 16 colours), the caption-band picture (65x32) and the OK and
 Cancel button glyphs (16x16) and the calendar's arrows (9x8).
 
 Also the alarm list's icon (a bell) and the alarm dialogs' small button glyphs.
@@ -14,28 +14,40 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0,
 BLACK, NAVY, GREY, BLUE, YELLOW, WHITE = 0, 4, 8, 12, 11, 15
 
 
-def icon_pixels():
-    size, c = 32, 15.5
+def icon_pixels(size=32):
+    k = size / 32
+    c = size / 2 - 0.5
     pix = [[None] * size for _ in range(size)]
     for y in range(size):
         for x in range(size):
             d = math.hypot(x - c, y - c)
-            if d <= 15.5:
-                pix[y][x] = NAVY if d > 13.5 else BLUE
+            if d <= c:
+                pix[y][x] = NAVY if d > c - 2 * k else BLUE
     # hour marks
     for h in range(12):
         a = h * math.pi / 6
-        for r in (11.0, 12.0):
-            pix[round(c + r * math.sin(a) - 0.5) + 0][round(c + r * math.cos(a) - 0.5)] = WHITE
+        if size == 32:
+            for r in (11.0, 12.0):
+                pix[round(c + r * math.sin(a) - 0.5) + 0][round(c + r * math.cos(a) - 0.5)] = WHITE
+            continue
+        # larger: marks two pixels wide
+        for r in (16.0, 17.0, 18.0):
+            y, x = c + r * math.sin(a), c + r * math.cos(a)
+            for yy in (math.floor(y), math.ceil(y)):
+                for xx in (math.floor(x), math.ceil(x)):
+                    pix[yy][xx] = WHITE
     # hands: ten past ten
-    for angle, length in ((-math.pi / 3 * 1, 7.5), (math.pi / 3, 10.5)):
+    for angle, length in ((-math.pi / 3 * 1, 7.5 * k), (math.pi / 3, 10.5 * k)):
         for i in range(int(length * 4)):
             r = i / 4
             x = c + r * math.sin(angle)
             y = c - r * math.cos(angle)
-            for dx in (0, -1):
+            for dx in range(0, -round(2 * k), -1):
                 pix[int(y)][int(x) + dx] = YELLOW
-    pix[15][15] = pix[16][16] = pix[15][16] = pix[16][15] = WHITE
+    hub = range(size // 2 - 1, size // 2 + 1) if size == 32 else range(size // 2 - 2, size // 2 + 1)
+    for y in hub:
+        for x in hub:
+            pix[y][x] = WHITE
     return pix
 
 
@@ -57,26 +69,37 @@ def bell_pixels():
     return pix
 
 
-def write_ico(path, pix=None):
-    pix = pix or icon_pixels()
-    header = struct.pack('<IiiHHIIiiII', 40, 32, 64, 1, 4, 0, 0, 0, 0, 16, 0)
+def ico_image(pix):
+    size = len(pix)
+    header = struct.pack('<IiiHHIIiiII', 40, size, 2 * size, 1, 4, 0, 0, 0, 0, 16, 0)
     palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in VGA)
     xor = bytearray()
     mask = bytearray()
-    for y in range(31, -1, -1):  # bottom-up
+    for y in range(size - 1, -1, -1):  # bottom-up
         row = pix[y]
-        for x in range(0, 32, 2):
+        for x in range(0, size, 2):
             hi = row[x] if row[x] is not None else 0
             lo = row[x + 1] if row[x + 1] is not None else 0
             xor.append((hi << 4) | lo)
         bits = 0
-        for x in range(32):
+        for x in range(size):
             bits = (bits << 1) | (1 if row[x] is None else 0)
-        mask += struct.pack('>I', bits)
-    image = header + palette + bytes(xor) + bytes(mask)
-    directory = struct.pack('<HHH', 0, 1, 1) + struct.pack('<BBBBHHII', 32, 32, 16, 0, 1, 4, len(image), 22)
+        # mask rows are padded to 32 bits
+        pad = -size % 32
+        mask += (bits << pad).to_bytes((size + pad) // 8, 'big')
+    return header + palette + bytes(xor) + bytes(mask)
+
+
+def write_ico(path, *pixes):
+    pixes = pixes or (icon_pixels(),)
+    images = [ico_image(pix) for pix in pixes]
+    directory = struct.pack('<HHH', 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for pix, image in zip(pixes, images):
+        directory += struct.pack('<BBBBHHII', len(pix), len(pix), 16, 0, 1, 4, len(image), offset)
+        offset += len(image)
     with open(path, 'wb') as f:
-        f.write(directory + image)
+        f.write(directory + b''.join(images))
 
 
 def write_bmp24(path, w, h, colour_at):
@@ -182,7 +205,7 @@ def dots(x, y):
 
 
 if __name__ == '__main__':
-    write_ico('DovizClock.ico')
+    write_ico('DovizClock.ico', icon_pixels(32), icon_pixels(48))
     write_caption('Caption.bmp')
     write_glyph('GlyphOk.bmp', [(2.5, 8.5, 6, 12), (6, 12, 13, 3.5)], (0, 100, 0), (40, 190, 40))
     write_glyph('GlyphCancel.bmp', [(3.5, 3.5, 12, 12), (12, 3.5, 3.5, 12)], (140, 0, 0), (230, 40, 40))

@@ -58,15 +58,16 @@ TAlarmsForm::TAlarmsForm()
 {
     AlarmsForm = this;
     // The designed size is the whole window's.
-    SetWindowPos(Handle(), nullptr, 0, 0, FrameWidth, FrameHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, Scale(FrameWidth), Scale(FrameHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT wr;
     GetWindowRect(Handle(), &wr);
     HMONITOR mon = MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO mi{sizeof(mi)};
     if (GetMonitorInfoA(mon, &mi)) {
         const RECT& a = mi.rcWork;
-        SetWindowPos(Handle(), nullptr, a.left + (a.right - a.left - FrameWidth) / 2,
-                     a.top + (a.bottom - a.top - FrameHeight) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(Handle(), nullptr, a.left + (a.right - a.left - Scale(FrameWidth)) / 2,
+                     a.top + (a.bottom - a.top - Scale(FrameHeight)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ArrangeControls();
 
@@ -76,11 +77,7 @@ TAlarmsForm::TAlarmsForm()
     DelBtn.SetEnabled(false);
     ModifyBtn.SetEnabled(false);
 
-    LOGFONTA lf{};
-    GetObjectA(Font().Handle(), sizeof lf, &lf);
-    lf.lfWeight = FW_BOLD;
-    boldFont_.Reset(CreateFontIndirectA(&lf));
-    if (boldFont_) SendMessageA(OkBtn.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), FALSE);
+    MakeBoldFont();
 
     AlarmBox.OnClick = [this](TListBox&) { AlarmBoxClick(); };
     AlarmBox.OnKeyUp = [this](TControl&, WORD) { AlarmBoxClick(); };
@@ -97,18 +94,34 @@ TAlarmsForm::~TAlarmsForm()
     if (AlarmsForm == this) AlarmsForm = nullptr;
 }
 
+void TAlarmsForm::MakeBoldFont()
+{
+    LOGFONTA lf{};
+    GetObjectA(Font().Handle(), sizeof lf, &lf);
+    lf.lfWeight = FW_BOLD;
+    boldFont_.Reset(CreateFontIndirectA(&lf));
+    if (boldFont_) SendMessageA(OkBtn.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), TRUE);
+}
+
+void TAlarmsForm::DpiChanged(UINT)
+{
+    MakeBoldFont();
+    ArrangeControls();
+}
+
 void TAlarmsForm::ArrangeControls()
 {
     RECT r = ClientRect();
-    int w = r.right, h = r.bottom;
-    int buttonsTop = std::max(0, h - ButtonSize - Margin);
-    MoveWindow(AlarmBox.Handle(), 0, 0, w, std::max(0, buttonsTop - Margin), TRUE);
+    const int w = r.right, h = r.bottom;
+    const int button = Scale(ButtonSize), margin = Scale(Margin);
+    const int buttonsTop = std::max(0, h - button - margin);
+    MoveWindow(AlarmBox.Handle(), 0, 0, w, std::max(0, buttonsTop - margin), TRUE);
     for (TButton* b : {&AddBtn, &DelBtn, &ModifyBtn}) {
         RECT br = b->BoundsInParent();
-        MoveWindow(b->Handle(), br.left, buttonsTop, ButtonSize, ButtonSize, TRUE);
+        MoveWindow(b->Handle(), br.left, buttonsTop, button, button, TRUE);
     }
-    MoveWindow(OkBtn.Handle(), std::max(Margin + 3 * (ButtonSize + 2) + 4, w - 75 - Margin), buttonsTop, 75, ButtonSize,
-               TRUE);
+    MoveWindow(OkBtn.Handle(), std::max(Scale(Margin + 3 * (ButtonSize + 2) + 4), w - Scale(75) - margin), buttonsTop,
+               Scale(75), button, TRUE);
 }
 
 LRESULT TAlarmsForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -120,7 +133,7 @@ LRESULT TAlarmsForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_GETMINMAXINFO: {
         // Small enough to tuck away, large enough that the buttons never overlap.
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = {FrameWidth * 3 / 4, FrameHeight * 3 / 4};
+        info->ptMinTrackSize = {Scale(FrameWidth) * 3 / 4, Scale(FrameHeight) * 3 / 4};
         return 0;
     }
     default:

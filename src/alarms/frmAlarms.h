@@ -49,11 +49,13 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged(UINT oldDpi) override;
 
 private:
     void FormClose(TCloseAction& action);
     void UpdateButtons();
     void ArrangeControls();
+    void MakeBoldFont();
     // The alarm a row carries, or none.
     TAlarm* RowAlarm(int index) const;
 

@@ -54,12 +54,8 @@ TMessageForm::TMessageForm(const TMessageHooks& hooks)
       hooks_(hooks),
       boldFont_(Font().Name(), Font().Size(), fsBold, 0, Font().Charset())
 {
-    // The name follows the label on the same line, however wide the label's font draws it.
-    const int labelWidth = TextWidth(Handle(), Font().Handle(), "Message from ");
-    SetWindowPos(Label1.Handle(), nullptr, 0, 0, labelWidth, Scale(14), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(CaptionText.Handle(), nullptr, Scale(6) + labelWidth, Scale(4), Scale(259 - 12) - labelWidth,
-                 Scale(14), SWP_NOZORDER | SWP_NOACTIVATE);
-
+    boldFont_.SetDpi(Dpi());
+    ArrangeCaption();
     SendMessageA(OkBtn.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Handle()), FALSE);
     OkBtn.SetDefault(true);
     OkBtn.OnClick = [this](TButton&) { OkBtnClick(); };
@@ -73,6 +69,22 @@ TMessageForm::~TMessageForm()
 {
     // Destroyed without being closed (the program ends): the alarm must not point here any more.
     if (Alarm) Alarm->MessageWindows.Remove(this);
+}
+
+void TMessageForm::ArrangeCaption()
+{
+    // The name follows the label on the same line, however wide the label's font draws it.
+    const int labelWidth = TextWidth(Handle(), Font().Handle(), "Message from ");
+    SetWindowPos(Label1.Handle(), nullptr, 0, 0, labelWidth, Scale(14), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(CaptionText.Handle(), nullptr, Scale(6) + labelWidth, Scale(4), Scale(259 - 12) - labelWidth,
+                 Scale(14), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMessageForm::DpiChanged(UINT)
+{
+    boldFont_.SetDpi(Dpi());
+    SendMessageA(OkBtn.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Handle()), TRUE);
+    ArrangeCaption();
 }
 
 void TMessageForm::BuildMenu()

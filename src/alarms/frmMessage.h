@@ -52,10 +52,12 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void HandleDestroyed() override;
+    void DpiChanged(UINT oldDpi) override;
 
 private:
     void FormClose(TCloseAction& action);
     void BuildMenu();
+    void ArrangeCaption();
 
     TMessageHooks hooks_;
     TFont boldFont_;

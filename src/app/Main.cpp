@@ -50,16 +50,11 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     OnKeyDown = [this](TForm&, WORD key, TShiftState shift) { FormKeyDown(key, shift); };
     captionBitmap_.Reset(static_cast<HBITMAP>(
         LoadImageA(Application.Instance(), MAKEINTRESOURCEA(IDB_CAPTION), IMAGE_BITMAP, 0, 0, 0)));
-    LOGFONTA lf{};
-    lf.lfHeight = -12;
-    lf.lfWeight = FW_BOLD;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    strcpy(lf.lfFaceName, "Times New Roman");
-    titleFont_.Reset(CreateFontIndirectA(&lf));
+    MakeTitleFont();
     BuildMenus();
     TopWin.SetOwner(Handle());
-    bandRect_ = {0, 0, 104, BandHeight};
-    stripRect_ = {0, BandHeight, StripWidth, 40 - BandHeight};
+    bandRect_ = {0, 0, Scale(104), Scale(BandHeight)};
+    stripRect_ = {0, Scale(BandHeight), Scale(StripWidth), Scale(40 - BandHeight)};
 
     // Loading: the catalogue, the local clock, top-most, then what is stored.
     Clocks = std::make_unique<TOvList<TMyRoVudez>>();
@@ -96,7 +91,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT wr;
     GetWindowRect(Handle(), &wr);
-    SetWindowPos(Handle(), nullptr, work.right - (wr.right - wr.left) - 24, work.top + 24, 0, 0,
+    SetWindowPos(Handle(), nullptr, work.right - (wr.right - wr.left) - Scale(24), work.top + Scale(24), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -105,6 +100,16 @@ TClockForm::~TClockForm()
     UnbindApplicationEvents();
     FormDestroy();
     if (ClockForm == this) ClockForm = nullptr;
+}
+
+void TClockForm::MakeTitleFont()
+{
+    LOGFONTA lf{};
+    lf.lfHeight = -Scale(12);
+    lf.lfWeight = FW_BOLD;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    strcpy(lf.lfFaceName, "Times New Roman");
+    titleFont_.Reset(CreateFontIndirectA(&lf));
 }
 
 void TClockForm::CreateLocalClock()
@@ -192,9 +197,9 @@ void TClockForm::BuildMenus()
 void TClockForm::Relayout()
 {
     const int faces = 1 + (Clocks ? Clocks->Count() : 0);
-    TClockLayout l = ::Relayout(faces, layout_);
+    TClockLayout l = ::Relayout(faces, layout_, static_cast<int>(Dpi()));
     const SIZE before = ClientSize();
-    SetClientSize(l.ClientWidth, l.ClientHeight);
+    SetClientPixels(l.ClientWidth, l.ClientHeight);
     const SIZE after = ClientSize();
     if (after.cx != before.cx || after.cy != before.cy) KeepOnMonitor();
     // Hidden elements keep the place they last had.
@@ -208,6 +213,18 @@ void TClockForm::Relayout()
             Clocks->Items(i - 1)->SetBounds(l.Faces[i].Left, l.Faces[i].Top, l.Faces[i].Width, l.Faces[i].Height);
     }
     Invalidate();
+}
+
+void TClockForm::DpiChanged(UINT oldDpi)
+{
+    MakeTitleFont();
+    // The element that is hidden keeps its place, in the new pixels.
+    TLayoutRect& kept = layout_.ShowCaption ? stripRect_ : bandRect_;
+    auto scale = [&](int v) { return MulDiv(v, static_cast<int>(Dpi()), static_cast<int>(oldDpi)); };
+    kept = {scale(kept.Left), scale(kept.Top), scale(kept.Width), scale(kept.Height)};
+    if (LocalClock) LocalClock->SetDpi(Dpi());
+    for (int i = 0; Clocks && i < Clocks->Count(); ++i) Clocks->Items(i)->SetDpi(Dpi());
+    Relayout();
 }
 
 void TClockForm::SetTopMost(bool onTop)
@@ -373,7 +390,7 @@ void TClockForm::Paint(HDC dc)
         TSelectObject font(dc, titleFont_.Get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        RECT title{0, 0, client.right, BandHeight};
+        RECT title{0, 0, client.right, bandRect_.Height};
         DrawTextA(dc, "Doviz Clock", -1, &title, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
 }

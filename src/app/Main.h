@@ -118,6 +118,7 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool CloseQuery() override;
+    void DpiChanged(UINT oldDpi) override;
 
 private:
     void BindApplicationEvents();
@@ -125,6 +126,7 @@ private:
     void BuildMenus();
     void BuildReminderItems(TMenuItem& parent, const char* suffix);
     void CreateLocalClock();
+    void MakeTitleFont();
     // What every new face starts with: colours, font, local time labelled "Local time", the menu.
     void SetFaceDefaults(TMyRoVudez& face);
     // Applies a record of the clocks file as far as it was read.

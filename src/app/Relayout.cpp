@@ -9,31 +9,39 @@ int FaceHeightFor(bool showDate, bool showLabels)
     return 18;
 }
 
-TClockLayout Relayout(int faceCount, const TLayoutOptions& options)
+int ScaleLength(int pixels96, int dpi)
+{
+    return (pixels96 * dpi + 48) / 96;
+}
+
+TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi)
 {
     const int n = std::max(faceCount, 1);
-    const int h = FaceHeightFor(options.ShowDate, options.ShowLabels);
-    const int b = options.ShowCaption ? BandHeight : 0;
-    const int s = options.ShowCaption ? 0 : StripWidth;
+    const int h = ScaleLength(FaceHeightFor(options.ShowDate, options.ShowLabels), dpi);
+    const int faceWidth = ScaleLength(FaceWidth, dpi);
+    const int bandHeight = ScaleLength(BandHeight, dpi);
+    const int stripWidth = ScaleLength(StripWidth, dpi);
+    const int b = options.ShowCaption ? bandHeight : 0;
+    const int s = options.ShowCaption ? 0 : stripWidth;
 
     TClockLayout layout;
     layout.FaceHeight = h;
     if (options.Vertical) {
-        layout.ClientWidth = FaceWidth + s;
+        layout.ClientWidth = faceWidth + s;
         layout.ClientHeight = b + h * n;
     } else {
-        layout.ClientWidth = FaceWidth * n + s;
+        layout.ClientWidth = faceWidth * n + s;
         layout.ClientHeight = b + h;
     }
-    layout.Band = {0, 0, layout.ClientWidth, BandHeight};
-    layout.LeftStrip = {0, b, StripWidth, layout.ClientHeight - b};
+    layout.Band = {0, 0, layout.ClientWidth, bandHeight};
+    layout.LeftStrip = {0, b, stripWidth, layout.ClientHeight - b};
     layout.ClockArea = {s, b, layout.ClientWidth - s, layout.ClientHeight - b};
     layout.Faces.reserve(n);
     for (int i = 0; i < n; ++i) {
         if (options.Vertical)
-            layout.Faces.push_back({s, b + h * i, FaceWidth, h});
+            layout.Faces.push_back({s, b + h * i, faceWidth, h});
         else
-            layout.Faces.push_back({s + FaceWidth * i, b, FaceWidth, h});
+            layout.Faces.push_back({s + faceWidth * i, b, faceWidth, h});
     }
     return layout;
 }

@@ -44,5 +44,9 @@ constexpr int StripWidth = 8;
 // 18 for one line (the time), 30 for two, 45 for three.
 int FaceHeightFor(bool showDate, bool showLabels);
 
-// faceCount counts the local face too (at least 1).
-TClockLayout Relayout(int faceCount, const TLayoutOptions& options);
+// A length at 96 DPI at another DPI, halves rounded up.
+int ScaleLength(int pixels96, int dpi);
+
+// faceCount counts the local face too (at least 1). Every length is scaled to dpi first, so a row
+// of n faces is always n times one face's width.
+TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi = 96);

@@ -34,8 +34,8 @@ TCalendar::TCalendar(TForm& parent, const TControlSpec& place, TToday today)
     : TCalendarModel(std::move(today)), form_(parent), weekdays_(LocaleWeekdayNames())
 {
     RegisterClassOnce("TCalendar", 0, LoadCursor(nullptr, IDC_ARROW), nullptr);
-    CreateHandle(0, "TCalendar", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, Scale(place.Left),
-                 Scale(place.Top), Scale(place.Width), Scale(place.Height), parent.Handle());
+    CreateHandle(0, "TCalendar", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, parent.Scale(place.Left),
+                 parent.Scale(place.Top), parent.Scale(place.Width), parent.Scale(place.Height), parent.Handle());
     OnLayout = [this] { Invalidate(); };
 }
 

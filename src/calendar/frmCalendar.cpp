@@ -22,10 +22,13 @@ TForm::TParams CalendarParams()
 constexpr int BarHeight = 21;
 constexpr int ArrowWidth = 14;
 
-TFont ComboFont()
+// Eight pixels high at 96 DPI.
+TFont ComboFont(UINT dpi)
 {
     TFont font;
+    font.SetDpi(96);
     font.SetHeight(-8);
+    font.SetDpi(dpi);
     return font;
 }
 
@@ -44,7 +47,7 @@ std::vector<std::string> LocaleMonthNames()
 
 TCalendarForm::TCalendarForm(TCalendarModel::TToday today)
     : TForm(CalendarParams()),
-      comboFont_(ComboFont()),
+      comboFont_(ComboFont(Dpi())),
       PrevYearBtn(*this, {0, 0, ArrowWidth, BarHeight, {}, "Previous year"}),
       PrevMonBtn(*this, {14, 0, ArrowWidth, BarHeight, {}, "Previous month"}),
       MonthCombo(*this, {28, 0, 77, BarHeight, {}, {}}, LocaleMonthNames()),
@@ -162,4 +165,10 @@ LRESULT TCalendarForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     }
     return TForm::WndProc(msg, wParam, lParam);
+}
+
+void TCalendarForm::DpiChanged(UINT)
+{
+    comboFont_.SetDpi(Dpi());
+    SendMessageA(MonthCombo.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(comboFont_.Handle()), TRUE);
 }

@@ -39,6 +39,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged(UINT oldDpi) override;
 
 private:
     // The month list and the year field show the grid's month and year.

@@ -2,6 +2,7 @@
 
 #include "clock/FaceText.h"
 #include "widgets/Application.h"
+#include "widgets/Form.h"
 #include "widgets/Handles.h"
 #include "widgets/Menu.h"
 #include "widgets/ToolTip.h"
@@ -80,6 +81,7 @@ TRoVudez::TRoVudez(HWND parent)
 {
     RegisterClassOnce("TRoVudez", CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), nullptr);
     CreateHandle(0, "TRoVudez", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 75, 18, parent);
+    font_.SetDpi(FormDpi(Handle()));
     toolTip_ = CreateToolTip();
     SetUseTimer(true);
 }
@@ -128,6 +130,15 @@ void TRoVudez::SetFont(const TFont& font)
 {
     if (font == font_) return;
     font_ = font;
+    // Whatever DPI the font came with, it is drawn for this window's.
+    font_.SetDpi(FormDpi(Handle()));
+    Invalidate();
+}
+
+void TRoVudez::SetDpi(UINT dpi)
+{
+    if (dpi == font_.Dpi()) return;
+    font_.SetDpi(dpi);
     Invalidate();
 }
 

@@ -62,6 +62,8 @@ public:
     void SetColor(COLORREF color);
     const TFont& Font() const { return font_; }
     void SetFont(const TFont& font);
+    // Its font is made for this DPI (the window's on a move to another monitor).
+    void SetDpi(UINT dpi);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
     TPopupMenu* PopupMenu = nullptr;

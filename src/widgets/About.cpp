@@ -5,10 +5,12 @@
 
 namespace {
 
-HICON ProgramIconHandle()
+// The icon file holds a picture for 96 DPI and one for 144.
+HICON ProgramIconHandle(UINT dpi)
 {
-    return static_cast<HICON>(LoadImageA(Application.Instance(), MAKEINTRESOURCEA(IDI_DOVIZCLOCK), IMAGE_ICON, 32, 32,
-                                         LR_SHARED));
+    const int size = Scale(32, dpi);
+    return static_cast<HICON>(LoadImageA(Application.Instance(), MAKEINTRESOURCEA(IDI_DOVIZCLOCK), IMAGE_ICON, size,
+                                         size, LR_SHARED));
 }
 
 TForm::TParams AboutParams()
@@ -27,13 +29,18 @@ TForm::TParams AboutParams()
 
 TAboutBox::TAboutBox()
     : TForm(AboutParams()),
-      ProgramIcon(*this, {16, 16, 32, 32}, ProgramIconHandle()),
+      ProgramIcon(*this, {16, 16, 32, 32}, ProgramIconHandle(Dpi())),
       ProductLabel(*this, {64, 24, 160, 16, "Doviz Clock 1.5"}),
       OKButton(*this, {82, 60, 75, 25, "OK"})
 {
     OKButton.ModalResult = mrOk;
     OKButton.SetDefault(true);
     CancelButton = &OKButton;
+}
+
+void TAboutBox::DpiChanged(UINT)
+{
+    SendMessageA(ProgramIcon.Handle(), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIconHandle(Dpi())), 0);
 }
 
 void ShowAboutBox()

@@ -11,6 +11,9 @@ public:
     TIconImage ProgramIcon;
     TLabel ProductLabel;
     TButton OKButton;
+
+protected:
+    void DpiChanged(UINT oldDpi) override;
 };
 
 // Shows the About window modally, then discards it.

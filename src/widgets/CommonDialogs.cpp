@@ -27,6 +27,8 @@ UINT_PTR CALLBACK ShownHookProc(HWND dialog, UINT msg, WPARAM, LPARAM)
 
 bool TFontDialog::Execute(HWND owner)
 {
+    // The dialog measures heights on the screen, at the system's DPI.
+    Font.SetDpi(SystemDpi());
     LOGFONTA lf = Font.ToLogFont();
     CHOOSEFONTA cf{};
     cf.lStructSize = sizeof cf;

@@ -23,8 +23,10 @@ HWND ParentOf(TForm& form, HWND parentHandle)
 
 TControl::TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& place)
 {
-    hwnd_ = CreateWindowExA(exStyle, className, place.Caption.c_str(), style | WS_CHILD | WS_VISIBLE, Scale(place.Left),
-                            Scale(place.Top), Scale(place.Width), Scale(place.Height), parent,
+    const UINT dpi = FormDpi(parent);
+    hwnd_ = CreateWindowExA(exStyle, className, place.Caption.c_str(), style | WS_CHILD | WS_VISIBLE,
+                            Scale(place.Left, dpi), Scale(place.Top, dpi), Scale(place.Width, dpi),
+                            Scale(place.Height, dpi), parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId++)), Application.Instance(),
                             nullptr);
     if (!hwnd_) throw std::runtime_error(std::string("Cannot create control ") + className);
@@ -153,27 +155,38 @@ TButton::~TButton()
 
 void TButton::SetGlyph(int bitmapId)
 {
+    glyphId_ = bitmapId;
     glyph_.Reset(static_cast<HBITMAP>(
         LoadImageA(Application.Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!glyph_) return;
+    BITMAP bm{};
+    GetObjectA(glyph_.Get(), sizeof bm, &bm);
+    // Drawn for 96 DPI; at another the picture is stretched whole pixels as they are, never smoothed.
+    const UINT dpi = form_.Dpi();
+    if (dpi != 96) {
+        glyph_.Reset(static_cast<HBITMAP>(LoadImageA(Application.Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP,
+                                                     Scale(bm.bmWidth, dpi), Scale(bm.bmHeight, dpi),
+                                                     LR_CREATEDIBSECTION)));
+        if (!glyph_) return;
+        GetObjectA(glyph_.Get(), sizeof bm, &bm);
+    }
     // A glyph's bottom-left pixel gives its background colour, which is left transparent whatever
     // the bitmap's depth and the system's colours.
     COLORREF background = CLR_NONE;
     if (HDC dc = CreateCompatibleDC(nullptr)) {
         HGDIOBJ old = SelectObject(dc, glyph_.Get());
-        BITMAP bm{};
-        GetObjectA(glyph_.Get(), sizeof bm, &bm);
         background = GetPixel(dc, 0, bm.bmHeight - 1);
         SelectObject(dc, old);
         DeleteDC(dc);
     }
-    // A v6 button shows an image list beside its text.
-    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
+    // A v6 button shows an image list beside its text; the list takes the picture's own size, since
+    // a picture narrower than the list's images would add none.
+    HIMAGELIST list = ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
     if (!list) return;
     ImageList_AddMasked(list, glyph_.Get(), background);
     // A picture button without a caption shows its glyph in the middle.
     bool pictureOnly = GetWindowTextLengthA(Handle()) == 0;
-    BUTTON_IMAGELIST bil{list, {pictureOnly ? 0L : 4L, 0, 0, 0},
+    BUTTON_IMAGELIST bil{list, {pictureOnly ? 0L : Scale(4, dpi), 0, 0, 0},
                          UINT(pictureOnly ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT)};
     if (!SendMessageA(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil))) {
         ImageList_Destroy(list);
@@ -182,6 +195,11 @@ void TButton::SetGlyph(int bitmapId)
     }
     if (images_) ImageList_Destroy(images_);
     images_ = list;
+}
+
+void TButton::DpiChanged(UINT)
+{
+    if (glyphId_) SetGlyph(glyphId_);
 }
 
 void TButton::Click()

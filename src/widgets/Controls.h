@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "widgets/Dpi.h"
 #include "widgets/Handles.h"
 
 class TForm;
@@ -49,6 +50,8 @@ public:
     virtual LRESULT Notify(NMHDR* hdr) { return 0; }
     virtual bool CtlColor(HDC dc, LRESULT& brush) { return false; }
     virtual void DrawItem(const DRAWITEMSTRUCT& dis) {}
+    // Its window has been moved to a monitor of this DPI and rescaled.
+    virtual void DpiChanged(UINT dpi) {}
 
 protected:
     TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& place);
@@ -82,9 +85,11 @@ public:
     std::function<void(TButton&)> OnClick;
 
     void Command(WORD notifyCode) override;
+    void DpiChanged(UINT dpi) override;
 
 private:
     TForm& form_;
+    int glyphId_ = 0;
     TBitmapHandle glyph_;
     HIMAGELIST images_ = nullptr;
 };

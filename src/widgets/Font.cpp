@@ -8,7 +8,8 @@ TFont::TFont(std::string name, int size, std::uint8_t style, COLORREF color, std
 }
 
 TFont::TFont(const TFont& other)
-    : name_(other.name_), size_(other.size_), charset_(other.charset_), style_(other.style_), color_(other.color_)
+    : name_(other.name_), size_(other.size_), charset_(other.charset_), style_(other.style_), color_(other.color_),
+      dpi_(other.dpi_)
 {
 }
 
@@ -20,6 +21,7 @@ TFont& TFont::operator=(const TFont& other)
         charset_ = other.charset_;
         style_ = other.style_;
         color_ = other.color_;
+        dpi_ = other.dpi_;
         Changed();
     }
     return *this;
@@ -49,14 +51,21 @@ void TFont::SetStyle(std::uint8_t style)
     Changed();
 }
 
+void TFont::SetDpi(UINT dpi)
+{
+    if (dpi == dpi_) return;
+    dpi_ = dpi;
+    Changed();
+}
+
 int TFont::Height() const
 {
-    return -MulDiv(size_, Scale(96), 72);
+    return -MulDiv(size_, static_cast<int>(dpi_), 72);
 }
 
 void TFont::SetHeight(int height)
 {
-    size_ = -MulDiv(height, 72, Scale(96));
+    size_ = -MulDiv(height, 72, static_cast<int>(dpi_));
     Changed();
 }
 
@@ -80,8 +89,8 @@ LOGFONTA TFont::ToLogFont() const
 void TFont::Assign(const LOGFONTA& lf, COLORREF color)
 {
     name_ = lf.lfFaceName;
-    size_ = -MulDiv(lf.lfHeight, 72, Scale(96));
-    if (lf.lfHeight > 0) size_ = MulDiv(lf.lfHeight, 72, Scale(96));
+    size_ = -MulDiv(lf.lfHeight, 72, static_cast<int>(dpi_));
+    if (lf.lfHeight > 0) size_ = MulDiv(lf.lfHeight, 72, static_cast<int>(dpi_));
     charset_ = lf.lfCharSet;
     style_ = static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
                                        (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0));

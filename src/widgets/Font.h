@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "widgets/Dpi.h"
 #include "widgets/Handles.h"
 
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -29,7 +30,11 @@ public:
     void SetStyle(std::uint8_t style);
     void SetColor(COLORREF color) { color_ = color; }
 
-    // Height in pixels as LOGFONT wants it (negative: character height).
+    // The DPI the handle is made for; the size in points stays.
+    UINT Dpi() const { return dpi_; }
+    void SetDpi(UINT dpi);
+
+    // Height in pixels at the font's DPI, as LOGFONT wants it (negative: character height).
     int Height() const;
     void SetHeight(int height);
 
@@ -54,5 +59,6 @@ private:
     std::uint8_t charset_ = DEFAULT_CHARSET;
     std::uint8_t style_ = 0;
     COLORREF color_ = 0;
+    UINT dpi_ = SystemDpi();
     mutable TFontHandle handle_;
 };

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "widgets/Application.h"
@@ -69,8 +70,20 @@ TForm::TForm(const TParams& p) : position_(p.Position)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(p.Icon));
         SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(p.Icon));
     }
+    // Made for the primary monitor; a window that opens on another takes that one's DPI.
+    if (UINT dpi = WindowDpi(Handle()); dpi != dpi_) {
+        dpi_ = dpi;
+        font_.SetDpi(dpi);
+        SetClientSize(p.ClientWidth, p.ClientHeight);
+    }
     toolTip_ = CreateToolTip();
     if (position_ == poScreenCenter) Center();
+}
+
+UINT FormDpi(HWND window)
+{
+    if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(GetAncestor(window, GA_ROOT)))) return form->Dpi();
+    return WindowDpi(window);
 }
 
 TForm::~TForm()
@@ -154,11 +167,96 @@ int TForm::ShowModal()
 
 void TForm::SetClientSize(int width, int height)
 {
-    RECT r{0, 0, Scale(width), Scale(height)};
+    SetClientPixels(Scale(width), Scale(height));
+}
+
+void TForm::SetClientPixels(int width, int height)
+{
+    RECT r{0, 0, width, height};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
     SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame measured at the system's DPI may differ from the frame at the window's own.
+    const SIZE got = ClientSize();
+    if (got.cx != width || got.cy != height) {
+        RECT wr;
+        GetWindowRect(Handle(), &wr);
+        SetWindowPos(Handle(), nullptr, 0, 0, wr.right - wr.left + width - got.cx, wr.bottom - wr.top + height - got.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+namespace {
+
+// From the top of a drop-down list's field to the bottom of its open list.
+int DroppedExtent(HWND combo)
+{
+    RECT field{}, list{};
+    GetWindowRect(combo, &field);
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+    return std::max(list.bottom, field.bottom) - field.top;
+}
+
+struct TRescaleWalk {
+    UINT From;
+    UINT To;
+    HFONT OldFont;
+    HFONT NewFont;
+};
+
+// Our own controls keep their places in proportion; the parts that standard controls make
+// for themselves follow their owners.
+BOOL CALLBACK RescaleChild(HWND child, LPARAM lParam)
+{
+    const auto& walk = *reinterpret_cast<const TRescaleWalk*>(lParam);
+    if (!TControl::FromHandle(child) && !TWindow::FromHandle(child)) return TRUE;
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    char className[16] = {};
+    GetClassNameA(child, className, sizeof className);
+    const bool combo = lstrcmpiA(className, WC_COMBOBOXA) == 0;
+    // A drop-down list's height is that of the field and its open list.
+    const int height = combo ? DroppedExtent(child) : r.bottom - r.top;
+    // The font first: a combo box sizes itself anew when it gets one.
+    if (reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)) == walk.OldFont)
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(walk.NewFont), TRUE);
+    auto scale = [&](int v) { return MulDiv(v, static_cast<int>(walk.To), static_cast<int>(walk.From)); };
+    SetWindowPos(child, nullptr, scale(r.left), scale(r.top), scale(r.right - r.left), scale(height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // How much of the height the open list gets is the combo box's own affair: measured, then mended.
+    if (combo)
+        if (int off = scale(height) - DroppedExtent(child))
+            SetWindowPos(child, nullptr, 0, 0, scale(r.right - r.left), scale(height) + off,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (TControl* control = TControl::FromHandle(child)) control->DpiChanged(walk.To);
+    return TRUE;
+}
+
+}  // namespace
+
+void TForm::Rescale(UINT dpi, const RECT& suggested)
+{
+    const UINT old = dpi_;
+    if (dpi != 0 && dpi != old) {
+        const SIZE client = ClientSize();
+        TRescaleWalk walk{old, dpi, font_.Handle(), nullptr};
+        dpi_ = dpi;
+        font_.SetDpi(dpi);
+        walk.NewFont = font_.Handle();
+        EnumChildWindows(Handle(), &RescaleChild, reinterpret_cast<LPARAM>(&walk));
+        SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        // The client keeps its proportions exactly, whatever the frame measures.
+        SetClientPixels(MulDiv(client.cx, static_cast<int>(dpi), static_cast<int>(old)),
+                        MulDiv(client.cy, static_cast<int>(dpi), static_cast<int>(old)));
+        DpiChanged(old);
+    } else {
+        SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Invalidate();
 }
 
 SIZE TForm::ClientSize() const
@@ -207,6 +305,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         Close();
+        return 0;
+    case WM_DPICHANGED:
+        Rescale(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) Application.NoteActive(Handle());

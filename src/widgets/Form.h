@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "widgets/Dpi.h"
 #include "widgets/Font.h"
 #include "widgets/Window.h"
 
@@ -16,6 +17,9 @@ class TControl;
 enum TBorderStyle { bsNone, bsDialog, bsToolWindow, bsSizeable };
 enum TPosition { poDesigned, poDefault, poScreenCenter };
 enum TCloseAction { caNone, caHide, caFree };
+
+// The DPI of the form a window belongs to (its controls are laid out for it).
+UINT FormDpi(HWND window);
 
 // Results a modal form closes with.
 enum TModalResult { mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL };
@@ -56,8 +60,15 @@ public:
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
 
+    // In pixels at 96 DPI, scaled to the form's.
     void SetClientSize(int width, int height);
+    // In the screen's pixels.
+    void SetClientPixels(int width, int height);
     SIZE ClientSize() const;
+
+    // The DPI of the monitor the form is on, and a length at 96 DPI in its pixels.
+    UINT Dpi() const { return dpi_; }
+    int Scale(int pixels96) const { return ::Scale(pixels96, dpi_); }
     void SetCaption(const std::string& caption);
     std::string Caption() const;
 
@@ -81,10 +92,14 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     // Asked before closing; false keeps the form open.
     virtual bool CloseQuery() { return true; }
+    // After the form and its controls were rescaled for a monitor of another DPI.
+    virtual void DpiChanged(UINT oldDpi) {}
 
 private:
     void Center();
+    void Rescale(UINT dpi, const RECT& suggested);
 
+    UINT dpi_ = SystemDpi();
     TFont font_{"MS Sans Serif", 8};
     HWND toolTip_ = nullptr;
     TPosition position_;

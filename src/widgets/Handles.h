@@ -61,6 +61,3 @@ private:
     HDC dc_;
     HGDIOBJ old_;
 };
-
-// Sizes are written for 96 DPI and pass through here.
-inline int Scale(int pixels96) { return pixels96; }

@@ -42,8 +42,9 @@ public:
     {
         SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(field.Handle()), 0);
         // Taking a buddy may resize the arrows to their default; they keep the place given.
-        SetWindowPos(Handle(), nullptr, Scale(place.Left), Scale(place.Top), Scale(place.Width), Scale(place.Height),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const UINT dpi = FormDpi(parent);
+        SetWindowPos(Handle(), nullptr, Scale(place.Left, dpi), Scale(place.Top, dpi), Scale(place.Width, dpi),
+                     Scale(place.Height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageA(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(-1), 1);
         SendMessageA(Handle(), UDM_SETPOS32, 0, 0);
     }

@@ -61,6 +61,35 @@ TEST(Relayout, FacesTileTheClockAreaInEveryCombination)
         }
 }
 
+// At other DPIs each length is scaled once and the row is a whole number of faces, so the
+// faces still tile the clock area; a scaled total would leave the last face a pixel off.
+TEST(Relayout, ScaledLayoutsKeepTheRuleAtEveryDpi)
+{
+    struct Case {
+        int dpi;
+        int face, band, strip, oneLine, threeLines;
+    } cases[] = {
+        {96, 75, 22, 8, 18, 45},
+        {120, 94, 28, 10, 23, 56},
+        {144, 113, 33, 12, 27, 68},
+        {168, 131, 39, 14, 32, 79},
+        {192, 150, 44, 16, 36, 90},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " DPI");
+        TClockLayout row = Relayout(3, {false, true, false, false}, c.dpi);
+        EXPECT_EQ(row.ClientWidth, 3 * c.face);
+        EXPECT_EQ(row.ClientHeight, c.band + c.oneLine);
+        EXPECT_EQ(row.Band, (TLayoutRect{0, 0, 3 * c.face, c.band}));
+        EXPECT_EQ(row.Faces[2], (TLayoutRect{2 * c.face, c.band, c.face, c.oneLine}));
+        TClockLayout column = Relayout(2, {true, false, true, true}, c.dpi);
+        EXPECT_EQ(column.ClientWidth, c.strip + c.face);
+        EXPECT_EQ(column.ClientHeight, 2 * c.threeLines);
+        EXPECT_EQ(column.LeftStrip, (TLayoutRect{0, 0, c.strip, 2 * c.threeLines}));
+        EXPECT_EQ(column.Faces[1], (TLayoutRect{c.strip, c.threeLines, c.face, c.threeLines}));
+    }
+}
+
 TEST(Relayout, HitRectanglesAreInclusiveOnEveryEdge)
 {
     TLayoutRect band{0, 0, 75, 22};
