@@ -299,4 +299,32 @@ TEST_F(Commands, TheTableHoldsEveryMenuItem)
     EXPECT_EQ(missing, std::vector<std::string>{});
 }
 
+TEST_F(Commands, ExitWithEveryWindowOpenLeavesNoWindowOnAnAlarm)
+{
+    auto* alarm = new TAlarm;
+    alarm->Name = "tea";
+    alarm->Enabled = true;
+    alarm->MessageOn = true;
+    alarm->SignalTime = Moment(2026, 4, 1, 12, 0, 0);
+    {
+        TProgram p(Config());
+        Alarms.Add(alarm);
+        p.List.AddAlarmRow(*alarm);
+        p.Clock.SignalAlarm(*alarm);
+        p.Clock.SignalAlarm(*alarm);
+        ASSERT_EQ(alarm->MessageWindows.Count(), 2);
+        p.Clock.AlarmsItemClick();
+        p.Clock.CalendarItemClick();
+        p.Clock.TrayMenu.Find("Exit1Item")->Click();
+        PumpMessages();
+    }
+    // Every window has gone and none still refers to the alarm, which outlives them all.
+    EXPECT_EQ(alarm->MessageWindows.Count(), 0);
+    for (const char* window : {"TMessageForm", "TAlarmsForm", "TCalendarForm", "TClockForm", "TCronMaskForm"})
+        EXPECT_EQ(FindWindowA(window, nullptr), nullptr) << window;
+    EXPECT_EQ(AlarmsForm, nullptr);
+    EXPECT_EQ(CalendarForm, nullptr);
+    EXPECT_EQ(Alarms.Count(), 1);
+}
+
 }  // namespace
