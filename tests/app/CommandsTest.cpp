@@ -327,4 +327,33 @@ TEST_F(Commands, ExitWithEveryWindowOpenLeavesNoWindowOnAnAlarm)
     EXPECT_EQ(Alarms.Count(), 1);
 }
 
+TEST_F(Commands, NoWindowOfTheProgramCanHaveATaskbarButton)
+{
+    // A shell gives a button to every visible unowned window, whatever its style; only the two
+    // hidden windows that are never shown go without an owner.
+    TProgram p(Config());
+    p.Clock.HideItemClick();
+    struct TFound {
+        HWND allowed[2];
+        std::vector<std::string> unowned;
+    } found{{Application.Handle(), p.Clock.TrayIcon.Handle()}, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM lParam) -> BOOL {
+            auto* f = reinterpret_cast<TFound*>(lParam);
+            char name[64] = {};
+            GetClassNameA(w, name, sizeof name);
+            const std::string className = name;
+            // Ours, and the tool tips that our windows create; not the system's own helpers.
+            const bool ours = className[0] == 'T' || className == "tooltips_class32";
+            if (ours && !GetWindow(w, GW_OWNER) && w != f->allowed[0] && w != f->allowed[1])
+                f->unowned.push_back(className);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    EXPECT_EQ(found.unowned, std::vector<std::string>{});
+    EXPECT_FALSE(IsWindowVisible(Application.Handle()));
+    EXPECT_FALSE(IsWindowVisible(p.Clock.TrayIcon.Handle()));
+}
+
 }  // namespace
