@@ -132,6 +132,8 @@ void TForm::Close()
 
 int TForm::ShowModal()
 {
+    // The window the user worked in gets the keyboard back afterwards, as a dialog's owner does.
+    HWND before = GetActiveWindow();
     // The thread's other windows are disabled while the form is up, as a dialog's owner would be.
     std::vector<HWND> disabled;
     EnumThreadWindows(GetCurrentThreadId(), &CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
@@ -162,6 +164,7 @@ int TForm::ShowModal()
     for (HWND w : disabled)
         if (w != Handle() && IsWindow(w)) EnableWindow(w, TRUE);
     Hide();
+    if (before && before != Handle() && IsWindowVisible(before) && IsWindowEnabled(before)) SetForegroundWindow(before);
     return modalResult_;
 }
 

@@ -7,7 +7,7 @@
 HWND CreateToolTip()
 {
     HWND tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, nullptr, nullptr, Application.Instance(), nullptr);
+                               0, 0, Application.Handle(), nullptr, Application.Instance(), nullptr);
     // Wide enough for the two-line hints; longer lines wrap.
     if (tip) SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, 400);
     return tip;

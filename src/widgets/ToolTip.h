@@ -5,8 +5,9 @@
 
 #include <string>
 
-// A tool-tip window of its own. Unowned: under Wine a window that owns a top-most popup can't
-// itself be made top-most, and the clock window must be.
+// A tool-tip window of its own, owned by the program's hidden window: under Wine a window that
+// owns a top-most popup can't itself be made top-most, and the clock window must be; and a shell
+// gives a visible unowned window a taskbar button, whatever its style.
 HWND CreateToolTip();
 
 // Shows text over tool (whose parent is owner) through the tool tip; an empty text removes it.

@@ -8,6 +8,8 @@
 #include "widgets/Application.h"
 #include "widgets/Menu.h"
 
+std::function<bool(DWORD, const NOTIFYICONDATAA&)> TTrayIcon::NotifyHook;
+
 TTrayIcon::TTrayIcon()
 {
     RegisterClassOnce("TTrayIconWindow", 0, nullptr, nullptr);
@@ -39,6 +41,7 @@ bool TTrayIcon::Notify(DWORD message)
     nid.hIcon = icon_;
     std::string tip = Tip();
     memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
+    if (NotifyHook) return NotifyHook(message, nid);
     return Shell_NotifyIconA(message, &nid) != FALSE;
 }
 

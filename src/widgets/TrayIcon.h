@@ -2,6 +2,7 @@
 // An icon in the notification area, with a tool tip, a menu on right-click and a double-click event.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <string>
@@ -28,6 +29,9 @@ public:
 
     static constexpr UINT CallbackMessage = WM_APP + 0x200;
     static constexpr UINT IconId = 0;
+
+    // Tests take the shell's place: every notification goes here instead, and its answer counts.
+    static std::function<bool(DWORD message, const NOTIFYICONDATAA& data)> NotifyHook;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -140,15 +140,4 @@ TEST_F(Visibility, SettingTheSystemClockShowsTheNewTimeAtOnce)
     EXPECT_NE(zone.DisplayText().find("17:30"), std::string::npos) << zone.DisplayText();
 }
 
-TEST(TrayIconTip, IsTheHintsShortPartAtMost63Characters)
-{
-    TTrayIcon icon;
-    icon.SetHint("Doviz Clock|the long part");
-    EXPECT_EQ(icon.Tip(), "Doviz Clock");
-    icon.SetHint(std::string(70, 'x'));
-    EXPECT_EQ(icon.Tip(), std::string(63, 'x'));
-    icon.SetHint("|");
-    EXPECT_EQ(icon.Tip(), "");
-}
-
 }  // namespace

@@ -101,6 +101,23 @@ TEST(Widgets, ModalFormDisablesTheOtherWindowsWhileItIsUp)
     EXPECT_FALSE(dialog.Visible());
 }
 
+TEST(Widgets, ModalFormGivesTheKeyboardBackToTheWindowThatHadIt)
+{
+    TForm worked(TestDialog("TWidgetTest"));
+    TForm above(TestDialog("TWidgetTest"));
+    worked.Show();
+    SetForegroundWindow(worked.Handle());
+    // Another window on top, not active: where the system would turn once the dialog goes.
+    SetWindowPos(above.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    PumpMessages();
+    ASSERT_EQ(GetActiveWindow(), worked.Handle());
+    TForm dialog(TestDialog("TWidgetTest"));
+    TModalHook hook([&](TForm& f) { f.SetModalResult(mrCancel); });
+    dialog.ShowModal();
+    PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), worked.Handle());
+}
+
 TEST(Widgets, HandlerErrorIsShownWithTheProgramTitle)
 {
     std::string text, caption;

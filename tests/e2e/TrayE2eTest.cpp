@@ -1,0 +1,277 @@
+// The clock in Wine's desktop shell, used with a real mouse and keyboard: no taskbar button, the
+// tray icon's double-click and menu, and what exit writes.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "E2eSupport.h"
+#include "alarms/AlarmFile.h"
+
+namespace {
+
+HWND Taskbar()
+{
+    HWND bar = FindWindowA("Shell_TrayWnd", nullptr);
+    return bar && IsWindowVisible(bar) ? bar : nullptr;
+}
+
+// Buttons that stand for windows: every visible child of the taskbar but the start button at its left end.
+int WindowButtons()
+{
+    HWND bar = Taskbar();
+    RECT barRect{};
+    GetWindowRect(bar, &barRect);
+    int count = 0;
+    for (HWND child = FindWindowExA(bar, nullptr, nullptr, nullptr); child; child = FindWindowExA(bar, child, nullptr, nullptr)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        if (IsWindowVisible(child) && r.left > barRect.left) ++count;
+    }
+    return count;
+}
+
+// Where the tray icon is drawn: the run of columns at the taskbar's right end whose pixels differ
+// from the bar's own colour. The tray draws its icons itself, without child windows.
+bool FindTrayIcon(POINT& centre)
+{
+    HWND bar = Taskbar();
+    if (!bar) return false;
+    RECT r{};
+    GetWindowRect(bar, &r);
+    HDC screen = GetDC(nullptr);
+    const COLORREF face = GetPixel(screen, (r.left + r.right) / 2, r.bottom - 2);
+    auto marked = [&](int x) {
+        for (int y = r.top + 2; y < r.bottom - 2; ++y)
+            if (GetPixel(screen, x, y) != face) return true;
+        return false;
+    };
+    int right = r.right - 1;
+    while (right > r.right - 60 && !marked(right)) --right;
+    int left = right;
+    while (left > r.right - 60 && marked(left - 1)) --left;
+    ReleaseDC(nullptr, screen);
+    centre = {(left + right) / 2, (r.top + r.bottom) / 2};
+    return right > r.right - 60 && right - left >= 8;
+}
+
+void Mouse(POINT at, std::initializer_list<DWORD> buttons)
+{
+    SetCursorPos(at.x, at.y);
+    std::vector<INPUT> inputs;
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN);
+    move.mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs.push_back(move);
+    for (DWORD b : buttons) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = b;
+        inputs.push_back(in);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void DoubleClick(POINT at)
+{
+    Mouse(at, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+}
+
+// Keys go wherever the keyboard focus is: the driver brings no window forward.
+void Keys(std::initializer_list<WORD> held, WORD key)
+{
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(in);
+    };
+    for (WORD m : held) add(m, false);
+    add(key, false);
+    add(key, true);
+    for (WORD m : held) add(m, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+template <class Condition>
+bool WaitFor(Condition condition)
+{
+    for (int i = 0; i < 100; ++i) {
+        if (condition()) return true;
+        Sleep(50);
+    }
+    return condition();
+}
+
+bool Shown(const char* className)
+{
+    HWND w = FindWindowA(className, nullptr);
+    return w && IsWindowVisible(w);
+}
+
+// The tray menu opened with a right-click on the icon; the item is chosen by its mnemonic.
+bool ChooseFromTrayMenu(POINT icon, WORD mnemonic)
+{
+    Mouse(icon, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+    if (!WaitFor([] { return Shown("#32768"); })) return false;
+    Keys({}, mnemonic);
+    return WaitFor([] { return !Shown("#32768"); });
+}
+
+void StoreOption(const char* name, const char* text)
+{
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz\\Clock\\Options", 0, nullptr, 0, KEY_WRITE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(strlen(text) + 1));
+    RegCloseKey(key);
+}
+
+bool RegValueThere(const char* key, const char* value)
+{
+    return RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+// A data file's bytes and when it was last written.
+struct TFileState {
+    TBytes Bytes;
+    FILETIME Written{};
+    friend bool operator==(const TFileState& a, const TFileState& b)
+    {
+        return a.Bytes == b.Bytes && CompareFileTime(&a.Written, &b.Written) == 0;
+    }
+};
+
+TFileState StateOf(const std::string& path)
+{
+    TFileState state;
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return state;
+    GetFileTime(f, nullptr, nullptr, &state.Written);
+    unsigned char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(f, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        state.Bytes.insert(state.Bytes.end(), buffer, buffer + read);
+    CloseHandle(f);
+    return state;
+}
+
+bool WriteFileBytes(const std::string& path, const TBytes& bytes)
+{
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+    CloseHandle(f);
+    return ok;
+}
+
+// One stored zone clock and one stored alarm, taken away again however the test ends.
+struct TDataFiles {
+    std::string Clocks = Beside("RoVudez.clk");
+    std::string Alarms = Beside("RoVudez.alm");
+    TDataFiles()
+    {
+        TBytes clocks;
+        auto i32 = [&](int v) {
+            for (int b = 0; b < 4; ++b) clocks.push_back(static_cast<unsigned char>(static_cast<unsigned>(v) >> (8 * b)));
+        };
+        auto str = [&](const std::string& s) {
+            i32(static_cast<int>(s.size()));
+            clocks.insert(clocks.end(), s.begin(), s.end());
+        };
+        // The local clock, then one zone clock.
+        i32(2);
+        for (const char* hint : {"Home", "Away"}) {
+            i32(-1), clocks.push_back(0), str(hint), str("Arial"), i32(9), i32(0), clocks.push_back(1);
+            i32(0x00FF0000), i32(0x0000FFFF);
+        }
+        EXPECT_TRUE(WriteFileBytes(Clocks, clocks));
+
+        TOvList<TAlarm> list;
+        TAlarm alarm;
+        alarm.Name = "tea";
+        alarm.Kind = akUsual;
+        alarm.SignalTime.wYear = 2026, alarm.SignalTime.wMonth = 1, alarm.SignalTime.wDay = 1;
+        alarm.SignalTime.wHour = 3;
+        list.Add(&alarm);
+        TMemoryStream stream;
+        EXPECT_TRUE(WriteAlarms(stream, list));
+        EXPECT_TRUE(WriteFileBytes(Alarms, stream.Bytes()));
+    }
+    ~TDataFiles()
+    {
+        DeleteFileA(Clocks.c_str());
+        DeleteFileA(Alarms.c_str());
+    }
+};
+
+TEST(TrayInTheShell, HidesAndShowsFromTheIconWithNoTaskbarButtonAndExitKeepsTheDataFiles)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
+    StoreOption("ShowTrayIcon", "1");
+    StoreOption("DblClickAction", "0");
+    StoreOption("AutoSaveData", "0");
+    TDataFiles files;
+    const TFileState clocksBefore = StateOf(files.Clocks), alarmsBefore = StateOf(files.Alarms);
+    ASSERT_FALSE(clocksBefore.Bytes.empty());
+    ASSERT_FALSE(alarmsBefore.Bytes.empty());
+
+    TRunningClock clock;
+    ASSERT_NE(clock.Window(), nullptr);
+    HWND window = clock.Window();
+    RECT client{};
+    GetClientRect(window, &client);
+    ASSERT_EQ(client.right, 150) << "the stored clocks were not read";
+    ASSERT_TRUE(WaitFor([] { return Taskbar() != nullptr; })) << "Wine's desktop shell shows no taskbar";
+    POINT icon{};
+    ASSERT_TRUE(WaitFor([&] { return FindTrayIcon(icon); })) << "no icon in the tray";
+    EXPECT_EQ(WindowButtons(), 0);
+
+    // Two real double-clicks on the icon: hidden, then shown again.
+    DoubleClick(icon);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); })) << "the double-click did not hide the clock";
+    EXPECT_EQ(WindowButtons(), 0);
+    Sleep(GetDoubleClickTime() + 100);
+    DoubleClick(icon);
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window); })) << "the double-click did not show the clock";
+    EXPECT_EQ(WindowButtons(), 0);
+
+    // The tray menu.
+    ASSERT_TRUE(ChooseFromTrayMenu(icon, 'H'));
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); })) << "\"&Hide clock\" did not hide the clock";
+    ASSERT_TRUE(ChooseFromTrayMenu(icon, 'S'));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window); })) << "\"&Show clock\" did not show the clock";
+    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; }));
+
+    // The shown clock takes its keys at once, without a click.
+    Keys({VK_CONTROL}, 'O');
+    ASSERT_TRUE(WaitFor([] { return Shown("TOptForm"); })) << "Ctrl+O did not reach the clock";
+    EXPECT_EQ(WindowButtons(), 0);
+    Keys({}, VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([] { return !Shown("TOptForm"); }));
+
+    // A clock added with auto-save off goes nowhere.
+    Keys({VK_SHIFT}, 'A');
+    EXPECT_TRUE(WaitFor([&] {
+        GetClientRect(window, &client);
+        return client.right == 225;
+    })) << "Shift+A added no clock";
+
+    ASSERT_TRUE(clock.CloseAndWait());
+    EXPECT_TRUE(StateOf(files.Clocks) == clocksBefore) << "the clocks file was written";
+    EXPECT_TRUE(StateOf(files.Alarms) == alarmsBefore) << "the alarms file was written";
+    EXPECT_TRUE(RegValueThere("SOFTWARE\\Doviz\\Clock\\Options", "OnTop")) << "the options were not saved";
+    EXPECT_TRUE(RegValueThere("SOFTWARE\\Doviz\\Clock\\TClockForm", "NormPos")) << "the position was not saved";
+}
+
+}  // namespace
