@@ -83,13 +83,14 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     const std::string probe = folder + "\\StartProbe.txt";
     DeleteFileA(probe.c_str());
 
-    // Due a few seconds after the program has started.
+    // Due some seconds after the program has started, even on a loaded machine: a reminder whose
+    // moment passes before the program's first tick never signals.
     SYSTEMTIME now;
     GetLocalTime(&now);
     FILETIME ft;
     SystemTimeToFileTime(&now, &ft);
     ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart += 8ULL * 10000000;
+    t.QuadPart += 15ULL * 10000000;
     ft = {t.LowPart, t.HighPart};
     SYSTEMTIME due;
     FileTimeToSystemTime(&ft, &due);
