@@ -14,15 +14,7 @@ namespace {
 
 TForm::TParams AlPropParams()
 {
-    TForm::TParams p;
-    p.ClassName = "TAlPropForm";
-    p.Caption = "Alarm properties";
-    p.BorderStyle = bsDialog;
-    p.Position = poScreenCenter;
-    p.ClientWidth = 489;
-    p.ClientHeight = 311;
-    p.MinMaxBoxes = false;
-    return p;
+    return TForm::DialogParams("TAlPropForm", "Alarm properties", 489, 311);
 }
 
 constexpr int BoxHeight = 17;

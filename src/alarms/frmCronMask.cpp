@@ -9,15 +9,7 @@ namespace {
 
 TForm::TParams CronMaskParams()
 {
-    TForm::TParams p;
-    p.ClassName = "TCronMaskForm";
-    p.Caption = "Cron mask";
-    p.BorderStyle = bsDialog;
-    p.Position = poScreenCenter;
-    p.ClientWidth = 409;
-    p.ClientHeight = 241;
-    p.MinMaxBoxes = false;
-    return p;
+    return TForm::DialogParams("TCronMaskForm", "Cron mask", 409, 241);
 }
 
 constexpr int ListTop = 24;

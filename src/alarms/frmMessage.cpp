@@ -7,14 +7,9 @@ constexpr UINT WM_RELEASE = WM_APP + 0x200;
 
 TForm::TParams MessageParams()
 {
-    TForm::TParams p;
-    p.ClassName = "TMessageForm";
-    p.Caption = "Alarm!";
-    p.BorderStyle = bsDialog;
+    TForm::TParams p = TForm::DialogParams("TMessageForm", "Alarm!", 259, 125);
+    // Where the system puts new windows.
     p.Position = poDefault;
-    p.ClientWidth = 259;
-    p.ClientHeight = 125;
-    p.MinMaxBoxes = false;
     return p;
 }
 

@@ -8,15 +8,7 @@ namespace {
 
 TForm::TParams CalendarParams()
 {
-    TForm::TParams p;
-    p.ClassName = "TCalendarForm";
-    p.Caption = "Calendar";
-    p.BorderStyle = bsDialog;
-    p.Position = poScreenCenter;
-    p.ClientWidth = 181;
-    p.ClientHeight = 152;
-    p.MinMaxBoxes = false;
-    return p;
+    return TForm::DialogParams("TCalendarForm", "Calendar", 181, 152);
 }
 
 constexpr int BarHeight = 21;

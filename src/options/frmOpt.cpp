@@ -6,15 +6,7 @@ namespace {
 
 TForm::TParams OptParams()
 {
-    TForm::TParams p;
-    p.ClassName = "TOptForm";
-    p.Caption = "Doviz Clock options";
-    p.BorderStyle = bsDialog;
-    p.Position = poScreenCenter;
-    p.ClientWidth = 318;
-    p.ClientHeight = 236;
-    p.MinMaxBoxes = false;
-    return p;
+    return TForm::DialogParams("TOptForm", "Doviz Clock options", 318, 236);
 }
 
 constexpr int LeftColumn = 8;

@@ -55,6 +55,19 @@ TShiftState TShiftState::Current()
             (GetKeyState(VK_MENU) & 0x8000) != 0};
 }
 
+TForm::TParams TForm::DialogParams(std::string className, std::string caption, int clientWidth, int clientHeight)
+{
+    TParams p;
+    p.ClassName = std::move(className);
+    p.Caption = std::move(caption);
+    p.BorderStyle = bsDialog;
+    p.Position = poScreenCenter;
+    p.ClientWidth = clientWidth;
+    p.ClientHeight = clientHeight;
+    p.MinMaxBoxes = false;
+    return p;
+}
+
 TForm::TForm(const TParams& p) : position_(p.Position)
 {
     RegisterClassOnce(p.ClassName.c_str(), CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),

@@ -48,6 +48,9 @@ public:
         HICON Icon = nullptr;
     };
 
+    // A fixed dialog with a close box only, centred on the screen.
+    static TParams DialogParams(std::string className, std::string caption, int clientWidth, int clientHeight);
+
     explicit TForm(const TParams& params);
     ~TForm() override;
 

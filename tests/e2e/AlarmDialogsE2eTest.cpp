@@ -29,23 +29,11 @@ HWND WaitForWindow(const char* className, bool shown = true)
 }
 
 // Presses the letter with the modifiers held, at the clock window.
-void PressChord(HWND window, std::vector<WORD> modifiers, WORD key)
+void PressChord(HWND window, std::initializer_list<WORD> modifiers, WORD key)
 {
     SetForegroundWindow(window);
     Sleep(200);
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD vk, bool up) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(in);
-    };
-    for (WORD m : modifiers) add(m, false);
-    add(key, false);
-    add(key, true);
-    for (auto m = modifiers.rbegin(); m != modifiers.rend(); ++m) add(*m, true);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendChord(modifiers, key);
 }
 
 HWND FindChild(HWND parent, const char* className, const char* text)

@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+#include <iterator>
 #include <string>
+#include <vector>
 
 // A file beside this test program.
 inline std::string Beside(const char* name)
@@ -12,6 +15,24 @@ inline std::string Beside(const char* name)
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string s = path;
     return s.substr(0, s.find_last_of("\\/") + 1) + name;
+}
+
+// Presses the key with the modifiers held, wherever the keyboard focus is, as a user's hands do.
+inline void SendChord(std::initializer_list<WORD> held, WORD key)
+{
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(in);
+    };
+    for (WORD m : held) add(m, false);
+    add(key, false);
+    add(key, true);
+    for (auto m = std::rbegin(held); m != std::rend(held); ++m) add(*m, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 class TRunningClock {

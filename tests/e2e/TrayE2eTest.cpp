@@ -83,24 +83,6 @@ void DoubleClick(POINT at)
     Mouse(at, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
-// Keys go wherever the keyboard focus is: the driver brings no window forward.
-void Keys(std::initializer_list<WORD> held, WORD key)
-{
-    std::vector<INPUT> inputs;
-    auto add = [&](WORD vk, bool up) {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = vk;
-        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(in);
-    };
-    for (WORD m : held) add(m, false);
-    add(key, false);
-    add(key, true);
-    for (WORD m : held) add(m, true);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 template <class Condition>
 bool WaitFor(Condition condition)
 {
@@ -122,7 +104,7 @@ bool ChooseFromTrayMenu(POINT icon, WORD mnemonic)
 {
     Mouse(icon, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
     if (!WaitFor([] { return Shown("#32768"); })) return false;
-    Keys({}, mnemonic);
+    SendChord({}, mnemonic);
     return WaitFor([] { return !Shown("#32768"); });
 }
 
@@ -254,14 +236,14 @@ TEST(TrayInTheShell, HidesAndShowsFromTheIconWithNoTaskbarButtonAndExitKeepsTheD
     EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; }));
 
     // The shown clock takes its keys at once, without a click.
-    Keys({VK_CONTROL}, 'O');
+    SendChord({VK_CONTROL}, 'O');
     ASSERT_TRUE(WaitFor([] { return Shown("TOptForm"); })) << "Ctrl+O did not reach the clock";
     EXPECT_EQ(WindowButtons(), 0);
-    Keys({}, VK_ESCAPE);
+    SendChord({}, VK_ESCAPE);
     ASSERT_TRUE(WaitFor([] { return !Shown("TOptForm"); }));
 
     // A clock added with auto-save off goes nowhere.
-    Keys({VK_SHIFT}, 'A');
+    SendChord({VK_SHIFT}, 'A');
     EXPECT_TRUE(WaitFor([&] {
         GetClientRect(window, &client);
         return client.right == 225;
