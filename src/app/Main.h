@@ -138,6 +138,8 @@ private:
     void FormDestroy();
     void CloseMessageWindows();
     void MainTimerTimer();
+    // The system's zones may have changed: their rules are read again and every face refreshed.
+    void ZonesChanged();
     void Paint(HDC dc) override;
     LRESULT HitTest(LPARAM screenPoint) const;
 
@@ -145,6 +147,7 @@ private:
     void SetTopMost(bool onTop) override;
     void ApplyLayout(const TLayoutOptions& layout) override;
     void SetDaylightAdjust(bool on) override;
+    void SetZoneDaylight(bool on);
     void SetLocalSeconds(bool show) override;
     void SetZoneSeconds(bool show) override;
     void SetTrayIconAlways(bool show) override;
@@ -162,6 +165,7 @@ private:
     TBitmapHandle captionBitmap_;
     TFontHandle titleFont_;
     bool catalogueRead_ = false;
+    bool holdRelayout_ = false;
     bool destroyed_ = false;
 };
 
