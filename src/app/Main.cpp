@@ -76,7 +76,10 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     TrayIcon.PopupMenu = &TrayMenu;
     TrayIcon.OnDblClick = [this](TTrayIcon& icon) { CustDblClick(&icon); };
 
-    // The stored options reshape the window through their setters.
+    // The stored options reshape the window through their setters, which act only on a change
+    // from the defaults: the faces' module-wide flags start at the defaults too.
+    DaylightAdjust = false;
+    ZoneDaylight = false;
     Options = std::make_unique<TClockOptions>(WinOptionsBackEnds(config.RegistryRoot), this);
     Options->SetAutoSave(true);
     Application.Guard([this] { Options->Load(); });
@@ -259,6 +262,9 @@ void TClockForm::SetDaylightAdjust(bool on)
 {
     DaylightAdjust = on;
 }
+
+// A placeholder until the logon entry is wired in.
+void TClockForm::SetStartWithWindows(bool) {}
 
 void TClockForm::SetZoneDaylight(bool on)
 {

@@ -147,11 +147,12 @@ private:
     void SetTopMost(bool onTop) override;
     void ApplyLayout(const TLayoutOptions& layout) override;
     void SetDaylightAdjust(bool on) override;
-    void SetZoneDaylight(bool on);
     void SetLocalSeconds(bool show) override;
     void SetZoneSeconds(bool show) override;
     void SetTrayIconAlways(bool show) override;
     void BindDblClick(TDblClickAction action) override;
+    void SetStartWithWindows(bool on) override;
+    void SetZoneDaylight(bool on) override;
 
     std::vector<std::unique_ptr<TMyRoVudez>> zoneFaces_;
     std::string dataFolder_;
