@@ -44,38 +44,6 @@ protected:
     }
 };
 
-// Noon UTC on a day in January and one in July: with the option each face shows its zone's
-// true time; without it, UTC minus the zone's bias, plus the hour of DayTime.
-TEST_F(ZoneDaylightFaces, FiveZonesInWinterAndSummerOnAndOff)
-{
-    struct Row {
-        const char* key;
-        const char* january;
-        const char* july;
-        const char* plain;  // both months, without the option
-    } rows[] = {
-        {"Eastern Standard Time", "07:00", "08:00", "07:00"},
-        {"GMT Standard Time", "12:00", "13:00", "12:00"},
-        {"AUS Eastern Standard Time", "23:00", "22:00", "22:00"},
-        {"Tokyo Standard Time", "21:00", "21:00", "21:00"},
-        {"Pacific SA Standard Time", "09:00", "08:00", "08:00"},
-    };
-    const SYSTEMTIME january = At(2026, 1, 15, 12, 0), july = At(2026, 7, 15, 12, 0);
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.key);
-        ZoneDaylight = true;
-        EXPECT_EQ(Shown(r.key, january), r.january);
-        EXPECT_EQ(Shown(r.key, july), r.july);
-        // The common hour has no say while each zone keeps its own.
-        DaylightAdjust = true;
-        EXPECT_EQ(Shown(r.key, january), r.january);
-        ZoneDaylight = false;
-        DaylightAdjust = false;
-        EXPECT_EQ(Shown(r.key, january), r.plain);
-        EXPECT_EQ(Shown(r.key, july), r.plain);
-    }
-}
-
 TEST_F(ZoneDaylightFaces, TheFaceChangesAtTheMomentOfTheTransition)
 {
     ZoneDaylight = true;
