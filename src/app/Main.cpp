@@ -245,8 +245,7 @@ void TClockForm::SetDaylightAdjust(bool on)
     DaylightAdjust = on;
 }
 
-// Placeholders until the logon entry and the zones' own rules are wired in.
-void TClockForm::SetStartWithWindows(bool) {}
+// A placeholder until the zones' own rules are wired in.
 void TClockForm::SetZoneDaylight(bool) {}
 
 void TClockForm::SetLocalSeconds(bool show)
