@@ -92,10 +92,10 @@ protected:
         WriteClocksBytes(bytes);
     }
     // The records of the file as it is now, as far as they can be read.
-    std::vector<TReadClock> StoredReads(int zoneCount = 1000)
+    std::vector<TReadClock> StoredReads(std::size_t zoneCount = 1000)
     {
         TMemoryStream stream(ClocksBytes());
-        return ReadClocks(stream, zoneCount);
+        return ReadClocks(stream, TZoneKeys(zoneCount));
     }
     // The records of the file as it is now, each expected whole.
     std::vector<TClockRecord> StoredClocks()
