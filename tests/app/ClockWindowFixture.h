@@ -10,6 +10,7 @@
 #include "../support/WinTestSupport.h"
 #include "app/ClocksCodec.h"
 #include "app/Main.h"
+#include "clock/TimeZones.h"
 #include "alarms/WinFileAccess.h"
 
 struct TTestZone {
@@ -72,6 +73,16 @@ protected:
             if (form.TimeZones.Items(i)->KeyName == key) return i;
         ADD_FAILURE() << "no zone " << key;
         return -1;
+    }
+
+    // The key name of the catalogue's entry at index, as a window would read it.
+    std::string ZoneKeyAt(int index) const
+    {
+        TOvList<TTimeZoneInfo> zones;
+        EXPECT_TRUE(GetTimeZones(zones, HKEY_CURRENT_USER, Config().ZoneKey.c_str()));
+        std::string key = index < zones.Count() ? zones.Items(index)->KeyName : std::string();
+        FreeTimeZones(zones);
+        return key;
     }
 
     std::string ClocksPath() const { return folder.File("RoVudez.clk"); }
