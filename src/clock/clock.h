@@ -61,6 +61,8 @@ public:
     // The zone's own rules (its catalogue entry's), used while ZoneDaylight is on; not owned.
     const TZoneRules* Rules = nullptr;
     int Tag = 0;
+    // The key name of the catalogue entry the zone came from; empty when not known.
+    std::string ZoneKey;
 
     bool ButtonDown() const { return buttonDown_; }
     const std::string& DisplayText() const { return displayText_; }
