@@ -4,6 +4,8 @@
 #include "app/KeyTable.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
+#include "alarms/frmAlarms.h"
+#include "calendar/frmCalendar.h"
 #include "clock/TimeZones.h"
 #include "options/OptionsStore.h"
 #include "options/frmOpt.h"
@@ -97,6 +99,8 @@ TClockForm::TClockForm(const TClockFormConfig& config)
 
 TClockForm::~TClockForm()
 {
+    calendar_.reset();
+    alarmList_.reset();
     UnbindApplicationEvents();
     FormDestroy();
     if (ClockForm == this) ClockForm = nullptr;

@@ -36,6 +36,8 @@ struct TClockFormConfig {
 };
 
 struct TReadClock;
+class TAlarmsForm;
+class TCalendarForm;
 
 class TClockForm : public TForm, public TClockOptionsTarget {
 public:
@@ -163,6 +165,9 @@ private:
     TFontHandle titleFont_;
     bool catalogueRead_ = false;
     bool destroyed_ = false;
+    // Made when first asked for: most runs never show them.
+    std::unique_ptr<TAlarmsForm> alarmList_;
+    std::unique_ptr<TCalendarForm> calendar_;
 };
 
 // The program's main window, while it exists.
