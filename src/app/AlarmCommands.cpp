@@ -25,8 +25,7 @@ void TClockForm::AlarmsItemClick()
         alarmList_->SaveAlarms = [this] { SaveAlarms(); };
     }
     if (AlarmsForm->Visible()) {
-        SetForegroundWindow(AlarmsForm->Handle());
-        BringWindowToTop(AlarmsForm->Handle());
+        AlarmsForm->BringToFront();
         return;
     }
     // A record that can't be shown ends the fill with its error, and the list stays hidden.
