@@ -8,6 +8,8 @@
 #include "app/SingleInstance.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
+#include "alarms/frmAlarms.h"
+#include "calendar/frmCalendar.h"
 #include "clock/TimeZones.h"
 #include "options/OptionsStore.h"
 #include "options/frmOpt.h"
@@ -98,6 +100,8 @@ TClockForm::TClockForm(const TClockFormConfig& config)
 
 TClockForm::~TClockForm()
 {
+    calendar_.reset();
+    alarmList_.reset();
     UnbindApplicationEvents();
     FormDestroy();
     if (ClockForm == this) ClockForm = nullptr;

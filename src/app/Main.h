@@ -38,6 +38,8 @@ struct TClockFormConfig {
 };
 
 struct TReadClock;
+class TAlarmsForm;
+class TCalendarForm;
 
 class TClockForm : public TForm, public TClockOptionsTarget {
 public:
@@ -176,6 +178,9 @@ private:
     bool catalogueRead_ = false;
     bool holdRelayout_ = false;
     bool destroyed_ = false;
+    // Made when first asked for: most runs never show them.
+    std::unique_ptr<TAlarmsForm> alarmList_;
+    std::unique_ptr<TCalendarForm> calendar_;
 };
 
 // The program's main window, while it exists.
