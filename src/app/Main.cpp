@@ -258,6 +258,8 @@ void TClockForm::SetTrayIconAlways(bool show)
 {
     // While the window is hidden the icon is the only way back to it: it stays until the window shows.
     if (show || !Hidden) TrayIcon.SetActive(show);
+    // Without the icon a hide that waits for it would never come.
+    if (!TrayIcon.Wanted()) hideWhenIconIn_ = false;
 }
 
 void TClockForm::SetZoneSeconds(bool show)

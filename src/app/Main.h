@@ -162,6 +162,8 @@ private:
     TBitmapHandle captionBitmap_;
     TFontHandle titleFont_;
     bool catalogueRead_ = false;
+    // A hide that waits for the tray icon to go in.
+    bool hideWhenIconIn_ = false;
     bool destroyed_ = false;
 };
 
