@@ -46,6 +46,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
       placement_(Handle(), config.RegistryRoot, "SOFTWARE\\Doviz\\Clock\\TClockForm")
 {
     ClockForm = this;
+    Application.SetMainWindow(Handle());
     KeyPreview = true;
     OnKeyDown = [this](TForm&, WORD key, TShiftState shift) { FormKeyDown(key, shift); };
     captionBitmap_.Reset(static_cast<HBITMAP>(
@@ -100,6 +101,7 @@ TClockForm::~TClockForm()
     UnbindApplicationEvents();
     FormDestroy();
     if (ClockForm == this) ClockForm = nullptr;
+    if (Application.MainWindow() == Handle()) Application.SetMainWindow(nullptr);
 }
 
 void TClockForm::MakeTitleFont()
