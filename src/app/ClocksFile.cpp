@@ -26,7 +26,8 @@ void TClockForm::SaveClocks()
         std::vector<TClockRecord> records{RecordOf(*LocalClock)};
         for (int i = 0; i < Clocks->Count(); ++i) records.push_back(RecordOf(*Clocks->Items(i)));
         // A failed save leaves the old file whole and is not reported.
-        SaveClocksFile(records, dataFolder_, files_);
+        clocksBackup_.Save(ClocksFilePath(dataFolder_), files_,
+                           [&] { return SaveClocksFile(records, dataFolder_, files_); });
     } catch (const std::exception&) {
     }
 }
@@ -64,8 +65,13 @@ void TClockForm::LoadClocks()
         ~TRestore() { flag = was; }
     } restore{Options->AutoSaveData, Options->AutoSaveData};
     Options->AutoSaveData = false;
+    // Until the file is read in full, it counts as one to keep.
+    clocksBackup_.Loaded(true);
     try {
         std::vector<TReadClock> clocks = ReadClocksFile(dataFolder_, files_, TimeZones.Count());
+        bool whole = !clocks.empty();
+        for (const TReadClock& c : clocks) whole = whole && c.Complete();
+        clocksBackup_.Loaded(!whole);
         for (std::size_t i = 0; i < clocks.size(); ++i) {
             if (i > 0) AddItemClick();
             ApplyClock(i == 0 ? *LocalClock : *Clocks->Items(Clocks->Count() - 1), clocks[i]);

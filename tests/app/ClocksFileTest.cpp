@@ -74,6 +74,7 @@ TEST_F(ClocksFile, StoredFacesComeBackWithEveryFieldAndAreWrittenBackByteForByte
 
     form.SaveClocks();
     EXPECT_EQ(ClocksBytes(), written);
+    EXPECT_EQ(GetFileAttributesA((ClocksPath() + ".bak").c_str()), INVALID_FILE_ATTRIBUTES);  // read in full
 }
 
 TEST_F(ClocksFile, LoadingWithAutoSaveOnDoesNotRewriteTheFile)
@@ -140,6 +141,15 @@ TEST_F(ClocksFile, FileCutInsideARecordKeepsItsFaceWithWhatWasRead)
     EXPECT_EQ(face.Font().Style(), fsBold);  // not read: a new face's
     EXPECT_EQ(face.Color(), 0x00FF0000u);
     EXPECT_TRUE(form.Options->AutoSaveData);
+
+    // The first save keeps the old file beside the new one, byte for byte; later saves keep it.
+    TBytes kept;
+    EXPECT_FALSE(files.ReadWholeFile(ClocksPath() + ".bak", kept));
+    form.AddItemClick();
+    form.SaveClocks();
+    ASSERT_TRUE(files.ReadWholeFile(ClocksPath() + ".bak", kept));
+    EXPECT_EQ(kept, bytes);
+    EXPECT_EQ(StoredClocks().size(), 3u);
 }
 
 }  // namespace
