@@ -177,6 +177,8 @@ private:
     TFontHandle titleFont_;
     bool catalogueRead_ = false;
     bool holdRelayout_ = false;
+    // A hide that waits for the tray icon to go in.
+    bool hideWhenIconIn_ = false;
     bool destroyed_ = false;
     // Made when first asked for: most runs never show them.
     std::unique_ptr<TAlarmsForm> alarmList_;
