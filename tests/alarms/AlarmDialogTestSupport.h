@@ -5,40 +5,12 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <utility>
-
+#include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "clock/DateTime.h"
 #include "clock/SystemTimeRecord.h"
 #include "widgets/Controls.h"
 #include "widgets/Form.h"
-
-// While it lives, act runs on every modal dialog once it shows; act must close the dialog (a
-// dialog left open is closed with Cancel and counted as a failure).
-class TModalActor {
-public:
-    explicit TModalActor(std::function<void(TForm&)> act) : act_(std::move(act))
-    {
-        TForm::ModalHook = [this](TForm& f) {
-            ++shown_;
-            act_(f);
-            PumpMessages();
-            if (f.ModalResult() == mrNone) {
-                ADD_FAILURE() << "the dialog " << f.Caption() << " stayed open";
-                f.SetModalResult(mrCancel);
-            }
-        };
-    }
-    ~TModalActor() { TForm::ModalHook = nullptr; }
-    TModalActor(const TModalActor&) = delete;
-    TModalActor& operator=(const TModalActor&) = delete;
-    int Shown() const { return shown_; }
-
-private:
-    std::function<void(TForm&)> act_;
-    int shown_ = 0;
-};
 
 inline void Click(const TControl& control)
 {

@@ -26,7 +26,7 @@ std::unique_ptr<TAlarm> UsualAlarm()
 // Edits the alarm; act works in the open dialog and closes it.
 bool Edit(TAlarm& alarm, const std::function<void(TAlPropForm&)>& act)
 {
-    TModalActor actor([&](TForm& f) {
+    TModalHook actor([&](TForm& f) {
         auto& d = dynamic_cast<TAlPropForm&>(f);
         EXPECT_EQ(alarm.PropDialog, &d);
         act(d);
@@ -149,7 +149,7 @@ TEST(EditAlarm, ARecordThatCantBeShownFailsBeforeTheDialogOpens)
         alarm.SignalTime = c.time;
         alarm.SoundOn = true;
         alarm.SoundFile = c.sound;
-        TModalActor actor([](TForm& f) { f.SetModalResult(mrOk); });
+        TModalHook actor([](TForm& f) { f.SetModalResult(mrOk); });
         try {
             EditAlarm(alarm);
             ADD_FAILURE() << "no error for " << c.error;
@@ -209,23 +209,21 @@ TEST(AlPropCommands, PlayPlaysTheDefaultOrAnExistingFileOnly)
         played.push_back(std::string(sound) + " " + std::to_string(flags));
         return TRUE;
     };
-    char wav[MAX_PATH], dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    GetTempFileNameA(dir, "snd", 0, wav);
+    TScratchFolder sounds("Sounds");
+    const std::string wav = sounds.Make("ring.wav");
     {
         TAlPropForm d;
         d.SoundCB.SetChecked(true);
         Click(d.PlayBtn);
         d.CustomSoundRB.SetChecked(true);
-        d.SoundEdit.SetText(std::string(wav) + ".gone");
+        d.SoundEdit.SetText(wav + ".gone");
         d.PlayBtnClick();
         d.SoundEdit.SetText(wav);
         Click(d.PlayBtn);
     }
     PlaySoundHook = nullptr;
-    DeleteFileA(wav);
     EXPECT_EQ(played, (std::vector<std::string>{".Default " + std::to_string(SND_ALIAS | SND_ASYNC),
-                                                std::string(wav) + " " +
+                                                wav + " " +
                                                     std::to_string(SND_FILENAME | SND_ASYNC | SND_NODEFAULT)}));
 }
 
@@ -269,7 +267,7 @@ TEST(AlPropCommands, MaskButtonEditsTheMaskInAFreshCronEditor)
     d.CronEdit.SetText("0 8 * * *");
     std::string shown;
     {
-        TModalActor actor([&](TForm& f) {
+        TModalHook actor([&](TForm& f) {
             auto& editor = dynamic_cast<TCronMaskForm&>(f);
             shown = editor.MaskEdit.Text();
             editor.MinList.SetSelected(30, true);
@@ -281,7 +279,7 @@ TEST(AlPropCommands, MaskButtonEditsTheMaskInAFreshCronEditor)
     EXPECT_EQ(shown, "0 8 * * *");
     EXPECT_EQ(d.CronEdit.Text(), "0,30 8 * * *");
     {
-        TModalActor actor([&](TForm& f) {
+        TModalHook actor([&](TForm& f) {
             auto& editor = dynamic_cast<TCronMaskForm&>(f);
             editor.MaskEdit.SetText("5 8 * * *");
             SendMessageA(f.Handle(), WM_CLOSE, 0, 0);

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "../support/Poll.h"
+#include "../support/ScratchFolder.h"
 #include "alarms/TaskThread.h"
 #include "alarms/WinAlarmActions.h"
 
@@ -19,41 +21,19 @@ std::string TestFolder()
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-// A fresh folder whose name has a space in it.
-class TScratchFolder {
-public:
-    explicit TScratchFolder(const std::string& name)
-    {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "Doviz " + name + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(path_.c_str(), nullptr);
-        DeleteFileA(Probe().c_str());
-    }
-    ~TScratchFolder()
-    {
-        DeleteFileA(Probe().c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
-    std::string Probe() const { return path_ + "\\StartProbe.txt"; }
-
-    // What the probe wrote, once it has written and closed it; empty if it never comes.
-    std::string AwaitProbe() const
-    {
-        for (int i = 0; i < 600; ++i) {
-            std::ifstream in(Probe());
-            std::stringstream text;
-            text << in.rdbuf();
-            if (in && !text.str().empty() && text.str().back() == '\n') return text.str();
-            Sleep(50);
-        }
-        return {};
-    }
-
-private:
-    std::string path_;
-};
+// What the probe wrote in the folder, once it has written and closed it; empty if it never comes.
+std::string AwaitProbe(const TScratchFolder& folder)
+{
+    std::string written;
+    const bool closed = WaitUntil([&] {
+        std::ifstream in(folder.File("StartProbe.txt"));
+        std::stringstream text;
+        text << in.rdbuf();
+        written = text.str();
+        return in && !written.empty() && written.back() == '\n';
+    });
+    return closed ? written : "";
+}
 
 std::string ProbeCommand(const std::string& arguments)
 {
@@ -64,7 +44,7 @@ TEST(TaskThread, StartsTheCommandLineInTheStartFolder)
 {
     TScratchFolder folder("start");
     ASSERT_TRUE(TTaskThread::Run(new TTaskThread(ProbeCommand("one \"two words\""), folder.Path())));
-    EXPECT_EQ(folder.AwaitProbe(), "one\ntwo words\n");
+    EXPECT_EQ(AwaitProbe(folder), "one\ntwo words\n");
 }
 
 TEST(TaskThread, EmptyFolderStartsInTheProgramsCurrentFolder)
@@ -75,7 +55,7 @@ TEST(TaskThread, EmptyFolderStartsInTheProgramsCurrentFolder)
     ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
     TThreadProcessStarter starter;
     starter.Start(ProbeCommand("here"), "");
-    const std::string written = folder.AwaitProbe();
+    const std::string written = AwaitProbe(folder);
     SetCurrentDirectoryA(previous);
     EXPECT_EQ(written, "here\n");
 }
@@ -84,11 +64,11 @@ TEST(TaskThread, ProgramThatCannotStartIsNoError)
 {
     TScratchFolder folder("missing");
     TThreadProcessStarter starter;
-    starter.Start("\"" + folder.Path() + "\\no such program.exe\"", folder.Path());
-    starter.Start(ProbeCommand("after"), folder.Path() + "\\no such folder");
+    starter.Start("\"" + folder.Path() + "no such program.exe\"", folder.Path());
+    starter.Start(ProbeCommand("after"), folder.Path() + "no such folder");
     // The next start still works.
     starter.Start(ProbeCommand("still"), folder.Path());
-    EXPECT_EQ(folder.AwaitProbe(), "still\n");
+    EXPECT_EQ(AwaitProbe(folder), "still\n");
 }
 
 }  // namespace

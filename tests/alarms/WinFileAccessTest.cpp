@@ -6,53 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/ScratchFolder.h"
+
 #include <string>
 #include <vector>
 
 namespace {
 
-// An empty folder under the temporary folder, removed with everything in it.
-class TScratchFolder {
-public:
-    TScratchFolder()
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "DovizAlarms" + std::to_string(GetCurrentProcessId()) + "\\";
-        Clear();
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~TScratchFolder()
-    {
-        Clear();
-        RemoveDirectoryA(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
-
-    std::vector<std::string> Files() const
-    {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE find = FindFirstFileA((path_ + "*").c_str(), &found);
-        if (find == INVALID_HANDLE_VALUE) return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-        } while (FindNextFileA(find, &found));
-        FindClose(find);
-        return names;
-    }
-
-private:
-    void Clear() const
-    {
-        for (const auto& name : Files()) DeleteFileA((path_ + name).c_str());
-    }
-    std::string path_;
-};
-
 class WinFileAccess : public ::testing::Test {
 protected:
-    TScratchFolder folder;
+    TScratchFolder folder{"Alarms"};
     TWinFileAccess files;
     std::string Path() const { return AlarmFilePath(folder.Path()); }
 };

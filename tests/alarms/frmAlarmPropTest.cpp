@@ -59,23 +59,10 @@ int Ymd(const SYSTEMTIME& t)
     return t.wYear * 10000 + t.wMonth * 100 + t.wDay;
 }
 
-// A file that exists for as long as the test needs it.
-struct TTempFile {
-    std::string Path;
-    TTempFile()
-    {
-        char dir[MAX_PATH], name[MAX_PATH];
-        GetTempPathA(MAX_PATH, dir);
-        GetTempFileNameA(dir, "snd", 0, name);
-        Path = name;
-    }
-    ~TTempFile() { DeleteFileA(Path.c_str()); }
-};
-
 TEST(AlPropForm, NewAlarmOkAtOnceGivesTheDefaultAlarm)
 {
     std::string flags;
-    TModalActor actor([&](TForm& f) {
+    TModalHook actor([&](TForm& f) {
         auto& d = dynamic_cast<TAlPropForm&>(f);
         EXPECT_EQ(f.Caption(), "Alarm properties");
         EXPECT_EQ(f.ClientSize().cx, 489);
@@ -105,7 +92,7 @@ TEST(AlPropForm, NewAlarmOkAtOnceGivesTheDefaultAlarm)
 
 TEST(AlPropForm, ReminderFiveMinutesAfter2358ShowsTomorrowAtMidnightPastThree)
 {
-    TModalActor actor([&](TForm& f) {
+    TModalHook actor([&](TForm& f) {
         auto& d = dynamic_cast<TAlPropForm&>(f);
         EXPECT_EQ(d.NameEdit.Text(), "Unnamed reminder");
         EXPECT_EQ(FormatDate(d.DatePicker1.Value()), FormatDate(At(2027, 1, 1, 0, 0)));
@@ -127,7 +114,7 @@ TEST(AlPropForm, ReminderFiveMinutesAfter2358ShowsTomorrowAtMidnightPastThree)
 
 TEST(AlPropForm, CancelMakesNoAlarm)
 {
-    TModalActor actor([](TForm& f) { SendMessageA(f.Handle(), WM_CLOSE, 0, 0); });
+    TModalHook actor([](TForm& f) { SendMessageA(f.Handle(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(NewAlarm(false, Stamp(2026, 1, 1, 8, 0)), nullptr);
     EXPECT_EQ(actor.Shown(), 1);
 }
@@ -136,7 +123,8 @@ TEST(AlPropForm, EachRuleFollowsItsControl)
 {
     TAlPropForm d;
     d.Show();
-    TTempFile wav;
+    TScratchFolder sounds("Sounds");
+    const std::string wav = sounds.Make("ring.wav");
     struct Step {
         std::function<void()> act;
         const char* flags;
@@ -161,10 +149,10 @@ TEST(AlPropForm, EachRuleFollowsItsControl)
         {[&] { Click(d.CustomSoundRB); },
          "Reminder+o Date- Time2- Cron+x Mask+ MaskBtn+ Once+o Usual+o Time1- Enabled+x OneTime+o Remove-x | Panel+ "
          "Sound+x Def+o Custom+x File+ Play- Message+o Memo- Run+o App- Dir- DirBtn-"},
-        {[&] { d.SoundEdit.SetText(wav.Path); },
+        {[&] { d.SoundEdit.SetText(wav); },
          "Reminder+o Date- Time2- Cron+x Mask+ MaskBtn+ Once+o Usual+o Time1- Enabled+x OneTime+o Remove-x | Panel+ "
          "Sound+x Def+o Custom+x File+ Play+ Message+o Memo- Run+o App- Dir- DirBtn-"},
-        {[&] { d.SoundEdit.SetText(wav.Path + ".gone"); },
+        {[&] { d.SoundEdit.SetText(wav + ".gone"); },
          "Reminder+o Date- Time2- Cron+x Mask+ MaskBtn+ Once+o Usual+o Time1- Enabled+x OneTime+o Remove-x | Panel+ "
          "Sound+x Def+o Custom+x File+ Play- Message+o Memo- Run+o App- Dir- DirBtn-"},
         {[&] { Click(d.MessageCB), Click(d.RunCB); },

@@ -199,7 +199,7 @@ TEST_F(AlarmsForm_, ModifyRewritesTheRowOfTheEditedAlarm)
     form.Show();
     SelectRow(0);
     {
-        TModalActor actor([](TForm& f) {
+        TModalHook actor([](TForm& f) {
             auto& d = dynamic_cast<TAlPropForm&>(f);
             Click(d.CronRB);
             d.CronEdit.SetText("30 7 * 2,3 *");
@@ -213,7 +213,7 @@ TEST_F(AlarmsForm_, ModifyRewritesTheRowOfTheEditedAlarm)
 
     // Cancel leaves the row.
     {
-        TModalActor actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).CancelBtn); });
+        TModalHook actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).CancelBtn); });
         Click(form.ModifyBtn);
     }
     EXPECT_EQ(Rows(), (std::vector<std::string>{"Wake (30 7 * 2,3 *)"}));
@@ -223,7 +223,7 @@ TEST_F(AlarmsForm_, ModifyRewritesTheRowOfTheEditedAlarm)
     form.UpdateAlarmRow(usual);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"Wake (30 7 * 2,3 *)"}));
     {
-        TModalActor actor([](TForm& f) {
+        TModalHook actor([](TForm& f) {
             auto& d = dynamic_cast<TAlPropForm&>(f);
             EXPECT_TRUE(d.UsualRB.Checked());
             d.TimePicker1.SetTime(At(2000, 1, 1, 9, 0, 0));
@@ -239,7 +239,7 @@ TEST_F(AlarmsForm_, ModifyRewritesTheRowOfTheEditedAlarm)
     // it: the edited alarm's own row is rewritten, whatever is selected by then.
     TAlarm& other = AddAlarm("Other", akCron, TSystemTime{}, "1 * * * *");
     {
-        TModalActor actor([&](TForm& f) {
+        TModalHook actor([&](TForm& f) {
             form.AddAlarmRow(other);
             form.AlarmBox.SetItemIndex(1);
             auto& d = dynamic_cast<TAlPropForm&>(f);
@@ -257,7 +257,7 @@ TEST_F(AlarmsForm_, AddAppendsTheNewAlarmAndItsRowWithoutSaving)
     AddAlarm("First", akCron, TSystemTime{}, "1 * * * *");
     form.FillAlarmList();
     {
-        TModalActor actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).OkBtn); });
+        TModalHook actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).OkBtn); });
         Click(form.AddBtn);
     }
     ASSERT_EQ(Alarms.Count(), 2);
@@ -266,7 +266,7 @@ TEST_F(AlarmsForm_, AddAppendsTheNewAlarmAndItsRowWithoutSaving)
     EXPECT_EQ(Rows().back(), "Unnamed alarm (" + TimeText(added.SignalTime) + ")");
     EXPECT_EQ(form.AlarmBox.Data(1), &added);
     {
-        TModalActor actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).CancelBtn); });
+        TModalHook actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).CancelBtn); });
         Click(form.AddBtn);
     }
     EXPECT_EQ(Alarms.Count(), 2);

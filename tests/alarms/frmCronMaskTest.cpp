@@ -126,16 +126,16 @@ TEST(CronMaskForm, OkGivesTheMaskAndTheCloseBoxCancels)
     TCronMaskForm form;
     form.ListsFromMask("0 12 * * *");
     {
-        TModalActor actor([](TForm& f) { Click(dynamic_cast<TCronMaskForm&>(f).OkBtn); });
+        TModalHook actor([](TForm& f) { Click(dynamic_cast<TCronMaskForm&>(f).OkBtn); });
         EXPECT_EQ(form.ShowModal(), mrOk);
     }
     EXPECT_EQ(form.Mask(), "0 12 * * *");
     {
-        TModalActor actor([](TForm& f) { SendMessageA(f.Handle(), WM_CLOSE, 0, 0); });
+        TModalHook actor([](TForm& f) { SendMessageA(f.Handle(), WM_CLOSE, 0, 0); });
         EXPECT_EQ(form.ShowModal(), mrCancel);
     }
     {
-        TModalActor actor([](TForm& f) {
+        TModalHook actor([](TForm& f) {
             PostMessageA(dynamic_cast<TCronMaskForm&>(f).MaskEdit.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
         });
         EXPECT_EQ(form.ShowModal(), mrCancel);

@@ -14,19 +14,13 @@ class AlarmCommands : public testing::Test {
 protected:
     TScratchKey scratch{"AlarmCommands"};
     TRegKey root = scratch.Open();
-    std::string folder = [] {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        std::string f = std::string(temp) + "DovizAlarmCommands" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(f.c_str(), nullptr);
-        return f;
-    }();
+    TScratchFolder scratchFolder{"AlarmCommands"};
+    std::string folder = scratchFolder.Path();
     std::string file = folder + "RoVudez.alm";
     std::unique_ptr<TClockForm> clock;
 
     void SetUp() override
     {
-        DeleteFileA(file.c_str());
         TClockFormConfig c;
         c.DataFolder = folder;
         c.RegistryRoot = root.Handle();
@@ -37,8 +31,6 @@ protected:
         clock.reset();
         Application.CancelTerminate();
         FreeAlarms(Alarms);
-        DeleteFileA(file.c_str());
-        RemoveDirectoryA(folder.c_str());
     }
     bool FileThere() const { return GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES; }
 };
@@ -49,7 +41,7 @@ TEST_F(AlarmCommands, AddAlarmAppendsTheAlarmAndItsRowAndSavesWithAutoSave)
     TAlarmsForm* list = AlarmsForm;
     ASSERT_NE(list, nullptr);
     {
-        TModalActor actor([](TForm& f) {
+        TModalHook actor([](TForm& f) {
             auto& d = dynamic_cast<TAlPropForm&>(f);
             EXPECT_TRUE(d.UsualRB.Checked());
             Click(d.CronRB);
@@ -68,7 +60,7 @@ TEST_F(AlarmCommands, AddAlarmAppendsTheAlarmAndItsRowAndSavesWithAutoSave)
     DeleteFileA(file.c_str());
     clock->Options->AutoSaveData = false;
     {
-        TModalActor actor([](TForm& f) {
+        TModalHook actor([](TForm& f) {
             auto& d = dynamic_cast<TAlPropForm&>(f);
             Click(d.ReminderRB);
             d.DatePicker1.SetDate(At(2027, 3, 1, 0, 0));
@@ -83,7 +75,7 @@ TEST_F(AlarmCommands, AddAlarmAppendsTheAlarmAndItsRowAndSavesWithAutoSave)
 
     // Cancel adds nothing.
     {
-        TModalActor actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).CancelBtn); });
+        TModalHook actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).CancelBtn); });
         clock->TrayMenu.Find("Addalarm1")->Click();
     }
     EXPECT_EQ(Alarms.Count(), 2);
@@ -92,7 +84,7 @@ TEST_F(AlarmCommands, AddAlarmAppendsTheAlarmAndItsRowAndSavesWithAutoSave)
 TEST_F(AlarmCommands, TheDoubleClickActionAddsAnAlarm)
 {
     clock->Options->SetDblClickAction(dcaAddAlarm);
-    TModalActor actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).OkBtn); });
+    TModalHook actor([](TForm& f) { Click(dynamic_cast<TAlPropForm&>(f).OkBtn); });
     clock->CustDblClick(clock.get());
     EXPECT_EQ(actor.Shown(), 1);
     EXPECT_EQ(Alarms.Count(), 1);

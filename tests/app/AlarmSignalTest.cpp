@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../alarms/Moment.h"
+#include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/frmAlarmProp.h"
@@ -29,11 +30,6 @@ public:
     std::vector<std::string> actions;
     TSystemTime now = Moment(2026, 4, 1, 12, 0, 0);
     bool failStart = false;
-};
-
-struct TModalHook {
-    explicit TModalHook(std::function<void(TForm&)> hook) { TForm::ModalHook = std::move(hook); }
-    ~TModalHook() { TForm::ModalHook = nullptr; }
 };
 
 class AlarmSignal : public testing::Test {
@@ -110,14 +106,8 @@ protected:
 
     TScratchKey scratch{"Signal"};
     TRegKey root = scratch.Open();
-    std::string folder = [] {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        std::string f = std::string(temp) + "DovizSignal" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(f.c_str(), nullptr);
-        DeleteFileA((f + "RoVudez.alm").c_str());
-        return f;
-    }();
+    TScratchFolder scratchFolder{"Signal"};
+    std::string folder = scratchFolder.Path();
     TClockForm form{[this] {
         TClockFormConfig c;
         c.DataFolder = folder;

@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "app/Main.h"
 #include "options/frmOpt.h"
@@ -231,21 +232,12 @@ TEST_F(ClockOptions, StoredAutoSaveOffKeepsTheRegistryAsItWas)
     EXPECT_EQ(Stored()["ShowDate"].second, std::string("1", 2));
 }
 
-}  // namespace
-
-namespace {
-
-struct TDialogHook {
-    explicit TDialogHook(std::function<void(TForm&)> hook) { TForm::ModalHook = std::move(hook); }
-    ~TDialogHook() { TForm::ModalHook = nullptr; }
-};
-
 TEST_F(ClockOptions, CtrlOAndBothMenusOpenTheOptionsDialog)
 {
     TClockForm form(Config());
     form.ShowClock();
     std::vector<std::string> opened;
-    TDialogHook hook([&](TForm& f) {
+    TModalHook hook([&](TForm& f) {
         opened.push_back(f.Caption());
         f.SetModalResult(mrCancel);
     });
@@ -261,7 +253,7 @@ TEST_F(ClockOptions, OkInTheDialogReshapesTheWindow)
 {
     TClockForm form(Config());
     form.ShowClock();
-    TDialogHook hook([&](TForm& f) {
+    TModalHook hook([&](TForm& f) {
         auto& dialog = static_cast<TOptForm&>(f);
         dialog.VertRB.SetChecked(true);
         dialog.CaptionCB.SetChecked(false);

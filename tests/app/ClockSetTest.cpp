@@ -194,13 +194,9 @@ TEST_F(ClockSet, OkWithoutASelectedZoneChangesNothingAndAnEmptyCatalogueListsNot
     }
     // No current clock: no dialog at all.
     TClockForm form(Config());
-    bool shown = false;
-    TForm::ModalHook = [&](TForm& f) {
-        shown = true;
-        f.SetModalResult(mrCancel);
-    };
+    TModalHook hook([](TForm& f) { f.SetModalResult(mrCancel); });
     form.SelectTZItemClick();
-    EXPECT_FALSE(shown);
+    EXPECT_EQ(hook.Shown(), 0);
 }
 
 TEST_F(ClockSet, TwelveHourSwitchActsOnTheCurrentFaceAndSaves)

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "app/ClocksCodec.h"
 #include "app/Main.h"
@@ -124,22 +125,13 @@ protected:
 template <class TDialog>
 void WithDialog(const std::function<void(TDialog&)>& act, const std::function<void()>& open)
 {
-    bool shown = false;
-    TForm::ModalHook = [&](TForm& f) {
-        shown = true;
+    TModalHook hook([&](TForm& f) {
         auto* dialog = dynamic_cast<TDialog*>(&f);
-        if (!dialog) {
-            ADD_FAILURE() << "another dialog opened";
-        } else {
+        if (dialog)
             act(*dialog);
-            PumpMessages();
-        }
-        if (f.ModalResult() == mrNone) {
-            ADD_FAILURE() << "the dialog stayed open";
-            f.SetModalResult(mrCancel);
-        }
-    };
+        else
+            ADD_FAILURE() << "another dialog opened";
+    });
     open();
-    TForm::ModalHook = nullptr;
-    EXPECT_TRUE(shown) << "no dialog was shown";
+    EXPECT_GT(hook.Shown(), 0) << "no dialog was shown";
 }

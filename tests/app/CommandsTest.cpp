@@ -43,13 +43,6 @@ class TDialogLog {
 public:
     TDialogLog()
     {
-        TForm::ModalHook = [this](TForm& f) {
-            Note(ClassOf(f.Handle()) + Placed(f.Handle()));
-            if (auto* prop = dynamic_cast<TAlPropForm*>(&f))
-                Click(prop->OkBtn);
-            else
-                f.SetModalResult(mrCancel);
-        };
         TFontDialog::ShownHook = [this](HWND dialog) { NoteAndCancel("font dialog", dialog); };
         TColorDialog::ShownHook = [this](HWND dialog) { NoteAndCancel("colour dialog", dialog); };
         Application.MessageBoxHook = [this](const std::string& text, const std::string&, UINT) {
@@ -59,7 +52,6 @@ public:
     }
     ~TDialogLog()
     {
-        TForm::ModalHook = nullptr;
         TFontDialog::ShownHook = nullptr;
         TColorDialog::ShownHook = nullptr;
         Application.MessageBoxHook = nullptr;
@@ -68,6 +60,13 @@ public:
     TDialogLog& operator=(const TDialogLog&) = delete;
 
     std::string Seen;
+    TModalHook modal{[this](TForm& f) {
+        Note(ClassOf(f.Handle()) + Placed(f.Handle()));
+        if (auto* prop = dynamic_cast<TAlPropForm*>(&f))
+            Click(prop->OkBtn);
+        else
+            f.SetModalResult(mrCancel);
+    }};
 
 private:
     static std::string ClassOf(HWND w)

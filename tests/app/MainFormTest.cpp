@@ -10,15 +10,8 @@ class MainForm : public testing::Test {
 protected:
     TScratchKey scratch{"Clock"};
     TRegKey root = scratch.Open();
-    std::string folder = [] {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        std::string f = std::string(temp) + "DovizMain" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(f.c_str(), nullptr);
-        DeleteFileA((f + "RoVudez.alm").c_str());
-        DeleteFileA((f + "RoVudez.clk").c_str());
-        return f;
-    }();
+    TScratchFolder scratchFolder{"Main"};
+    std::string folder = scratchFolder.Path();
     TClockFormConfig Config()
     {
         TClockFormConfig c;
@@ -32,9 +25,6 @@ protected:
     void TearDown() override
     {
         Application.CancelTerminate();
-        DeleteFileA((folder + "RoVudez.alm").c_str());
-        TakeClocksFile();
-        RemoveDirectoryA(folder.c_str());
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 
 namespace {
@@ -70,12 +71,11 @@ TEST(TZSelectDlg, OpensWithTheListFocusedSoArrowKeysMoveAtOnce)
     TTZSelectDlg dlg;
     dlg.TZListBox.Add("(UTC+01:00) Paris");
     HWND focused = nullptr;
-    TForm::ModalHook = [&](TForm& f) {
+    TModalHook hook([&](TForm& f) {
         focused = GetFocus();
         f.SetModalResult(mrCancel);
-    };
+    });
     dlg.ShowModal();
-    TForm::ModalHook = nullptr;
     EXPECT_EQ(focused, dlg.TZListBox.Handle());
 }
 

@@ -155,12 +155,11 @@ namespace {
 void RunOptions(const std::function<void(TOptForm&)>& act)
 {
     TClockOptions options(nullptr);
-    TForm::ModalHook = [&](TForm& f) {
+    TModalHook hook([&](TForm& f) {
         act(static_cast<TOptForm&>(f));
         f.SetModalResult(mrCancel);
-    };
+    });
     RunOptionsDialog(options);
-    TForm::ModalHook = nullptr;
 }
 
 RECT Place(const TControl& control)

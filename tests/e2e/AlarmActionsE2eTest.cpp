@@ -79,26 +79,12 @@ SYSTEMTIME SecondsFromNow(int seconds)
     return due;
 }
 
-template <typename Condition>
-bool Await(Condition condition)
-{
-    for (int i = 0; i < 600; ++i) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return false;
-}
-
 TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
     StoreAutoSave();
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "Doviz e2e start " + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string probe = folder + "\\StartProbe.txt";
-    DeleteFileA(probe.c_str());
+    TScratchFolder folder("e2e start ");
+    const std::string probe = folder.File("StartProbe.txt");
 
     const SYSTEMTIME due = SecondsFromNow(15);
     TOvList<TAlarm> alarms;
@@ -112,7 +98,7 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     reminder->MessageText = "Stand up\r\nand stretch";
     reminder->RunOn = true;
     reminder->CommandLine = "\"" + Beside("tests\\StartProbe.exe") + "\" reminded";
-    reminder->StartFolder = folder;
+    reminder->StartFolder = folder.Path();
     static_assert(sizeof due == sizeof reminder->SignalTime);
     memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
     alarms.Add(reminder);
@@ -125,7 +111,7 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
     HWND message = nullptr;
-    ASSERT_TRUE(Await([&] { return (message = FindWindowA("TMessageForm", nullptr)) && IsWindowVisible(message); }))
+    ASSERT_TRUE(WaitUntil([&] { return (message = FindWindowA("TMessageForm", nullptr)) && IsWindowVisible(message); }))
         << "no message window";
     EXPECT_NE(ChildWithText(message, "Stretch"), nullptr);
     EXPECT_NE(ChildWithText(message, "Stand up\r\nand stretch"), nullptr);
@@ -133,19 +119,17 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     GetWindowTextA(message, caption, sizeof caption);
     EXPECT_STREQ(caption, "Doviz Clock");
 
-    ASSERT_TRUE(Await([&] { return ReadFile(probe) == "reminded\n"; })) << "the application did not run in its folder";
+    ASSERT_TRUE(WaitUntil([&] { return ReadFile(probe) == "reminded\n"; })) << "the application did not run in its folder";
     // Disabled but kept while its window is open.
     EXPECT_EQ(ReadFile(alarmFile).substr(0, 4), std::string("\x01\x00\x00\x00", 4));
 
     PostMessageA(message, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(Await([&] { return ReadFile(alarmFile) == std::string(4, '\0'); }))
+    EXPECT_TRUE(WaitUntil([&] { return ReadFile(alarmFile) == std::string(4, '\0'); }))
         << "the reminder is still in the file";
-    EXPECT_TRUE(Await([] { return FindWindowA("TMessageForm", nullptr) == nullptr; })) << "the window stayed";
+    EXPECT_TRUE(WaitUntil([] { return FindWindowA("TMessageForm", nullptr) == nullptr; })) << "the window stayed";
     ASSERT_TRUE(clock.CloseAndWait());
 
     DeleteFileA(alarmFile.c_str());
-    DeleteFileA(probe.c_str());
-    RemoveDirectoryA(folder.c_str());
 }
 
 TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
@@ -173,7 +157,7 @@ TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
                                  nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     HWND message = nullptr;
-    ASSERT_TRUE(Await([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         MSG m;
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
         return (message = FindWindowA("TMessageForm", nullptr)) && IsWindowVisible(message);
@@ -188,18 +172,18 @@ TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
         [&] { Mouse({r.left + 20, middle}, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); },
         [&] {
             Mouse({r.right - 6, middle}, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
-            ASSERT_TRUE(Await([] { return IsWindowVisible(FindWindowA("#32768", nullptr)); })) << "no menu";
+            ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(FindWindowA("#32768", nullptr)); })) << "no menu";
             SendChord({}, 'C');
         },
     };
     for (const auto& open : ways) {
         open();
         HWND dialog = nullptr;
-        ASSERT_TRUE(Await([&] { return (dialog = FindWindowA("TAlPropForm", nullptr)) && IsWindowVisible(dialog); }))
+        ASSERT_TRUE(WaitUntil([&] { return (dialog = FindWindowA("TAlPropForm", nullptr)) && IsWindowVisible(dialog); }))
             << "\"Remind later\" opened no properties dialog";
-        EXPECT_TRUE(Await([&] { return GetForegroundWindow() == dialog; })) << "the dialog came up inactive";
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << "the dialog came up inactive";
         SendChord({}, VK_ESCAPE);
-        ASSERT_TRUE(Await([&] { return !IsWindowVisible(dialog); })) << "Esc did not reach the dialog";
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); })) << "Esc did not reach the dialog";
     }
 
     PostMessageA(message, WM_CLOSE, 0, 0);

@@ -16,18 +16,6 @@
 
 namespace {
 
-// Waits until a top-level window of the class is shown (or hidden, with shown = false).
-HWND WaitForWindow(const char* className, bool shown = true)
-{
-    HWND w = nullptr;
-    for (int i = 0; i < 200; ++i) {
-        w = FindWindowA(className, nullptr);
-        if (shown ? (w && IsWindowVisible(w)) : !(w && IsWindowVisible(w))) return w;
-        Sleep(50);
-    }
-    return shown ? nullptr : w;
-}
-
 // Presses the letter with the modifiers held, at the clock window.
 void PressChord(HWND window, std::initializer_list<WORD> modifiers, WORD key)
 {
@@ -72,7 +60,7 @@ TEST(AlarmDialogs, CtrlAMakesTheNewAlarmAndShiftCtrlAListsIt)
     SYSTEMTIME before;
     GetLocalTime(&before);
     PressChord(clock.Window(), {VK_CONTROL}, 'A');
-    HWND dialog = WaitForWindow("TAlPropForm");
+    HWND dialog = AwaitShown("TAlPropForm");
     ASSERT_NE(dialog, nullptr) << "Ctrl+A opened no properties dialog";
     char caption[64] = {};
     GetWindowTextA(dialog, caption, sizeof caption);
@@ -83,14 +71,11 @@ TEST(AlarmDialogs, CtrlAMakesTheNewAlarmAndShiftCtrlAListsIt)
     HWND ok = FindChild(dialog, "Button", "OK");
     ASSERT_NE(ok, nullptr);
     PostMessageA(ok, BM_CLICK, 0, 0);
-    WaitForWindow("TAlPropForm", false);
+    WaitUntil([] { return !Shown("TAlPropForm"); });
 
     // Auto-save is on by default: the file is written as soon as the alarm is added.
     std::vector<std::unique_ptr<TAlarm>> records;
-    for (int i = 0; i < 100 && records.empty(); ++i) {
-        Sleep(50);
-        records = ReadAlarmsFile(file);
-    }
+    WaitUntil([&] { return !(records = ReadAlarmsFile(file)).empty(); });
     ASSERT_EQ(records.size(), 1u);
     const TAlarm& a = *records[0];
     EXPECT_EQ(a.Name, "Unnamed alarm");
@@ -117,7 +102,7 @@ TEST(AlarmDialogs, CtrlAMakesTheNewAlarmAndShiftCtrlAListsIt)
         Sleep(100);
     }
     PressChord(clock.Window(), {VK_SHIFT, VK_CONTROL}, 'A');
-    HWND list = WaitForWindow("TAlarmsForm");
+    HWND list = AwaitShown("TAlarmsForm");
     ASSERT_NE(list, nullptr) << "Shift+Ctrl+A showed no alarm list";
     HWND box = FindChild(list, "ListBox", nullptr);
     ASSERT_NE(box, nullptr);

@@ -30,16 +30,6 @@ HWND FindDescendant(HWND parent, const char* className)
     return search.found;
 }
 
-HWND WaitForVisible(const char* className, const char* caption)
-{
-    for (int i = 0; i < 100; ++i) {
-        HWND w = FindWindowA(className, caption);
-        if (w && IsWindowVisible(w)) return w;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
 // Another process's control: GetWindowText would not ask it.
 std::string TextOf(HWND hwnd)
 {
@@ -60,11 +50,11 @@ TEST(CalendarMenu, OpensTheCalendarOnTodaysMonthAndYear)
     ASSERT_NE(face, nullptr);
     PostMessageA(face, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
     PostMessageA(face, WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
-    HWND menu = WaitForVisible("#32768", nullptr);
+    HWND menu = AwaitShown("#32768", nullptr);
     ASSERT_NE(menu, nullptr) << "no menu";
     PostMessageA(menu, WM_CHAR, 'c', 0);
 
-    HWND calendar = WaitForVisible("TCalendarForm", "Calendar");
+    HWND calendar = AwaitShown("TCalendarForm", "Calendar");
     ASSERT_NE(calendar, nullptr) << "the calendar did not show";
     RECT client{};
     GetClientRect(calendar, &client);

@@ -71,15 +71,6 @@ int Faces(HWND window)
     return count;
 }
 
-void Key(WORD vk, bool up)
-{
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-}
-
 // Takes the clocks file away however the test ends, so the other starts find none.
 struct TClocksFileGuard {
     std::string path = Beside("RoVudez.clk");
@@ -112,13 +103,10 @@ TEST(StoredClocks, ComeBackAtStartAndAreWrittenBackAtExit)
 
     // Shift+A adds a fourth clock, which is in the file at once.
     SetForegroundWindow(clock.Window());
-    for (int i = 0; i < 100 && GetForegroundWindow() != clock.Window(); ++i) Sleep(50);
+    WaitUntil([&] { return GetForegroundWindow() == clock.Window(); });
     EXPECT_EQ(GetForegroundWindow(), clock.Window());
-    Key(VK_SHIFT, false);
-    Key('A', false);
-    Key('A', true);
-    Key(VK_SHIFT, true);
-    for (int i = 0; i < 100 && Faces(clock.Window()) < 4; ++i) Sleep(50);
+    SendChord({VK_SHIFT}, 'A');
+    WaitUntil([&] { return Faces(clock.Window()) >= 4; });
     EXPECT_EQ(Faces(clock.Window()), 4);
     ASSERT_TRUE(clock.CloseAndWait());
 

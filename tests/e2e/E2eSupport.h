@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "../support/Poll.h"
+#include "../support/ScratchFolder.h"
+
 // A file beside this test program.
 inline std::string Beside(const char* name)
 {
@@ -78,6 +81,21 @@ inline HWND ClockWindowOf(DWORD process)
     return find.window;
 }
 
+// The shown top-level window of the class (and caption), or none.
+inline HWND Shown(const char* className, const char* caption = nullptr)
+{
+    HWND w = FindWindowA(className, caption);
+    return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+// The window once it is shown, or none if it never is.
+inline HWND AwaitShown(const char* className, const char* caption = nullptr)
+{
+    HWND w = nullptr;
+    WaitUntil([&] { return (w = Shown(className, caption)) != nullptr; });
+    return w;
+}
+
 class TRunningClock {
 public:
     explicit TRunningClock(const std::string& exe = Beside("DovizClock.exe"))
@@ -88,10 +106,7 @@ public:
         if (!ok_) return;
         WaitForInputIdle(pi_.hProcess, 10000);
         // The window exists before it is shown; wait until the user could see it.
-        for (int i = 0; i < 200 && !(window_ && IsWindowVisible(window_)); ++i) {
-            window_ = ClockWindowOf(pi_.dwProcessId);
-            Sleep(50);
-        }
+        WaitUntil([&] { return (window_ = ClockWindowOf(pi_.dwProcessId)) && IsWindowVisible(window_); });
     }
     ~TRunningClock()
     {

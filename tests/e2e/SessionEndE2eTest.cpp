@@ -25,16 +25,6 @@ std::string ReadText(const char* key, const char* value)
     return buf;
 }
 
-template <class Condition>
-bool Await(Condition condition)
-{
-    for (int i = 0; i < 200; ++i) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return false;
-}
-
 HWND ChildWithText(HWND parent, const char* text)
 {
     struct TFind {
@@ -73,7 +63,7 @@ int Faces(HWND window)
 void Focus(HWND window)
 {
     SetForegroundWindow(window);
-    Await([&] { return GetForegroundWindow() == window; });
+    WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
 // Changes an option in the dialog, moves the clock and adds a clock, then leaves it running.
@@ -89,17 +79,17 @@ TEST(SessionEnd, DISABLED_ChangeAndLeaveRunning)
     Focus(clock.Window());
     SendChord({VK_CONTROL}, 'O');
     HWND options = nullptr;
-    ASSERT_TRUE(Await([&] { return (options = FindWindowA("TOptForm", nullptr)) && IsWindowVisible(options); }));
+    ASSERT_TRUE(WaitUntil([&] { return (options = FindWindowA("TOptForm", nullptr)) && IsWindowVisible(options); }));
     HWND dates = ChildWithText(options, "Show dates");
     ASSERT_NE(dates, nullptr);
     SendMessageA(dates, BM_CLICK, 0, 0);
     SendMessageA(ChildWithText(options, "OK"), BM_CLICK, 0, 0);
-    ASSERT_TRUE(Await([&] { return !IsWindow(options) || !IsWindowVisible(options); }));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options) || !IsWindowVisible(options); }));
 
     SetWindowPos(clock.Window(), nullptr, 150, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Focus(clock.Window());
     SendChord({VK_SHIFT}, 'A');
-    ASSERT_TRUE(Await([&] { return Faces(clock.Window()) == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return Faces(clock.Window()) == 2; }));
 
     RECT wr{};
     GetWindowRect(clock.Window(), &wr);

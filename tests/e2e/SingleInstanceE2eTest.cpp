@@ -115,10 +115,8 @@ TEST(OneCopy, FromAnotherFolderRunsBesideTheFirst)
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
     TDataFiles data;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string other = std::string(temp) + "DovizOtherFolder\\";
-    CreateDirectoryA(other.c_str(), nullptr);
+    TScratchFolder otherFolder("Other");
+    const std::string& other = otherFolder.Path();
     ASSERT_TRUE(CopyFileA(Beside("DovizClock.exe").c_str(), (other + "DovizClock.exe").c_str(), FALSE));
     {
         TRunningClock first;
@@ -129,8 +127,6 @@ TEST(OneCopy, FromAnotherFolderRunsBesideTheFirst)
         EXPECT_TRUE(second.CloseAndWait());
         EXPECT_TRUE(first.CloseAndWait());
     }
-    for (const char* name : {"DovizClock.exe", "RoVudez.clk", "RoVudez.alm"}) DeleteFileA((other + name).c_str());
-    RemoveDirectoryA(other.c_str());
 }
 
 }  // namespace

@@ -64,29 +64,13 @@ void DoubleClick(POINT at)
     Mouse(at, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
-template <class Condition>
-bool WaitFor(Condition condition)
-{
-    for (int i = 0; i < 100; ++i) {
-        if (condition()) return true;
-        Sleep(50);
-    }
-    return condition();
-}
-
-bool Shown(const char* className)
-{
-    HWND w = FindWindowA(className, nullptr);
-    return w && IsWindowVisible(w);
-}
-
 // The tray menu opened with a right-click on the icon; the item is chosen by its mnemonic.
 bool ChooseFromTrayMenu(POINT icon, WORD mnemonic)
 {
     Mouse(icon, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
-    if (!WaitFor([] { return Shown("#32768"); })) return false;
+    if (!WaitUntil([] { return Shown("#32768"); })) return false;
     SendChord({}, mnemonic);
-    return WaitFor([] { return !Shown("#32768"); });
+    return WaitUntil([] { return !Shown("#32768"); });
 }
 
 void StoreOption(const char* name, const char* text)
@@ -197,37 +181,37 @@ TEST(TrayInTheShell, HidesAndShowsFromTheIconWithNoTaskbarButtonAndExitKeepsTheD
     // Two faces at least 75 wide each (the stored fonts may make them wider).
     ASSERT_GE(client.right, 150) << "the stored clocks were not read";
     const LONG twoFaces = client.right;
-    ASSERT_TRUE(WaitFor([] { return Taskbar() != nullptr; })) << "Wine's desktop shell shows no taskbar";
+    ASSERT_TRUE(WaitUntil([] { return Taskbar() != nullptr; })) << "Wine's desktop shell shows no taskbar";
     POINT icon{};
-    ASSERT_TRUE(WaitFor([&] { return FindTrayIcon(icon); })) << "no icon in the tray";
+    ASSERT_TRUE(WaitUntil([&] { return FindTrayIcon(icon); })) << "no icon in the tray";
     EXPECT_EQ(WindowButtons(), 0);
 
     // Two real double-clicks on the icon: hidden, then shown again.
     DoubleClick(icon);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); })) << "the double-click did not hide the clock";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the double-click did not hide the clock";
     EXPECT_EQ(WindowButtons(), 0);
     Sleep(GetDoubleClickTime() + 100);
     DoubleClick(icon);
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window); })) << "the double-click did not show the clock";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window); })) << "the double-click did not show the clock";
     EXPECT_EQ(WindowButtons(), 0);
 
     // The tray menu.
     ASSERT_TRUE(ChooseFromTrayMenu(icon, 'H'));
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); })) << "\"&Hide clock\" did not hide the clock";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "\"&Hide clock\" did not hide the clock";
     ASSERT_TRUE(ChooseFromTrayMenu(icon, 'S'));
-    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(window); })) << "\"&Show clock\" did not show the clock";
-    EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == window; }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window); })) << "\"&Show clock\" did not show the clock";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }));
 
     // The shown clock takes its keys at once, without a click.
     SendChord({VK_CONTROL}, 'O');
-    ASSERT_TRUE(WaitFor([] { return Shown("TOptForm"); })) << "Ctrl+O did not reach the clock";
+    ASSERT_TRUE(WaitUntil([] { return Shown("TOptForm"); })) << "Ctrl+O did not reach the clock";
     EXPECT_EQ(WindowButtons(), 0);
     SendChord({}, VK_ESCAPE);
-    ASSERT_TRUE(WaitFor([] { return !Shown("TOptForm"); }));
+    ASSERT_TRUE(WaitUntil([] { return !Shown("TOptForm"); }));
 
     // A clock added with auto-save off goes nowhere.
     SendChord({VK_SHIFT}, 'A');
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         GetClientRect(window, &client);
         return client.right == twoFaces * 3 / 2;
     })) << "Shift+A added no clock";
@@ -247,12 +231,12 @@ TEST(TrayInTheShell, MenusTakeTheirKeysAtOnce)
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
     HWND window = clock.Window();
-    ASSERT_TRUE(WaitFor([] { return Taskbar() != nullptr; })) << "Wine's desktop shell shows no taskbar";
+    ASSERT_TRUE(WaitUntil([] { return Taskbar() != nullptr; })) << "Wine's desktop shell shows no taskbar";
     POINT icon{};
-    ASSERT_TRUE(WaitFor([&] { return FindTrayIcon(icon); })) << "no icon in the tray";
+    ASSERT_TRUE(WaitUntil([&] { return FindTrayIcon(icon); })) << "no icon in the tray";
     auto openMenu = [](POINT at) {
         Mouse(at, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
-        return WaitFor([] { return Shown("#32768"); });
+        return WaitUntil([] { return Shown("#32768"); });
     };
     auto clockWidth = [&] {
         RECT client{};
@@ -263,29 +247,29 @@ TEST(TrayInTheShell, MenusTakeTheirKeysAtOnce)
     // The tray menu: Esc closes it, and the arrows move in it ("&Hide clock" is the second item).
     ASSERT_TRUE(openMenu(icon));
     SendChord({}, VK_ESCAPE);
-    ASSERT_TRUE(WaitFor([] { return !Shown("#32768"); })) << "Esc left the tray menu open";
+    ASSERT_TRUE(WaitUntil([] { return !Shown("#32768"); })) << "Esc left the tray menu open";
     ASSERT_TRUE(openMenu(icon));
     SendChord({}, VK_DOWN);
     SendChord({}, VK_DOWN);
     SendChord({}, VK_RETURN);
-    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); })) << "the arrows did not reach the tray menu";
-    ASSERT_TRUE(WaitFor([] { return !Shown("#32768"); }));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the arrows did not reach the tray menu";
+    ASSERT_TRUE(WaitUntil([] { return !Shown("#32768"); }));
 
     // Back from the tray, the face's menu takes its letters and arrows without a click first.
     ASSERT_TRUE(ChooseFromTrayMenu(icon, 'S'));
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(window); }));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window); }));
     RECT wr{};
     GetWindowRect(window, &wr);
     const POINT face{wr.left + 30, wr.bottom - 8};
     ASSERT_TRUE(openMenu(face));
     SendChord({}, 'D');
-    EXPECT_TRUE(WaitFor([&] { return clockWidth() == 150; })) << "\"A&dd clock\" was not chosen by its letter";
-    ASSERT_TRUE(WaitFor([] { return !Shown("#32768"); }));
+    EXPECT_TRUE(WaitUntil([&] { return clockWidth() == 150; })) << "\"A&dd clock\" was not chosen by its letter";
+    ASSERT_TRUE(WaitUntil([] { return !Shown("#32768"); }));
     ASSERT_TRUE(openMenu(face));
     SendChord({}, VK_DOWN);
     SendChord({}, VK_RETURN);
-    EXPECT_TRUE(WaitFor([&] { return clockWidth() == 225; })) << "the arrows did not reach the face's menu";
-    ASSERT_TRUE(WaitFor([] { return !Shown("#32768"); }));
+    EXPECT_TRUE(WaitUntil([&] { return clockWidth() == 225; })) << "the arrows did not reach the face's menu";
+    ASSERT_TRUE(WaitUntil([] { return !Shown("#32768"); }));
 
     ASSERT_TRUE(clock.CloseAndWait());
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "RecordingTarget.h"
 #include "options/MemoryStore.h"
@@ -17,16 +18,8 @@ namespace {
 // Runs the dialog on the options; act works on it as a user would and must close it.
 void RunDialog(TClockOptions& options, const std::function<void(TOptForm&)>& act)
 {
-    TForm::ModalHook = [&](TForm& f) {
-        act(static_cast<TOptForm&>(f));
-        PumpMessages();
-        if (f.ModalResult() == mrNone) {
-            ADD_FAILURE() << "the dialog stayed open";
-            f.SetModalResult(mrCancel);
-        }
-    };
+    TModalHook hook([&](TForm& f) { act(static_cast<TOptForm&>(f)); });
     RunOptionsDialog(options);
-    TForm::ModalHook = nullptr;
 }
 
 void Click(const TControl& control)

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "ScratchFolder.h"
 #include "clock/clock.h"
 #include "options/RegKey.h"
 #include "widgets/Application.h"
@@ -27,39 +28,6 @@ public:
     TRegKey Open(const std::string& sub = {}) const
     {
         return TRegKey::Create(HKEY_CURRENT_USER, sub.empty() ? path_ : path_ + "\\" + sub, KEY_ALL_ACCESS);
-    }
-
-private:
-    std::string path_;
-};
-
-// %TEMP%\DovizTests<name><pid>\ with its trailing separator, emptied and removed when the test ends.
-class TScratchFolder {
-public:
-    explicit TScratchFolder(const std::string& name = "Options")
-    {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "DovizTests" + name + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryA(path_.c_str(), nullptr);
-        Empty();
-    }
-    ~TScratchFolder()
-    {
-        Empty();
-        RemoveDirectoryA(path_.c_str());
-    }
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + name; }
-    void Empty() const
-    {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path_ + "*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((path_ + found.cFileName).c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
     }
 
 private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "widgets/About.h"
 #include "widgets/Controls.h"
@@ -9,11 +10,6 @@
 #include "widgets/OnDemand.h"
 
 namespace {
-
-struct TModalHook {
-    explicit TModalHook(std::function<void(TForm&)> hook) { TForm::ModalHook = std::move(hook); }
-    ~TModalHook() { TForm::ModalHook = nullptr; }
-};
 
 void Key(HWND focus, WORD vk)
 {
