@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/DataBytes.h"
+
 #include <map>
 
 namespace {
@@ -10,31 +12,13 @@ namespace {
 constexpr int Zones = 139;
 
 // Clock file bytes written field by field, independently of the codec.
-class TClockBytes {
+class TClockBytes : public TFieldBytes<TClockBytes> {
 public:
-    TClockBytes& I32(std::int32_t v)
-    {
-        auto u = static_cast<std::uint32_t>(v);
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(u >> (8 * i)));
-        return *this;
-    }
-    TClockBytes& U8(std::uint8_t v)
-    {
-        bytes.push_back(v);
-        return *this;
-    }
-    TClockBytes& Str(const std::string& s)
-    {
-        I32(static_cast<std::int32_t>(s.size()));
-        bytes.insert(bytes.end(), s.begin(), s.end());
-        return *this;
-    }
     TClockBytes& Record(const TClockRecord& r)
     {
         I32(r.ZoneIndex).U8(r.AmPm).Str(r.Label).Str(r.FontName).I32(r.FontSize).I32(r.FontCharset);
         return U8(r.FontStyle).I32(static_cast<std::int32_t>(r.Color)).I32(static_cast<std::int32_t>(r.FontColor));
     }
-    TBytes bytes;
 };
 
 // A catalogue of `zones` entries named "Zone 0", "Zone 1", ...
@@ -63,10 +47,9 @@ std::uint32_t Crc32(const TBytes& bytes)
 // The trailer for records already in b, written by hand.
 TClockBytes& Trailer(TClockBytes& b, const std::vector<std::string>& names)
 {
-    b.bytes.insert(b.bytes.end(), {'T', 'Z', 'K', 'N'});
-    b.I32(static_cast<std::int32_t>(names.size()));
+    b.Raw("TZKN").I32(static_cast<std::int32_t>(names.size()));
     for (const auto& n : names) b.Str(n);
-    return b.I32(static_cast<std::int32_t>(Crc32(b.bytes)));
+    return b.I32(static_cast<std::int32_t>(Crc32(b.Bytes())));
 }
 
 const TClockRecord LocalDefaults{-1, false, "Local time", "MS Sans Serif", 9, 1, 1, 0x00FF0000, 0x0000FFFF};
@@ -94,7 +77,7 @@ TEST(ClocksCodec, FirstStartFileIsTheFiftySevenBytesOfOneDefaultFace)
     // A clock just added shows local time: still no zone, so still no trailer.
     TMemoryStream two;
     ASSERT_TRUE(WriteClocks(two, {LocalDefaults, LocalDefaults}));
-    EXPECT_EQ(two.Bytes(), TClockBytes().I32(2).Record(LocalDefaults).Record(LocalDefaults).bytes);
+    EXPECT_EQ(two.Bytes(), TClockBytes().I32(2).Record(LocalDefaults).Record(LocalDefaults).Bytes());
 }
 
 TEST(ClocksCodec, EveryFieldRoundTrips)
@@ -118,7 +101,7 @@ TEST(ClocksCodec, EveryFieldRoundTrips)
             b.Record(r);
             names.push_back(r.ZoneIndex == -1 ? "" : r.ZoneKey);
         }
-        return Trailer(b, names).bytes;
+        return Trailer(b, names).Bytes();
     }());
     auto read = Read(out.Bytes());
     ASSERT_EQ(read.size(), records.size());
@@ -153,15 +136,15 @@ TEST(ClocksCodec, AFileCutAtAnyByteLoadsExactlyWhatPrecedesTheCut)
     std::vector<std::size_t> starts;
     std::vector<std::vector<std::size_t>> ends;
     for (const auto& r : records) {
-        starts.push_back(whole.bytes.size());
-        std::size_t at = whole.bytes.size();
+        starts.push_back(whole.Size());
+        std::size_t at = whole.Size();
         const std::size_t L = r.Label.size(), F = r.FontName.size();
         ends.push_back({at + 4, at + 5, at + 9 + L, at + 13 + L + F, at + 17 + L + F, at + 21 + L + F,
                         at + 22 + L + F, at + 26 + L + F, at + 30 + L + F});
         whole.Record(r);
     }
-    for (std::size_t cut = 0; cut <= whole.bytes.size(); ++cut) {
-        auto read = Read(TBytes(whole.bytes.begin(), whole.bytes.begin() + static_cast<long>(cut)));
+    for (std::size_t cut = 0; cut <= whole.Size(); ++cut) {
+        auto read = Read(TBytes(whole.Bytes().begin(), whole.Bytes().begin() + static_cast<long>(cut)));
         std::size_t faces = 0;
         if (cut >= 4)
             for (std::size_t start : starts) faces += start <= cut ? 1 : 0;
@@ -185,16 +168,16 @@ TEST(ClocksCodec, BadLengthsAndZoneIndexesStopTheLoadWhereTheyStand)
     };
     auto head = [](std::int32_t count, std::int32_t zone) { return TClockBytes().I32(count).I32(zone).U8(0); };
     const Case cases[] = {
-        {"negative label length", head(1, -1).I32(-1).Str("x").bytes, 1, cfAmPm},
-        {"huge label length", head(1, -1).I32(0x7FFFFFFF).Str("x").bytes, 1, cfAmPm},
-        {"label longer than the bytes left", head(1, -1).I32(6).Str("x").bytes, 1, cfAmPm},
-        {"negative font name length", head(1, -1).Str("a").I32(-5).bytes, 1, cfLabel},
-        {"huge font name length", head(1, -1).Str("a").I32(0x40000000).I32(0).bytes, 1, cfLabel},
-        {"zone past the catalogue", head(2, Zones).Record(Paris).bytes, 1, cfZone},
-        {"zone below -1", head(1, -2).Record(Paris).bytes, 1, cfZone},
-        {"count beyond the records", TClockBytes().I32(4).Record(Paris).Record(Tokyo).bytes, 3, cfNone},
-        {"count 0", TClockBytes().I32(0).Record(Paris).bytes, 0, cfNone},
-        {"count negative", TClockBytes().I32(-3).Record(Paris).bytes, 0, cfNone},
+        {"negative label length", head(1, -1).I32(-1).Str("x").Bytes(), 1, cfAmPm},
+        {"huge label length", head(1, -1).I32(0x7FFFFFFF).Str("x").Bytes(), 1, cfAmPm},
+        {"label longer than the bytes left", head(1, -1).I32(6).Str("x").Bytes(), 1, cfAmPm},
+        {"negative font name length", head(1, -1).Str("a").I32(-5).Bytes(), 1, cfLabel},
+        {"huge font name length", head(1, -1).Str("a").I32(0x40000000).I32(0).Bytes(), 1, cfLabel},
+        {"zone past the catalogue", head(2, Zones).Record(Paris).Bytes(), 1, cfZone},
+        {"zone below -1", head(1, -2).Record(Paris).Bytes(), 1, cfZone},
+        {"count beyond the records", TClockBytes().I32(4).Record(Paris).Record(Tokyo).Bytes(), 3, cfNone},
+        {"count 0", TClockBytes().I32(0).Record(Paris).Bytes(), 0, cfNone},
+        {"count negative", TClockBytes().I32(-3).Record(Paris).Bytes(), 0, cfNone},
         {"count cut short", TBytes{1, 0, 0}, 0, cfNone},
     };
     for (const auto& c : cases) {
@@ -205,12 +188,12 @@ TEST(ClocksCodec, BadLengthsAndZoneIndexesStopTheLoadWhereTheyStand)
         }
     }
     // The face that stopped the load keeps its index, so a save writes it again.
-    auto past = Read(head(1, Zones).Record(Paris).bytes);
+    auto past = Read(head(1, Zones).Record(Paris).Bytes());
     EXPECT_EQ(past[0].Record.ZoneIndex, Zones);
     // The last catalogue entry is a valid zone, and -1 is local time.
-    EXPECT_TRUE(Read(TClockBytes().I32(2).Record(Tokyo).Record(LocalDefaults).bytes)[1].Complete());
+    EXPECT_TRUE(Read(TClockBytes().I32(2).Record(Tokyo).Record(LocalDefaults).Bytes())[1].Complete());
     // With an empty catalogue every zone index stops the load.
-    EXPECT_EQ(Read(TClockBytes().I32(1).Record(Tokyo).bytes, {}).at(0).ReadUpTo, cfZone);
+    EXPECT_EQ(Read(TClockBytes().I32(1).Record(Tokyo).Bytes(), {}).at(0).ReadUpTo, cfZone);
 }
 
 TZoneKeys Without(TZoneKeys keys, int index)
@@ -284,32 +267,32 @@ TEST(ClocksCodec, OnlyAWholeTrailerThatVouchesForTheRecordsIsTaken)
         EXPECT_TRUE(named || unnamed);
         return named;
     };
-    EXPECT_TRUE(taken(whole.bytes));
-    TBytes more = whole.bytes;
+    EXPECT_TRUE(taken(whole.Bytes()));
+    TBytes more = whole.Bytes();
     more.insert(more.end(), {1, 2, 3});
     EXPECT_TRUE(taken(more)) << "bytes after the trailer";
 
-    for (std::size_t cut = records.bytes.size(); cut < whole.bytes.size(); ++cut)
-        EXPECT_FALSE(taken(TBytes(whole.bytes.begin(), whole.bytes.begin() + static_cast<long>(cut)))) << cut;
+    for (std::size_t cut = records.Size(); cut < whole.Size(); ++cut)
+        EXPECT_FALSE(taken(TBytes(whole.Bytes().begin(), whole.Bytes().begin() + static_cast<long>(cut)))) << cut;
 
     // The trailer of another record set of the same size, and one of fewer records.
     TClockRecord recoloured = Paris;
     recoloured.Color ^= 1;
     TClockBytes other;
     other.I32(3).Record(LocalDefaults).Record(recoloured).Record(Tokyo);
-    const auto otherEnd = static_cast<long>(other.bytes.size());
+    const auto otherEnd = static_cast<long>(other.Size());
     Trailer(other, names);
-    TBytes mixed = records.bytes;
-    mixed.insert(mixed.end(), other.bytes.begin() + otherEnd, other.bytes.end());
+    TBytes mixed = records.Bytes();
+    mixed.insert(mixed.end(), other.Bytes().begin() + otherEnd, other.Bytes().end());
     EXPECT_FALSE(taken(mixed)) << "another record set";
     TClockBytes fewer = records;
-    EXPECT_FALSE(taken(Trailer(fewer, {"", "Zone 37"}).bytes)) << "another count";
+    EXPECT_FALSE(taken(Trailer(fewer, {"", "Zone 37"}).Bytes())) << "another count";
     // An older program rewrote a file of ours in place: Paris moved to zone 5 and the old
     // trailer still follows.
     TClockRecord rezoned = Paris;
     rezoned.ZoneIndex = 5;
-    TBytes rewritten = whole.bytes;
-    const TBytes older = TClockBytes().I32(3).Record(LocalDefaults).Record(rezoned).Record(Tokyo).bytes;
+    TBytes rewritten = whole.Bytes();
+    const TBytes older = TClockBytes().I32(3).Record(LocalDefaults).Record(rezoned).Record(Tokyo).Bytes();
     std::copy(older.begin(), older.end(), rewritten.begin());
     auto read = Read(rewritten, moved);
     ASSERT_EQ(read.size(), 3u);
@@ -320,10 +303,10 @@ TEST(ClocksCodec, OnlyAWholeTrailerThatVouchesForTheRecordsIsTaken)
         const char* name;
         std::size_t at;  // offset from the trailer's start
         std::uint8_t value;
-    } bad[] = {{"tag", 0, 0x20}, {"sum", whole.bytes.size() - records.bytes.size() - 1, 0x5A}};
+    } bad[] = {{"tag", 0, 0x20}, {"sum", whole.Size() - records.Size() - 1, 0x5A}};
     for (const auto& b : bad) {
-        TBytes bytes = whole.bytes;
-        bytes[records.bytes.size() + b.at] ^= b.value;
+        TBytes bytes = whole.Bytes();
+        bytes[records.Size() + b.at] ^= b.value;
         EXPECT_FALSE(taken(bytes)) << b.name;
     }
 }
@@ -333,7 +316,7 @@ TEST(ClocksCodec, ZeroByteEndsATextButNotTheRecord)
     TClockRecord r = Paris;
     r.Label = std::string("Ho\0me", 5);
     r.FontName = std::string("\0Arial", 6);
-    auto read = Read(TClockBytes().I32(1).Record(r).bytes);
+    auto read = Read(TClockBytes().I32(1).Record(r).Bytes());
     ASSERT_EQ(read.size(), 1u);
     ASSERT_TRUE(read[0].Complete());
     EXPECT_EQ(read[0].Record.Label, "Ho");
@@ -341,14 +324,14 @@ TEST(ClocksCodec, ZeroByteEndsATextButNotTheRecord)
     EXPECT_EQ(read[0].Record.FontColor, Paris.FontColor);
     // A label of no bytes is an empty label.
     r.Label.clear();
-    EXPECT_EQ(Read(TClockBytes().I32(1).Record(r).bytes)[0].Record.Label, "");
+    EXPECT_EQ(Read(TClockBytes().I32(1).Record(r).Bytes())[0].Record.Label, "");
 }
 
 TEST(ClocksCodec, CharacterSetTakesItsLowByteAndStyleItsFourBits)
 {
     TClockBytes b;
     b.I32(1).I32(-1).U8(7).Str("L").Str("F").I32(10).I32(0x1234A2).U8(0xF5).I32(-1).I32(0);
-    auto read = Read(b.bytes);
+    auto read = Read(b.Bytes());
     ASSERT_TRUE(read[0].Complete());
     EXPECT_TRUE(read[0].Record.AmPm);  // any non-zero byte
     EXPECT_EQ(read[0].Record.FontCharset, 0xA2);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/DataBytes.h"
 #include "../support/WinTestSupport.h"
 
 namespace {
@@ -281,28 +282,16 @@ namespace {
 // Writes an alarms file of the given alarms' names (all usual, disabled).
 void WriteAlarmsFile(const std::string& path, const std::vector<std::string>& names)
 {
-    std::string bytes;
-    auto i32 = [&](int v) { bytes.append(reinterpret_cast<const char*>(&v), 4); };
-    i32(static_cast<int>(names.size()));
+    TDataBytes bytes;
+    bytes.I32(static_cast<std::int32_t>(names.size()));
     for (const auto& name : names) {
-        i32(3);
-        bytes += std::string(3, '\0');   // enabled, sound, message
-        bytes += std::string(16, '\0');  // signal time
-        i32(static_cast<int>(name.size()));
-        bytes += name;
-        i32(0);  // sound file
-        i32(0);  // message
-        bytes += '\0';  // cron flag
-        i32(0);         // mask
-        bytes += std::string(3, '\0');
-        i32(0);  // command line
-        i32(0);  // folder
-        bytes += std::string(2, '\0');  // kind, once a day
+        bytes.I32(3).U8(0).U8(0).U8(0);            // version; enabled, sound, message
+        for (int i = 0; i < 8; ++i) bytes.U16(0);  // signal time
+        bytes.Str(name).Str("").Str("");           // name, sound file, message
+        bytes.U8(0).Str("").U8(0).U8(0).U8(0);     // cron flag, mask, three flags
+        bytes.Str("").Str("").U8(0).U8(0);         // command line, folder, kind, once a day
     }
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
+    WriteBytes(path, bytes.Bytes());
 }
 
 TEST_F(MainForm, AlarmsFileIsReadAtStartWithoutWritingIt)

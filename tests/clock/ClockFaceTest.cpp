@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/Poll.h"
 #include "../support/WinTestSupport.h"
 #include "widgets/Form.h"
 
@@ -120,11 +121,10 @@ TEST_F(ClockFace, TimerTickRefreshesTheText)
     face.LocalTime = true;
     EXPECT_EQ(face.DisplayText(), "");
     // Wait for the face's own one-second tick.
-    DWORD start = GetTickCount();
-    while (face.DisplayText().empty() && GetTickCount() - start < 5000) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    WaitUntil([&] {
         PumpMessages();
-    }
+        return !face.DisplayText().empty();
+    });
     EXPECT_EQ(face.DisplayText(), "14:05");
 }
 

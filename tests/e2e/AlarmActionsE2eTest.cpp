@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 
 #include "E2eSupport.h"
@@ -27,16 +24,8 @@ void StoreAutoSave()
 
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const std::string& path, const TBytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const TBytes bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // The child of a window showing exactly this text, if any.
@@ -106,12 +95,12 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     ASSERT_TRUE(WriteAlarms(file, alarms));
     FreeAlarms(alarms);
     const std::string alarmFile = Beside(AlarmFileName);
-    WriteFile(alarmFile, file.Bytes());
+    WriteBytes(alarmFile, file.Bytes());
 
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
-    HWND message = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (message = FindWindowA("TMessageForm", nullptr)) && IsWindowVisible(message); }))
+    HWND message = AwaitShown("TMessageForm");
+    ASSERT_NE(message, nullptr)
         << "no message window";
     EXPECT_NE(ChildWithText(message, "Stretch"), nullptr);
     EXPECT_NE(ChildWithText(message, "Stand up\r\nand stretch"), nullptr);
@@ -148,7 +137,7 @@ TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
     ASSERT_TRUE(WriteAlarms(file, alarms));
     FreeAlarms(alarms);
     const std::string alarmFile = Beside(AlarmFileName);
-    WriteFile(alarmFile, file.Bytes());
+    WriteBytes(alarmFile, file.Bytes());
 
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
@@ -178,8 +167,8 @@ TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
     };
     for (const auto& open : ways) {
         open();
-        HWND dialog = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (dialog = FindWindowA("TAlPropForm", nullptr)) && IsWindowVisible(dialog); }))
+        HWND dialog = AwaitShown("TAlPropForm");
+        ASSERT_NE(dialog, nullptr)
             << "\"Remind later\" opened no properties dialog";
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << "the dialog came up inactive";
         SendChord({}, VK_ESCAPE);

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,8 +30,7 @@ HWND FindChild(HWND parent, const char* className, const char* text)
 // The alarms in the file, read by the program's own codec.
 std::vector<std::unique_ptr<TAlarm>> ReadAlarmsFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    TMemoryStream stream(TBytes(std::istreambuf_iterator<char>(in), {}));
+    TMemoryStream stream(ReadBytes(path));
     TOvList<TAlarm> list;
     ReadAlarms(stream, list);
     std::vector<std::unique_ptr<TAlarm>> alarms;
@@ -95,12 +92,11 @@ TEST(AlarmDialogs, CtrlAMakesTheNewAlarmAndShiftCtrlAListsIt)
     // The new alarm is due in the second it was made: when a tick still came in that second, its
     // message window opened and took the keyboard. Let the second pass and close any such window.
     Sleep(1500);
-    for (int i = 0; i < 50; ++i) {
+    WaitUntil([] {
         HWND message = FindWindowA("TMessageForm", nullptr);
-        if (!message) break;
-        PostMessageA(message, WM_CLOSE, 0, 0);
-        Sleep(100);
-    }
+        if (message) PostMessageA(message, WM_CLOSE, 0, 0);
+        return !message;
+    });
     PressChord(clock.Window(), {VK_SHIFT, VK_CONTROL}, 'A');
     HWND list = AwaitShown("TAlarmsForm");
     ASSERT_NE(list, nullptr) << "Shift+Ctrl+A showed no alarm list";

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/DataBytes.h"
 #include "../support/Poll.h"
 #include "../support/ScratchFolder.h"
 
@@ -57,6 +58,23 @@ inline void Mouse(POINT at, std::initializer_list<DWORD> buttons)
         inputs.push_back(in);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// A data file's bytes and when it was last written, to tell whether anything touched it.
+struct TFileState {
+    TBytes Bytes;
+    FILETIME Written{};
+    friend bool operator==(const TFileState& a, const TFileState& b)
+    {
+        return a.Bytes == b.Bytes && CompareFileTime(&a.Written, &b.Written) == 0;
+    }
+};
+
+inline TFileState StateOf(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    return {ReadBytes(path), data.ftLastWriteTime};
 }
 
 // The clock window of one process, or none.

@@ -78,8 +78,8 @@ TEST(SessionEnd, DISABLED_ChangeAndLeaveRunning)
 
     Focus(clock.Window());
     SendChord({VK_CONTROL}, 'O');
-    HWND options = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (options = FindWindowA("TOptForm", nullptr)) && IsWindowVisible(options); }));
+    HWND options = AwaitShown("TOptForm");
+    ASSERT_NE(options, nullptr);
     HWND dates = ChildWithText(options, "Show dates");
     ASSERT_NE(dates, nullptr);
     SendMessageA(dates, BM_CLICK, 0, 0);

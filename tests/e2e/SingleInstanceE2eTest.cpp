@@ -11,38 +11,6 @@
 
 namespace {
 
-// A data file's bytes and last write, to tell whether anything touched it.
-struct TFileState {
-    std::string bytes;
-    FILETIME written{};
-    bool operator==(const TFileState& o) const
-    {
-        return bytes == o.bytes && CompareFileTime(&written, &o.written) == 0;
-    }
-};
-
-TFileState StateOf(const std::string& path)
-{
-    TFileState s;
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
-    if (f == INVALID_HANDLE_VALUE) return s;
-    char buf[4096];
-    DWORD read = 0;
-    while (ReadFile(f, buf, sizeof buf, &read, nullptr) && read) s.bytes.append(buf, read);
-    GetFileTime(f, nullptr, nullptr, &s.written);
-    CloseHandle(f);
-    return s;
-}
-
-void Write(const std::string& path, const std::string& bytes)
-{
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-}
-
 // Every key and value below the path, as text.
 std::string Dump(HKEY parent, const std::string& path)
 {
@@ -69,8 +37,8 @@ struct TDataFiles {
     std::string clocks = Beside("RoVudez.clk"), alarms = Beside("RoVudez.alm");
     TDataFiles()
     {
-        Write(clocks, std::string("\0\0\0\0", 4));  // no faces: the local clock keeps its defaults
-        Write(alarms, std::string("\0\0\0\0", 4));
+        WriteBytes(clocks, TDataBytes().I32(0).Bytes());  // no faces: the local clock keeps its defaults
+        WriteBytes(alarms, TDataBytes().I32(0).Bytes());
     }
     ~TDataFiles()
     {

@@ -88,61 +88,18 @@ bool RegValueThere(const char* key, const char* value)
     return RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
-// A data file's bytes and when it was last written.
-struct TFileState {
-    TBytes Bytes;
-    FILETIME Written{};
-    friend bool operator==(const TFileState& a, const TFileState& b)
-    {
-        return a.Bytes == b.Bytes && CompareFileTime(&a.Written, &b.Written) == 0;
-    }
-};
-
-TFileState StateOf(const std::string& path)
-{
-    TFileState state;
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return state;
-    GetFileTime(f, nullptr, nullptr, &state.Written);
-    unsigned char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(f, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        state.Bytes.insert(state.Bytes.end(), buffer, buffer + read);
-    CloseHandle(f);
-    return state;
-}
-
-bool WriteFileBytes(const std::string& path, const TBytes& bytes)
-{
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    CloseHandle(f);
-    return ok;
-}
-
 // One stored zone clock and one stored alarm, taken away again however the test ends.
 struct TDataFiles {
     std::string Clocks = Beside("RoVudez.clk");
     std::string Alarms = Beside("RoVudez.alm");
     TDataFiles()
     {
-        TBytes clocks;
-        auto i32 = [&](int v) {
-            for (int b = 0; b < 4; ++b) clocks.push_back(static_cast<unsigned char>(static_cast<unsigned>(v) >> (8 * b)));
-        };
-        auto str = [&](const std::string& s) {
-            i32(static_cast<int>(s.size()));
-            clocks.insert(clocks.end(), s.begin(), s.end());
-        };
+        TDataBytes clocks;
         // The local clock, then one zone clock.
-        i32(2);
-        for (const char* hint : {"Home", "Away"}) {
-            i32(-1), clocks.push_back(0), str(hint), str("Arial"), i32(9), i32(0), clocks.push_back(1);
-            i32(0x00FF0000), i32(0x0000FFFF);
-        }
-        EXPECT_TRUE(WriteFileBytes(Clocks, clocks));
+        clocks.I32(2);
+        for (const char* hint : {"Home", "Away"})
+            clocks.I32(-1).U8(0).Str(hint).Str("Arial").I32(9).I32(0).U8(1).I32(0x00FF0000).I32(0x0000FFFF);
+        EXPECT_TRUE(WriteBytes(Clocks, clocks.Bytes()));
 
         TOvList<TAlarm> list;
         TAlarm alarm;
@@ -153,7 +110,7 @@ struct TDataFiles {
         list.Add(&alarm);
         TMemoryStream stream;
         EXPECT_TRUE(WriteAlarms(stream, list));
-        EXPECT_TRUE(WriteFileBytes(Alarms, stream.Bytes()));
+        EXPECT_TRUE(WriteBytes(Alarms, stream.Bytes()));
     }
     ~TDataFiles()
     {
