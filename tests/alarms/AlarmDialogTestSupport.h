@@ -12,12 +12,6 @@
 #include "widgets/Controls.h"
 #include "widgets/Form.h"
 
-inline void Click(const TControl& control)
-{
-    SendMessageA(control.Handle(), BM_CLICK, 0, 0);
-    PumpMessages();
-}
-
 inline TSystemTime Stamp(int y, int mo, int d, int h, int mi, int s = 0)
 {
     return ToRecord(At(WORD(y), WORD(mo), WORD(d), WORD(h), WORD(mi), WORD(s)));

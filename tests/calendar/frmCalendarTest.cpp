@@ -36,12 +36,6 @@ struct TCalendarWindow {
 
 const char* const DateError = "Invalid argument to date encode | Doviz Clock | error";
 
-void Click(const TControl& button)
-{
-    SendMessageA(button.Handle(), BM_CLICK, 0, 0);
-    PumpMessages();
-}
-
 void ClickCell(TCalendar& grid, TGridCell cell)
 {
     RECT client = grid.ClientRect();

@@ -12,44 +12,10 @@
 
 namespace {
 
-void StoreAutoSave()
-{
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz\\Clock\\Options", 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, "AutoSaveData", 0, REG_SZ, reinterpret_cast<const BYTE*>("1"), 2);
-    RegCloseKey(key);
-}
-
 std::string ReadFile(const std::string& path)
 {
     const TBytes bytes = ReadBytes(path);
     return std::string(bytes.begin(), bytes.end());
-}
-
-// The child of a window showing exactly this text, if any.
-HWND ChildWithText(HWND parent, const std::string& text)
-{
-    struct TSearch {
-        std::string text;
-        HWND found = nullptr;
-    } search{text};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM p) {
-            auto* s = reinterpret_cast<TSearch*>(p);
-            char buf[256] = {};
-            // Asked of the control itself: an edit keeps its text out of the window's caption.
-            SendMessageA(child, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
-            if (s->text == buf) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 // Due some seconds after the program has started, even on a loaded machine: a reminder whose
@@ -71,7 +37,7 @@ SYSTEMTIME SecondsFromNow(int seconds)
 TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
-    StoreAutoSave();
+    StoreOption("AutoSaveData", "1");
     TScratchFolder folder("e2e start ");
     const std::string probe = folder.File("StartProbe.txt");
 

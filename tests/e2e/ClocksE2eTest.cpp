@@ -9,21 +9,6 @@
 
 namespace {
 
-BOOL CALLBACK CountFaces(HWND child, LPARAM count)
-{
-    char name[32] = {};
-    GetClassNameA(child, name, sizeof name);
-    if (std::string(name) == "TRoVudez") ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
-int Faces(HWND window)
-{
-    int count = 0;
-    EnumChildWindows(window, &CountFaces, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 // Takes the clocks file away however the test ends, so the other starts find none.
 struct TClocksFileGuard {
     std::string path = Beside("RoVudez.clk");

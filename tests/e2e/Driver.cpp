@@ -75,16 +75,6 @@ TEST(SecondStart, ComesBackWhereItWasLeft)
     ASSERT_TRUE(clock.CloseAndWait());
 }
 
-void StoreOption(const char* name, const char* text)
-{
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz\\Clock\\Options", 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(strlen(text) + 1));
-    RegCloseKey(key);
-}
-
 TEST(StoredOptions, ShapeTheWindowAndAreWrittenBackAtExit)
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <initializer_list>
 #include <iterator>
@@ -112,6 +114,57 @@ inline HWND AwaitShown(const char* className, const char* caption = nullptr)
     HWND w = nullptr;
     WaitUntil([&] { return (w = Shown(className, caption)) != nullptr; });
     return w;
+}
+
+// The child of a window showing exactly this text, if any.
+inline HWND ChildWithText(HWND parent, const std::string& text)
+{
+    struct TSearch {
+        std::string text;
+        HWND found = nullptr;
+    } search{text};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM p) {
+            auto* s = reinterpret_cast<TSearch*>(p);
+            char buf[256] = {};
+            // Asked of the control itself: an edit keeps its text out of the window's caption.
+            SendMessageA(child, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+            if (s->text == buf) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// How many clock faces the window shows.
+inline int Faces(HWND window)
+{
+    int count = 0;
+    EnumChildWindows(
+        window,
+        [](HWND w, LPARAM p) -> BOOL {
+            char name[32] = {};
+            GetClassNameA(w, name, sizeof name);
+            if (strcmp(name, "TRoVudez") == 0) ++*reinterpret_cast<int*>(p);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// An option stored as the program stores it, for its next start.
+inline void StoreOption(const char* name, const char* text)
+{
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz\\Clock\\Options", 0, nullptr, 0, KEY_WRITE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(strlen(text) + 1));
+    RegCloseKey(key);
 }
 
 class TRunningClock {

@@ -25,41 +25,6 @@ std::string ReadText(const char* key, const char* value)
     return buf;
 }
 
-HWND ChildWithText(HWND parent, const char* text)
-{
-    struct TFind {
-        const char* text;
-        HWND found;
-    } find{text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* f = reinterpret_cast<TFind*>(p);
-            char buf[128] = {};
-            GetWindowTextA(w, buf, sizeof buf);
-            if (std::string(buf) != f->text) return TRUE;
-            f->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
-int Faces(HWND window)
-{
-    int count = 0;
-    EnumChildWindows(
-        window,
-        [](HWND w, LPARAM p) -> BOOL {
-            char name[32] = {};
-            GetClassNameA(w, name, sizeof name);
-            if (std::string(name) == "TRoVudez") ++*reinterpret_cast<int*>(p);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 void Focus(HWND window)
 {
     SetForegroundWindow(window);

@@ -73,16 +73,6 @@ bool ChooseFromTrayMenu(POINT icon, WORD mnemonic)
     return WaitUntil([] { return !Shown("#32768"); });
 }
 
-void StoreOption(const char* name, const char* text)
-{
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz\\Clock\\Options", 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(strlen(text) + 1));
-    RegCloseKey(key);
-}
-
 bool RegValueThere(const char* key, const char* value)
 {
     return RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;

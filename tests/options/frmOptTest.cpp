@@ -22,11 +22,6 @@ void RunDialog(TClockOptions& options, const std::function<void(TOptForm&)>& act
     RunOptionsDialog(options);
 }
 
-void Click(const TControl& control)
-{
-    SendMessageA(control.Handle(), BM_CLICK, 0, 0);
-}
-
 void PressKey(const TControl& focus, WORD vk)
 {
     SetFocus(focus.Handle());

@@ -66,6 +66,13 @@ inline void PumpMessages()
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) TApplication::HandleMessage(msg);
 }
 
+// A button pressed as a user presses it, and what that posted handled.
+inline void Click(const TControl& control)
+{
+    SendMessageA(control.Handle(), BM_CLICK, 0, 0);
+    PumpMessages();
+}
+
 inline std::string FormatDate(const SYSTEMTIME& st)
 {
     char buf[100] = {};
