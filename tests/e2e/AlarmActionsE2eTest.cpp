@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "E2eSupport.h"
@@ -134,8 +135,7 @@ TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
     for (const auto& open : ways) {
         open();
         HWND dialog = AwaitShown("TAlPropForm");
-        ASSERT_NE(dialog, nullptr)
-            << "\"Remind later\" opened no properties dialog";
+        ASSERT_NE(dialog, nullptr) << "\"Remind later\" opened no properties dialog";
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << "the dialog came up inactive";
         SendChord({}, VK_ESCAPE);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); })) << "Esc did not reach the dialog";

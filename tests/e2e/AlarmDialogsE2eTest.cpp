@@ -17,8 +17,7 @@ namespace {
 // Presses the letter with the modifiers held, at the clock window.
 void PressChord(HWND window, std::initializer_list<WORD> modifiers, WORD key)
 {
-    SetForegroundWindow(window);
-    Sleep(200);
+    Focus(window);
     SendChord(modifiers, key);
 }
 

@@ -40,9 +40,7 @@ TEST(StoredClocks, ComeBackAtStartAndAreWrittenBackAtExit)
     EXPECT_EQ(ReadBytes(file.path), stored.Bytes());  // reading wrote nothing
 
     // Shift+A adds a fourth clock, which is in the file at once.
-    SetForegroundWindow(clock.Window());
-    WaitUntil([&] { return GetForegroundWindow() == clock.Window(); });
-    EXPECT_EQ(GetForegroundWindow(), clock.Window());
+    EXPECT_TRUE(Focus(clock.Window()));
     SendChord({VK_SHIFT}, 'A');
     WaitUntil([&] { return Faces(clock.Window()) >= 4; });
     EXPECT_EQ(Faces(clock.Window()), 4);

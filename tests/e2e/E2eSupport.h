@@ -140,6 +140,13 @@ inline HWND ChildWithText(HWND parent, const std::string& text)
     return search.found;
 }
 
+// Brings the window to the front, as a click on it would; whether it got there.
+inline bool Focus(HWND window)
+{
+    SetForegroundWindow(window);
+    return WaitUntil([&] { return GetForegroundWindow() == window; });
+}
+
 // How many clock faces the window shows.
 inline int Faces(HWND window)
 {

@@ -25,12 +25,6 @@ std::string ReadText(const char* key, const char* value)
     return buf;
 }
 
-void Focus(HWND window)
-{
-    SetForegroundWindow(window);
-    WaitUntil([&] { return GetForegroundWindow() == window; });
-}
-
 // Changes an option in the dialog, moves the clock and adds a clock, then leaves it running.
 TEST(SessionEnd, DISABLED_ChangeAndLeaveRunning)
 {
