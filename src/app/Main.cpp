@@ -321,6 +321,7 @@ void TClockForm::LoadAlarms()
 void TClockForm::AlarmTimerTimer()
 {
     scheduler_.Tick(Alarms, Services.Clock->LocalNow(), [this](TAlarm& alarm) { SignalAlarm(alarm); });
+    KeepSignalChanges();
 }
 
 void TClockForm::CloseItemClick()
@@ -344,6 +345,7 @@ bool TClockForm::CloseQuery()
 
 void TClockForm::FormClose()
 {
+    DeleteAlarmsLeftToWindows();
     if (AutoSaveData()) {
         SaveClocks();
         SaveAlarms();

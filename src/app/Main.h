@@ -107,8 +107,9 @@ public:
     void AlarmTimerTimer();
     // What a due alarm does.
     void SignalAlarm(TAlarm& alarm);
-    // Deletes a signalled alarm that is disabled, to be removed, and held by no window.
-    void DeleteIfFinished(TAlarm& alarm);
+    // Deletes a signalled alarm that is disabled, to be removed, and held by no window; true
+    // when it did.
+    bool DeleteIfFinished(TAlarm& alarm);
 
     // The sound, the process start and the clock that the alarms use; tests record instead.
     TAlarmServices Services = SystemAlarmServices();
@@ -137,6 +138,10 @@ private:
     void FormClose();
     void FormDestroy();
     void CloseMessageWindows();
+    // Saves what the tick's signals disabled or deleted, when AutoSaveData is on.
+    void KeepSignalChanges();
+    // Deletes the remove-after-signal alarms that only their open message windows still keep.
+    void DeleteAlarmsLeftToWindows();
     void MainTimerTimer();
     void Paint(HDC dc) override;
     LRESULT HitTest(LPARAM screenPoint) const;
@@ -163,6 +168,7 @@ private:
     TFontHandle titleFont_;
     bool catalogueRead_ = false;
     bool destroyed_ = false;
+    bool signalChanged_ = false;
 };
 
 // The program's main window, while it exists.
