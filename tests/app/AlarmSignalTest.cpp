@@ -211,9 +211,8 @@ TEST_F(AlarmSignal, WithAMessageItStaysDisabledUntilItsWindowCloses)
 // Written at once, once for the tick, so that a program ended any other way keeps it.
 TEST_F(AlarmSignal, WhatATickDisablesOrDeletesIsSavedAtOnce)
 {
-    TAlarm& tea = Add("tea");
-    tea.OneTime = true;
     OneTimeRemovable("gone", false);
+    Add("tea").OneTime = true;
     Add("stays");
     TickAt(recorder.now);
     EXPECT_EQ(FileNames(), "tea off;stays;");

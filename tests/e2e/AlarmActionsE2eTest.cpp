@@ -1,5 +1,5 @@
-// A reminder that comes due while the program runs: its message window, its application, and
-// its removal once the window is closed.
+// A reminder missed while the program was closed: its message window, its application, and its
+// removal once the window is closed.
 
 #include <windows.h>
 
@@ -83,17 +83,21 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     const std::string probe = folder + "\\StartProbe.txt";
     DeleteFileA(probe.c_str());
 
-    // Due some seconds after the program has started, even on a loaded machine: a reminder whose
-    // moment passes before the program's first tick never signals.
+    // Due an hour before the program starts: a one-time reminder missed while the program was
+    // closed rings at its first tick.
     SYSTEMTIME now;
     GetLocalTime(&now);
     FILETIME ft;
     SystemTimeToFileTime(&now, &ft);
     ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart += 15ULL * 10000000;
+    t.QuadPart -= 3600ULL * 10000000;
     ft = {t.LowPart, t.HighPart};
     SYSTEMTIME due;
     FileTimeToSystemTime(&ft, &due);
+    char dueTime[64] = {}, dueDate[64] = {};
+    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &due, nullptr, dueTime, sizeof dueTime);
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &due, nullptr, dueDate, sizeof dueDate);
+    const std::string dueAt = "Due at " + (due.wDay == now.wDay ? std::string() : std::string(dueDate) + " ") + dueTime;
 
     TOvList<TAlarm> alarms;
     auto* reminder = new TAlarm;
@@ -122,14 +126,22 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     ASSERT_TRUE(Await([&] { return (message = FindWindowA("TMessageForm", nullptr)) && IsWindowVisible(message); }))
         << "no message window";
     EXPECT_NE(ChildWithText(message, "Stretch"), nullptr);
-    EXPECT_NE(ChildWithText(message, "Stand up\r\nand stretch"), nullptr);
+    EXPECT_NE(ChildWithText(message, dueAt + "\r\nStand up\r\nand stretch"), nullptr);
     char caption[64] = {};
     GetWindowTextA(message, caption, sizeof caption);
     EXPECT_STREQ(caption, "Doviz Clock");
 
     ASSERT_TRUE(Await([&] { return ReadFile(probe) == "reminded\n"; })) << "the application did not run in its folder";
-    // Disabled but kept while its window is open.
-    EXPECT_EQ(ReadFile(alarmFile).substr(0, 4), std::string("\x01\x00\x00\x00", 4));
+    // Disabled at once in the file, but kept while its window is open.
+    EXPECT_TRUE(Await([&] {
+        const std::string bytes = ReadFile(alarmFile);
+        TMemoryStream stored(TBytes(bytes.begin(), bytes.end()));
+        TOvList<TAlarm> read;
+        ReadAlarms(stored, read);
+        const bool disabled = read.Count() == 1 && !read.Items(0)->Enabled;
+        FreeAlarms(read);
+        return disabled;
+    })) << "the signalled reminder is not stored disabled";
 
     PostMessageA(message, WM_CLOSE, 0, 0);
     EXPECT_TRUE(Await([&] { return ReadFile(alarmFile) == std::string(4, '\0'); }))
