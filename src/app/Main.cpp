@@ -249,6 +249,10 @@ void TClockForm::SetDaylightAdjust(bool on)
     DaylightAdjust = on;
 }
 
+// Placeholders until the logon entry and the zones' own rules are wired in.
+void TClockForm::SetStartWithWindows(bool) {}
+void TClockForm::SetZoneDaylight(bool) {}
+
 void TClockForm::SetLocalSeconds(bool show)
 {
     LocalClock->ShowSeconds = show;

@@ -154,6 +154,8 @@ private:
     void SetZoneSeconds(bool show) override;
     void SetTrayIconAlways(bool show) override;
     void BindDblClick(TDblClickAction action) override;
+    void SetStartWithWindows(bool on) override;
+    void SetZoneDaylight(bool on) override;
 
     std::vector<std::unique_ptr<TMyRoVudez>> zoneFaces_;
     std::string dataFolder_;

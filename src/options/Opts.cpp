@@ -38,6 +38,8 @@ void TClockOptions::DeclareProperties(TOvPropertyTable& table)
     table.Boolean("ShowSecs", showSecs_, [this](TOvBool v) { SetShowSecs(v); });
     table.Boolean("ShowTZSecs", showTZSecs_, [this](TOvBool v) { SetShowTZSecs(v); });
     table.Boolean("ShowTrayIcon", showTrayIcon_, [this](TOvBool v) { SetShowTrayIcon(v); });
+    table.Boolean("StartWithWindows", startWithWindows_, [this](TOvBool v) { SetStartWithWindows(v); });
+    table.Boolean("ZoneDST", zoneDST_, [this](TOvBool v) { SetZoneDST(v); });
     table.Boolean("AutoSaveData", AutoSaveData);
     table.Enumeration("DblClickAction", dblClickAction_, [this](TDblClickAction v) { SetDblClickAction(v); });
 }
@@ -100,6 +102,16 @@ void TClockOptions::SetShowTZSecs(TOvBool value)
 void TClockOptions::SetShowTrayIcon(TOvBool value)
 {
     if (Store(showTrayIcon_, value) && target_) target_->SetTrayIconAlways(value);
+}
+
+void TClockOptions::SetStartWithWindows(TOvBool value)
+{
+    if (Store(startWithWindows_, value) && target_) target_->SetStartWithWindows(value);
+}
+
+void TClockOptions::SetZoneDST(TOvBool value)
+{
+    if (Store(zoneDST_, value) && target_) target_->SetZoneDaylight(value);
 }
 
 void TClockOptions::SetDblClickAction(TDblClickAction value)

@@ -40,6 +40,11 @@ public:
     virtual void SetTrayIconAlways(bool show) = 0;
     // DblClickAction, 0-5 only: DblClickHandler := the action's operation.
     virtual void BindDblClick(TDblClickAction action) = 0;
+    // StartWithWindows: the program is started at logon (on) or no longer (off).
+    virtual void SetStartWithWindows(bool on) = 0;
+    // ZoneDST: every zone face follows its own zone's daylight saving rules (on), or the hour
+    // option for all (off).
+    virtual void SetZoneDaylight(bool on) = 0;
 
 protected:
     ~TClockOptionsTarget() = default;
@@ -62,6 +67,8 @@ public:
     bool ShowSecs() const { return showSecs_; }
     bool ShowTZSecs() const { return showTZSecs_; }
     bool ShowTrayIcon() const { return showTrayIcon_; }
+    bool StartWithWindows() const { return startWithWindows_; }
+    bool ZoneDST() const { return zoneDST_; }
     TDblClickAction DblClickAction() const { return dblClickAction_; }
     TLayoutOptions Layout() const;
 
@@ -74,6 +81,8 @@ public:
     void SetShowSecs(TOvBool value);
     void SetShowTZSecs(TOvBool value);
     void SetShowTrayIcon(TOvBool value);
+    void SetStartWithWindows(TOvBool value);
+    void SetZoneDST(TOvBool value);
     void SetDblClickAction(TDblClickAction value);
 
     // No setter: assigning it only stores it.
@@ -95,5 +104,7 @@ private:
     TOvBool showSecs_ = true;
     TOvBool showTZSecs_ = false;
     TOvBool showTrayIcon_ = false;
+    TOvBool startWithWindows_ = false;
+    TOvBool zoneDST_ = false;
     TDblClickAction dblClickAction_ = dcaRestore;
 };

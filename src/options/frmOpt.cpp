@@ -4,9 +4,12 @@
 
 namespace {
 
+// The row of check boxes added below the original ones; everything under it moves down by it.
+constexpr int RowStep = 24;
+
 TForm::TParams OptParams()
 {
-    return TForm::DialogParams("TOptForm", "Doviz Clock options", 318, 236);
+    return TForm::DialogParams("TOptForm", "Doviz Clock options", 318, 236 + RowStep);
 }
 
 constexpr int LeftColumn = 8;
@@ -19,7 +22,7 @@ constexpr int BoxHeight = 17;
 
 TOptForm::TOptForm()
     : TForm(OptParams()),
-      UpperPanel(*this, {0, 0, 318, 169, {}, {}}, bvLowered),
+      UpperPanel(*this, {0, 0, 318, 169 + RowStep, {}, {}}, bvLowered),
       OnTopCB(*this, {LeftColumn, 8, LeftWidth, BoxHeight, "Always on top", "Clock always stays on top"},
               UpperPanel.Handle()),
       DateCB(*this, {RightColumn, 8, RightWidth, BoxHeight, "Show dates", "Show date in every clock"},
@@ -48,18 +51,26 @@ TOptForm::TOptForm()
                      {LeftColumn, 104, 200, BoxHeight, "Autosave clock && alarm settings",
                       "Automatically save clock and alarms settings on change"},
                      UpperPanel.Handle()),
-      Label2(*this, {LeftColumn, 128, 94, 26, "Double-click action:", {}}, UpperPanel.Handle()),
+      StartWithWindowsCB(*this,
+                         {LeftColumn, 128, LeftWidth, BoxHeight, "Start with Windows",
+                          "Start Doviz Clock whenever you log on to Windows"},
+                         UpperPanel.Handle()),
+      ZoneDSTCB(*this,
+                {RightColumn, 128, RightWidth, BoxHeight, "Daylight saving per zone",
+                 "Each time-zone clock follows its own zone's daylight saving rules"},
+                UpperPanel.Handle()),
+      Label2(*this, {LeftColumn, 128 + RowStep, 94, 26, "Double-click action:", {}}, UpperPanel.Handle()),
       ActionCombo(*this,
-                  {104, 128, 153, 21, {},
+                  {104, 128 + RowStep, 153, 21, {},
                    "Action to be taken, when tray icon or caption \r\nis double-clicked with the left mouse button"},
                   {"Show/hide clock ", "Add clock", "Add alarm", "Add reminder", "Show calendar", "Set options"},
                   UpperPanel.Handle()),
-      LowerPanel(*this, {0, 169, 318, 32, {}, "Clock layout"}, bvRaised),
+      LowerPanel(*this, {0, 169 + RowStep, 318, 32, {}, "Clock layout"}, bvRaised),
       Label1(*this, {8, 8, 40, 13, "Layout:", {}}, LowerPanel.Handle()),
       HorzRB(*this, {56, 8, 80, BoxHeight, "Horizontal", {}}, true, LowerPanel.Handle()),
       VertRB(*this, {144, 8, 80, BoxHeight, "Vertical", {}}, false, LowerPanel.Handle()),
-      OkBtn(*this, {81, 208, 75, 25, "OK", {}}),
-      CancelBtn(*this, {161, 208, 75, 25, "Cancel", {}})
+      OkBtn(*this, {81, 208 + RowStep, 75, 25, "OK", {}}),
+      CancelBtn(*this, {161, 208 + RowStep, 75, 25, "Cancel", {}})
 {
     HorzRB.SetChecked(true);
     OkBtn.ModalResult = mrOk;
@@ -67,6 +78,8 @@ TOptForm::TOptForm()
     CancelBtn.ModalResult = mrCancel;
     CancelBtn.SetGlyph(IDB_GLYPH_CANCEL);
     CancelButton = &CancelBtn;
+    // Per-zone rules replace the one hour for all; the hour's own value is kept meanwhile.
+    ZoneDSTCB.OnClick = [this](TCheckBox& box) { DayTimeCB.SetEnabled(!box.Checked()); };
 }
 
 void TOptForm::ReadOptions(const TClockOptions& options)
@@ -81,6 +94,8 @@ void TOptForm::ReadOptions(const TClockOptions& options)
     DayTimeCB.SetChecked(options.DayTime());
     ShowTrayCB.SetChecked(options.ShowTrayIcon());
     ShowTZSecsCB.SetChecked(options.ShowTZSecs());
+    StartWithWindowsCB.SetChecked(options.StartWithWindows());
+    ZoneDSTCB.SetChecked(options.ZoneDST());
     AutoSaveDataCB.SetChecked(options.AutoSaveData);
     // An action outside the list selects nothing.
     ActionCombo.SetItemIndex(IsBindable(options.DblClickAction()) ? options.DblClickAction() : -1);
@@ -97,6 +112,8 @@ void TOptForm::ApplyOptions(TClockOptions& options) const
     options.SetShowTZSecs(ShowTZSecsCB.Checked());
     options.SetDayTime(DayTimeCB.Checked());
     options.SetShowTrayIcon(ShowTrayCB.Checked());
+    options.SetZoneDST(ZoneDSTCB.Checked());
+    options.SetStartWithWindows(StartWithWindowsCB.Checked());
     options.AutoSaveData = AutoSaveDataCB.Checked();
     // No selection: the stored action is assigned again, so an unbindable one stays as it was read
     // (and is saved back so) and still binds nothing.

@@ -24,6 +24,8 @@ public:
     TCheckBox DayTimeCB;
     TCheckBox ShowTZSecsCB;
     TCheckBox AutoSaveDataCB;
+    TCheckBox StartWithWindowsCB;
+    TCheckBox ZoneDSTCB;
     TLabel Label2;
     TComboBox ActionCombo;
 

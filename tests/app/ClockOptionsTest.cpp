@@ -65,7 +65,7 @@ int FaceHeight(const TRoVudez& face)
     return r.bottom;
 }
 
-TEST_F(ClockOptions, FirstRunClosedAtOnceStoresTheSeventeenStrings)
+TEST_F(ClockOptions, FirstRunClosedAtOnceStoresTheNineteenStrings)
 {
     { TClockForm form(Config()); }
     auto values = Stored();
@@ -73,8 +73,8 @@ TEST_F(ClockOptions, FirstRunClosedAtOnceStoresTheSeventeenStrings)
         {"AutoSave", "1"},   {"AutoSaveData", "1"}, {"DayTime", "0"},     {"DblClickAction", "0"},
         {"IniName", "SOFTWARE\\Doviz\\Clock"},      {"IniSection", "Options"}, {"Name", ""},
         {"OnTop", "1"},      {"ShowCaption", "1"},  {"ShowDate", "0"},    {"ShowHint", "0"},
-        {"ShowSecs", "1"},   {"ShowTrayIcon", "0"}, {"ShowTZSecs", "0"},  {"StorageType", "0"},
-        {"Tag", "0"},        {"VertLayout", "0"}};
+        {"ShowSecs", "1"},   {"ShowTrayIcon", "0"}, {"ShowTZSecs", "0"},  {"StartWithWindows", "0"},
+        {"StorageType", "0"}, {"Tag", "0"},       {"VertLayout", "0"}, {"ZoneDST", "0"}};
     ASSERT_EQ(values.size(), expected.size());
     for (const auto& [name, text] : expected) {
         ASSERT_TRUE(values.count(name)) << name;

@@ -168,13 +168,13 @@ TEST(OptionsDialog144, SizesControlsAndFontAt144AndAfterAMoveTo96)
         const struct {
             UINT dpi;
             SIZE client;
-            RECT ok;    // 81, 208, 75 x 25 at 96
+            RECT ok;    // 81, 232, 75 x 25 at 96
             RECT date;  // 168, 8, 148 x 17 at 96
             LONG fontHeight;
         } steps[] = {
-            {144, {477, 354}, {122, 312, 235, 350}, {252, 12, 474, 38}, -16},
-            {96, {318, 236}, {81, 208, 156, 233}, {168, 8, 316, 25}, -11},
-            {144, {477, 354}, {122, 312, 235, 350}, {252, 12, 474, 38}, -16},
+            {144, {477, 390}, {122, 348, 235, 386}, {252, 12, 474, 38}, -16},
+            {96, {318, 260}, {81, 232, 156, 257}, {168, 8, 316, 25}, -11},
+            {144, {477, 390}, {122, 348, 235, 386}, {252, 12, 474, 38}, -16},
         };
         for (const auto& step : steps) {
             if (step.dpi != dialog.Dpi()) MoveToDpi(dialog, step.dpi);

@@ -29,6 +29,8 @@ const SetterCase setters[] = {
     {"ShowSecs", &TClockOptions::SetShowSecs, true, "SetLocalSeconds 0"},
     {"ShowTZSecs", &TClockOptions::SetShowTZSecs, false, "SetZoneSeconds 1"},
     {"ShowTrayIcon", &TClockOptions::SetShowTrayIcon, false, "SetTrayIconAlways 1"},
+    {"StartWithWindows", &TClockOptions::SetStartWithWindows, false, "SetStartWithWindows 1"},
+    {"ZoneDST", &TClockOptions::SetZoneDST, false, "SetZoneDaylight 1"},
 };
 
 TEST(Opts, EachSetterActsOnceAndOnlyOnChange)

@@ -23,6 +23,8 @@ public:
     void SetLocalSeconds(bool v) override { Log("SetLocalSeconds", v); }
     void SetZoneSeconds(bool v) override { Log("SetZoneSeconds", v); }
     void SetTrayIconAlways(bool v) override { Log("SetTrayIconAlways", v); }
+    void SetStartWithWindows(bool v) override { Log("SetStartWithWindows", v); }
+    void SetZoneDaylight(bool v) override { Log("SetZoneDaylight", v); }
     void BindDblClick(TDblClickAction a) override { Calls.push_back("BindDblClick " + std::to_string(int(a))); }
 
 private:

@@ -63,6 +63,8 @@ const TBoxRow boxes[] = {
     DOVIZ_BOX(ShowSecs, ShowSecCB, "SetLocalSeconds 0"),
     DOVIZ_BOX(DayTime, DayTimeCB, "SetDaylightAdjust 1"),
     DOVIZ_BOX(ShowTZSecs, ShowTZSecsCB, "SetZoneSeconds 1"),
+    DOVIZ_BOX(StartWithWindows, StartWithWindowsCB, "SetStartWithWindows 1"),
+    DOVIZ_BOX(ZoneDST, ZoneDSTCB, "SetZoneDaylight 1"),
     {"AutoSaveData", &TOptForm::AutoSaveDataCB, [](const TClockOptions& o) { return bool(o.AutoSaveData); },
      [](TClockOptions& o, bool v) { o.AutoSaveData = v; }, nullptr},
 };
@@ -110,15 +112,20 @@ TEST(OptForm, ShowsEveryControlWhereAndAsTheDialogTableSays)
         {form.ShowTZSecsCB, upper, "Seconds for other clocks", 168, 80, "Show seconds in time zone clocks"},
         {form.AutoSaveDataCB, upper, "Autosave clock && alarm settings", 8, 104,
          "Automatically save clock and alarms settings on change"},
-        {form.Label2, upper, "Double-click action:", 8, 128, ""},
-        {form.ActionCombo, upper, "", 104, 128,
+        {form.StartWithWindowsCB, upper, "Start with Windows", 8, 128,
+         "Start Doviz Clock whenever you log on to Windows"},
+        {form.ZoneDSTCB, upper, "Daylight saving per zone", 168, 128,
+         "Each time-zone clock follows its own zone's daylight saving rules"},
+        // The new row moves everything under it down by its height.
+        {form.Label2, upper, "Double-click action:", 8, 152, ""},
+        {form.ActionCombo, upper, "", 104, 152,
          "Action to be taken, when tray icon or caption \r\nis double-clicked with the left mouse button"},
-        {form.LowerPanel, nullptr, "", 0, 169, "Clock layout"},
+        {form.LowerPanel, nullptr, "", 0, 193, "Clock layout"},
         {form.Label1, lower, "Layout:", 8, 8, ""},
         {form.HorzRB, lower, "Horizontal", 56, 8, ""},
         {form.VertRB, lower, "Vertical", 144, 8, ""},
-        {form.OkBtn, nullptr, "OK", 81, 208, ""},
-        {form.CancelBtn, nullptr, "Cancel", 161, 208, ""},
+        {form.OkBtn, nullptr, "OK", 81, 232, ""},
+        {form.CancelBtn, nullptr, "Cancel", 161, 232, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.caption);
@@ -153,7 +160,7 @@ TEST(OptForm, IsACentredDialogWithItsPanelsButtonsAndActions)
     TOptForm form;
     EXPECT_EQ(form.Caption(), "Doviz Clock options");
     EXPECT_EQ(form.ClientSize().cx, 318);
-    EXPECT_EQ(form.ClientSize().cy, 236);
+    EXPECT_EQ(form.ClientSize().cy, 260);
     LONG_PTR style = GetWindowLongPtrA(form.Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -167,7 +174,7 @@ TEST(OptForm, IsACentredDialogWithItsPanelsButtonsAndActions)
     const struct {
         const TControl& control;
         LONG width, height;
-    } sizes[] = {{form.UpperPanel, 318, 169}, {form.LowerPanel, 318, 32}, {form.OkBtn, 75, 25},
+    } sizes[] = {{form.UpperPanel, 318, 193}, {form.LowerPanel, 318, 32}, {form.OkBtn, 75, 25},
                  {form.CancelBtn, 75, 25}};
     for (const auto& s : sizes) {
         EXPECT_EQ(SizeOf(s.control).cx, s.width) << s.control.Text();
@@ -200,7 +207,8 @@ TEST(OptForm, TabVisitsTheControlsInTheirOrderAndWrapsAround)
     form.Show();
     const TControl* order[] = {&form.OnTopCB,   &form.DateCB,       &form.CaptionCB,      &form.HintCB,
                                &form.ShowTrayCB, &form.ShowSecCB,   &form.DayTimeCB,      &form.ShowTZSecsCB,
-                               &form.AutoSaveDataCB, &form.ActionCombo, &form.HorzRB,     &form.OkBtn,
+                               &form.AutoSaveDataCB, &form.StartWithWindowsCB, &form.ZoneDSTCB,
+                               &form.ActionCombo, &form.HorzRB,     &form.OkBtn,
                                &form.CancelBtn,  &form.OnTopCB};
     HWND at = form.OnTopCB.Handle();
     for (std::size_t i = 1; i < std::size(order); ++i) {
@@ -263,7 +271,8 @@ TEST(OptForm, OkAppliesAllChangesInTheWindowsOrder)
     EXPECT_EQ(target.Calls, (std::vector<std::string>{
                                 "ApplyLayout VC--", "SetTopMost 0", "ApplyLayout V---", "ApplyLayout V-D-",
                                 "ApplyLayout V-DL", "SetLocalSeconds 0", "SetZoneSeconds 1", "SetDaylightAdjust 1",
-                                "SetTrayIconAlways 1", "BindDblClick 5"}));
+                                "SetTrayIconAlways 1", "SetZoneDaylight 1", "SetStartWithWindows 1",
+                                "BindDblClick 5"}));
     EXPECT_FALSE(options.AutoSaveData);
 }
 
@@ -336,6 +345,29 @@ TEST(OptForm, CancelEscAndCloseChangeNothing)
         });
         EXPECT_EQ(Held(options), before) << way.how;
         EXPECT_TRUE(target.Calls.empty()) << way.how;
+    }
+}
+
+TEST(OptForm, ZonesOwnRulesDisableTheHourButKeepItsValue)
+{
+    for (bool dayTime : {false, true}) {
+        TClockOptions options(nullptr);
+        options.SetDayTime(dayTime);
+        options.SetZoneDST(true);
+        bool enabledOnOpen = true, enabledAfterUncheck = false, checkedOnOpen = !dayTime;
+        RunDialog(options, [&](TOptForm& f) {
+            enabledOnOpen = f.DayTimeCB.Enabled();
+            checkedOnOpen = f.DayTimeCB.Checked();
+            Click(f.ZoneDSTCB);
+            enabledAfterUncheck = f.DayTimeCB.Enabled();
+            Click(f.ZoneDSTCB);
+            Click(f.OkBtn);
+        });
+        EXPECT_FALSE(enabledOnOpen);
+        EXPECT_EQ(checkedOnOpen, dayTime);
+        EXPECT_TRUE(enabledAfterUncheck);
+        EXPECT_EQ(options.DayTime(), dayTime);
+        EXPECT_TRUE(options.ZoneDST());
     }
 }
 
