@@ -311,20 +311,6 @@ TEST_F(Scheduler, AlarmWithItsDialogOpenWaitsUntilTheDialogCloses)
     EXPECT_EQ(Names(), (std::vector<std::string>{"reminder", "cron"}));
 }
 
-// An enabled one-time reminder whose moment has gone by has never rung: the next tick rings it.
-TEST_F(Scheduler, OneTimeReminderMissedWhileClosedSignalsAtTheFirstTick)
-{
-    Add("one-time", akReminder, At(2026, 6, 1, 8, 0, 0)).OneTime = true;
-    Add("not one-time", akReminder, At(2026, 6, 1, 8, 0, 0));
-    TAlarm& disabled = Add("disabled", akReminder, At(2026, 6, 1, 8, 0, 0));
-    disabled.OneTime = true;
-    disabled.Enabled = false;
-    Add("later today", akReminder, At(2026, 6, 1, 10, 0, 0)).OneTime = true;
-    Run(At(2026, 6, 1, 9, 0, 0), 3);
-    ASSERT_EQ(Names(), std::vector<std::string>{"one-time"});
-    EXPECT_EQ(signals[0].at, At(2026, 6, 1, 9, 0, 0));
-}
-
 // "Remind later" on a cron alarm: one more signal at the moment it set, besides the mask.
 TEST_F(Scheduler, CronAlarmAlsoSignalsAtItsRemindLaterMoment)
 {
