@@ -3,6 +3,34 @@
 #include <exception>
 #include <memory>
 
+namespace {
+
+// A stream that notes whether a read ever ran out of bytes.
+class TWatchedStream : public TStream {
+public:
+    explicit TWatchedStream(TStream& inner) : inner_(inner) {}
+    bool Read(void* buffer, std::size_t count) override { return Note(inner_.Read(buffer, count)); }
+    bool Write(const void* buffer, std::size_t count) override { return inner_.Write(buffer, count); }
+    std::size_t Remaining() const override { return inner_.Remaining(); }
+    void Skip(std::size_t count) override
+    {
+        Note(count <= inner_.Remaining());
+        inner_.Skip(count);
+    }
+    bool CutShort() const { return cutShort_; }
+
+private:
+    bool Note(bool ok)
+    {
+        if (!ok) cutShort_ = true;
+        return ok;
+    }
+    TStream& inner_;
+    bool cutShort_ = false;
+};
+
+}  // namespace
+
 std::string AlarmFilePath(const std::string& folder)
 {
     return folder + AlarmFileName;
@@ -30,16 +58,19 @@ bool WriteAlarms(TStream& stream, const TOvList<TAlarm>& alarms)
     return true;
 }
 
-void ReadAlarmsFile(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files)
+bool ReadAlarmsFile(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files)
 {
     try {
         TBytes contents;
         // A read that fails part-way leaves what it got, which loads like a file that ends there.
-        files.ReadWholeFile(AlarmFilePath(folder), contents);
-        TMemoryStream stream(std::move(contents));
+        bool whole = files.ReadWholeFile(AlarmFilePath(folder), contents);
+        TMemoryStream bytes(std::move(contents));
+        TWatchedStream stream(bytes);
         ReadAlarms(stream, alarms);
+        return whole && !stream.CutShort();
     } catch (const std::exception&) {
         // Out of memory or a full list: keep what was read, as with any other failure.
+        return false;
     }
 }
 

@@ -16,13 +16,14 @@ std::string AlarmFilePath(const std::string& folder);
 void ReadAlarms(TStream& stream, TOvList<TAlarm>& alarms);
 bool WriteAlarms(TStream& stream, const TOvList<TAlarm>& alarms);
 
-// Appends the file's alarms to the list, keeping those read before any failure.
-void ReadAlarmsFile(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files);
+// Appends the file's alarms to the list, keeping those read before any failure. True when the
+// file was read in full: every alarm its count announces, no field cut short.
+bool ReadAlarmsFile(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files);
 
 // The load with the option AutoSaveData (a bool or the options' own flag) switched off, and put
 // back exactly as it was however the load ends.
 template <class TFlag>
-void LoadAlarms(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files, TFlag& autoSaveData)
+bool LoadAlarms(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess& files, TFlag& autoSaveData)
 {
     struct TRestore {
         TFlag& flag;
@@ -30,7 +31,7 @@ void LoadAlarms(TOvList<TAlarm>& alarms, const std::string& folder, TFileAccess&
         ~TRestore() { flag = was; }
     } restore{autoSaveData, autoSaveData};
     autoSaveData = TFlag(false);
-    ReadAlarmsFile(alarms, folder, files);
+    return ReadAlarmsFile(alarms, folder, files);
 }
 // Writes the whole list at once; on failure the old file stays as it was. The result is for
 // tests: the program ignores it.

@@ -84,6 +84,7 @@ TAlPropForm::TAlPropForm()
 {
     DatePicker1.SetButtonHint("Show calendar");
     AppLineEdit.BrowseBtn.SetHint("Browse for file ...");
+    AppLineEdit.HoldsCommandLine = true;
     MaskEditBtn.SetGlyph(IDB_GLYPH_MASK);
     PlayBtn.SetGlyph(IDB_GLYPH_PLAY);
     DirBtn.SetGlyph(IDB_GLYPH_FOLDER);

@@ -86,6 +86,8 @@ TAlarmsForm::TAlarmsForm()
     DelBtn.OnClick = [this](TButton&) { DelBtnClick(); };
     ModifyBtn.OnClick = [this](TButton&) { ModifyBtnClick(); };
     OkBtn.OnClick = [this](TButton&) { OkBtnClick(); };
+    // Esc closes the list as OK does, as in every dialog of the program.
+    CancelButton = &OkBtn;
     OnClose = [this](TForm&, TCloseAction& action) { FormClose(action); };
 }
 
@@ -211,6 +213,13 @@ void TAlarmsForm::DelBtnClick()
     if (at >= 0) DeleteAlarm(Alarms, at);
     AlarmBox.Delete(index);
     UpdateButtons();
+}
+
+void TAlarmsForm::BringToFront()
+{
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+    SetForegroundWindow(Handle());
+    BringWindowToTop(Handle());
 }
 
 void TAlarmsForm::OkBtnClick()

@@ -37,6 +37,9 @@ public:
     // Takes the alarm's row away (the alarm itself is its owner's business).
     void RemoveAlarmRow(TAlarm& alarm);
 
+    // Shown already: restored when minimised, and brought to the front.
+    void BringToFront();
+
     void AlarmBoxClick();
     void AddBtnClick();
     void ModifyBtnClick();

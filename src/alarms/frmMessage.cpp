@@ -1,5 +1,8 @@
 #include "alarms/frmMessage.h"
 
+#include <vector>
+
+#include "alarms/CascadePlace.h"
 #include "clock/SystemTimeRecord.h"
 
 namespace {
@@ -54,6 +57,21 @@ int TextWidth(HWND window, HFONT font, const std::string& text)
     return size.cx;
 }
 
+TPlace PlaceOf(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+BOOL CALLBACK CollectMessageWindow(HWND hwnd, LPARAM lParam)
+{
+    if (IsWindowVisible(hwnd) && dynamic_cast<TMessageForm*>(TWindow::FromHandle(hwnd))) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        reinterpret_cast<std::vector<TPlace>*>(lParam)->push_back(PlaceOf(r));
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 TMessageForm::TMessageForm(const TMessageHooks& hooks)
@@ -72,6 +90,8 @@ TMessageForm::TMessageForm(const TMessageHooks& hooks)
     SendMessageA(OkBtn.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Handle()), FALSE);
     OkBtn.SetDefault(true);
     OkBtn.OnClick = [this](TButton&) { OkBtnClick(); };
+    // Esc closes the window, as the close box does.
+    CancelButton = &OkBtn;
     BuildMenu();
     LaterBtn.DropDownMenu = &ResheduleMenu;
     LaterBtn.OnClick = [this](TSplitButton&) { ModifyItemClick(nullptr); };
@@ -125,10 +145,25 @@ TMessageForm* TMessageForm::Open(TAlarm& alarm, const std::string& title, const 
     form->TextMemo.SetText(text);
     form->SetCaption(title);
     form->Alarm = &alarm;
+    form->Cascade();
     form->Show();
     SetForegroundWindow(form->Handle());
     alarm.MessageWindows.Add(form);
     return form;
+}
+
+void TMessageForm::Cascade()
+{
+    std::vector<TPlace> open;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectMessageWindow, reinterpret_cast<LPARAM>(&open));
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    MONITORINFO mi{sizeof(mi)};
+    if (!GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &mi)) return;
+    const int step = MulDiv(GetSystemMetrics(SM_CYCAPTION), static_cast<int>(Dpi()), static_cast<int>(SystemDpi()));
+    const TPlace place = CascadePlace(PlaceOf(r), open, step, PlaceOf(mi.rcWork));
+    if (place.Left != r.left || place.Top != r.top)
+        SetWindowPos(Handle(), nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMessageForm::OkBtnClick()

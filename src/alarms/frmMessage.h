@@ -56,6 +56,8 @@ protected:
 
 private:
     void FormClose(TCloseAction& action);
+    // Placed by the system over a message window already open: moved on until it hides none.
+    void Cascade();
     void BuildMenu();
     void ArrangeCaption();
 

@@ -20,8 +20,7 @@ void TClockForm::AlarmsItemClick()
 {
     if (!AlarmsForm) return;
     if (AlarmsForm->Visible()) {
-        SetForegroundWindow(AlarmsForm->Handle());
-        BringWindowToTop(AlarmsForm->Handle());
+        AlarmsForm->BringToFront();
         return;
     }
     // A record that can't be shown ends the fill with its error, and the list stays hidden.

@@ -78,8 +78,9 @@ void TClockForm::SelectTZItemClick()
         dialog.TZListBox.Add(zone->DisplayName, zone);
     }
     dialog.AliasEdit.SetText(face.Hint());
-    // Rows are sorted by text, so the row is found by its entry.
-    int match = LastMatchingZone(TimeZones, face.TimeZone);
+    // Rows are sorted by text, so the row is found by its entry. Zones may share a block, so
+    // the block decides only for a face that has no entry.
+    int match = FaceZone(TimeZones, face.ZoneKey, face.Tag, face.TimeZone);
     dialog.TZListBox.SetItemIndex(match < 0 ? -1 : dialog.TZListBox.IndexOfData(TimeZones.Items(match)));
 
     if (dialog.ShowModal() == mrOk && dialog.TZListBox.ItemIndex() >= 0) {
@@ -88,6 +89,7 @@ void TClockForm::SelectTZItemClick()
         face.TimeZone = zone->TZI;
         face.SetHint(AliasFromPick(dialog.AliasEdit.Text()));
         face.Tag = TimeZones.IndexOf(zone);
+        face.ZoneKey = zone->KeyName;
         if (AutoSaveData()) SaveClocks();
     }
     // The new zone and label show from the main timer's next tick.

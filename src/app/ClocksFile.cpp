@@ -13,7 +13,7 @@ TClockRecord RecordOf(const TMyRoVudez& face)
 {
     const TFont& font = face.Font();
     return {face.Tag, face.AM_PM, face.Hint(), font.Name(), font.Size(), font.Charset(), font.Style(),
-            face.Color(), font.Color()};
+            face.Color(), font.Color(), face.ZoneKey};
 }
 
 }  // namespace
@@ -26,7 +26,8 @@ void TClockForm::SaveClocks()
         std::vector<TClockRecord> records{RecordOf(*LocalClock)};
         for (int i = 0; i < Clocks->Count(); ++i) records.push_back(RecordOf(*Clocks->Items(i)));
         // A failed save leaves the old file whole and is not reported.
-        SaveClocksFile(records, dataFolder_, files_);
+        clocksBackup_.Save(ClocksFilePath(dataFolder_), files_,
+                           [&] { return SaveClocksFile(records, dataFolder_, files_); });
     } catch (const std::exception&) {
     }
 }
@@ -37,8 +38,14 @@ void TClockForm::ApplyClock(TMyRoVudez& face, const TReadClock& read)
     if (read.ReadUpTo >= cfZone) {
         face.Tag = r.ZoneIndex;
         face.LocalTime = r.ZoneIndex == -1;
+        // A name the catalogue no longer has is kept, so the clock finds its zone if it returns.
+        face.ZoneKey = r.ZoneKey;
         // An index outside the catalogue ended the load: the face keeps it, and its zero zone.
-        if (r.ZoneIndex >= 0 && r.ZoneIndex < TimeZones.Count()) face.TimeZone = TimeZones.Items(r.ZoneIndex)->TZI;
+        if (r.ZoneIndex >= 0 && r.ZoneIndex < TimeZones.Count()) {
+            face.TimeZone = TimeZones.Items(r.ZoneIndex)->TZI;
+            // A file without names: the zone is the one at the index.
+            if (face.ZoneKey.empty()) face.ZoneKey = TimeZones.Items(r.ZoneIndex)->KeyName;
+        }
     }
     if (read.ReadUpTo >= cfAmPm) face.AM_PM = r.AmPm;
     if (read.ReadUpTo >= cfLabel) face.SetHint(r.Label);
@@ -64,8 +71,15 @@ void TClockForm::LoadClocks()
         ~TRestore() { flag = was; }
     } restore{Options->AutoSaveData, Options->AutoSaveData};
     Options->AutoSaveData = false;
+    // Until the file is read in full, it counts as one to keep.
+    clocksBackup_.Loaded(true);
     try {
-        std::vector<TReadClock> clocks = ReadClocksFile(dataFolder_, files_, TimeZones.Count());
+        TZoneKeys keys;
+        for (int i = 0; i < TimeZones.Count(); ++i) keys.push_back(TimeZones.Items(i)->KeyName);
+        std::vector<TReadClock> clocks = ReadClocksFile(dataFolder_, files_, keys);
+        bool whole = !clocks.empty();
+        for (const TReadClock& c : clocks) whole = whole && c.Complete();
+        clocksBackup_.Loaded(!whole);
         for (std::size_t i = 0; i < clocks.size(); ++i) {
             if (i > 0) AddItemClick();
             ApplyClock(i == 0 ? *LocalClock : *Clocks->Items(Clocks->Count() - 1), clocks[i]);

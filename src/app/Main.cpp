@@ -1,7 +1,11 @@
 #include "app/Main.h"
 
+#include <exception>
+
 #include "../../res/resource.h"
+#include "app/DataFolder.h"
 #include "app/KeyTable.h"
+#include "app/SingleInstance.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
 #include "clock/TimeZones.h"
@@ -28,20 +32,12 @@ TForm::TParams ClockFormParams()
     return p;
 }
 
-std::string ProgramFolder()
-{
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    size_t slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-}
-
 }  // namespace
 
 TClockForm::TClockForm(const TClockFormConfig& config)
     : TForm(ClockFormParams()),
       dataFolder_(config.DataFolder.empty() ? ProgramFolder() : config.DataFolder),
+      folderKey_(DataFolderKey(dataFolder_)),
       config_(config),
       placement_(Handle(), config.RegistryRoot, "SOFTWARE\\Doviz\\Clock\\TClockForm")
 {
@@ -249,8 +245,7 @@ void TClockForm::SetDaylightAdjust(bool on)
     DaylightAdjust = on;
 }
 
-// Placeholders until the logon entry and the zones' own rules are wired in.
-void TClockForm::SetStartWithWindows(bool) {}
+// A placeholder until the zones' own rules are wired in.
 void TClockForm::SetZoneDaylight(bool) {}
 
 void TClockForm::SetLocalSeconds(bool show)
@@ -314,12 +309,12 @@ void TClockForm::SaveDataItemClick()
 void TClockForm::SaveAlarms()
 {
     // A failed save leaves the old file whole and is not reported.
-    ::SaveAlarms(Alarms, dataFolder_, files_);
+    alarmsBackup_.Save(AlarmFilePath(dataFolder_), files_, [this] { return ::SaveAlarms(Alarms, dataFolder_, files_); });
 }
 
 void TClockForm::LoadAlarms()
 {
-    ::LoadAlarms(Alarms, dataFolder_, files_, Options->AutoSaveData);
+    alarmsBackup_.Loaded(!::LoadAlarms(Alarms, dataFolder_, files_, Options->AutoSaveData));
 }
 
 void TClockForm::AlarmTimerTimer()
@@ -376,6 +371,22 @@ void TClockForm::FormDestroy()
     FreeTimeZones(TimeZones);
 }
 
+void TClockForm::EndSession()
+{
+    // The system ends the process once this returns, so no close or destroy step will run: save
+    // here what they save, in their order, and ask nothing of the user.
+    placement_.SaveOnClose();
+    if (AutoSaveData()) {
+        SaveClocks();
+        SaveAlarms();
+    }
+    try {
+        if (Options && Options->AutoSave()) Options->Save();
+    } catch (const std::exception&) {
+        // No message box: nobody would be there to answer it.
+    }
+}
+
 // ---- window messages
 
 void TClockForm::Paint(HDC dc)
@@ -412,6 +423,12 @@ LRESULT TClockForm::HitTest(LPARAM screenPoint) const
 
 LRESULT TClockForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    // A second start from our data folder: it ends, and this copy comes forward.
+    if (msg == ShowRunningCopyMessage() && msg != 0) {
+        if (static_cast<std::uint64_t>(lParam) != folderKey_ || !Options) return 0;
+        DoDblClick();
+        return 1;
+    }
     switch (msg) {
     case WM_NCHITTEST:
         return HitTest(lParam);
@@ -426,6 +443,12 @@ LRESULT TClockForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         // The system clock was set: every face shows the new time at once, not at its next tick.
         if (LocalClock) LocalClock->UpdateDisplay();
         MainTimerTimer();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // A cancelled end changes nothing.
+        if (wParam) EndSession();
         return 0;
     case WM_DESTROY:
         FormDestroy();

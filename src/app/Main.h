@@ -3,11 +3,13 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/FileBackup.h"
 #include "app/MyClock.h"
 #include "app/Placement.h"
 #include "app/Relayout.h"
@@ -28,7 +30,7 @@
 
 // Where the window keeps its state; tests point these elsewhere.
 struct TClockFormConfig {
-    std::string DataFolder;  // empty: the program file's folder
+    std::string DataFolder;  // empty: the program file's folder (the program's start chooses one)
     // The options and the window position live below this key, in SOFTWARE\Doviz\Clock.
     HKEY RegistryRoot = HKEY_CURRENT_USER;
     HKEY ZoneRoot = HKEY_LOCAL_MACHINE;
@@ -137,6 +139,8 @@ private:
     void FormCreate();
     void FormClose();
     void FormDestroy();
+    // The logoff or shutdown step: what exit saves, saved at once.
+    void EndSession();
     void CloseMessageWindows();
     // Saves what the tick's signals disabled or deleted, when AutoSaveData is on.
     void KeepSignalChanges();
@@ -159,7 +163,11 @@ private:
 
     std::vector<std::unique_ptr<TMyRoVudez>> zoneFaces_;
     std::string dataFolder_;
+    std::uint64_t folderKey_;
     TWinFileAccess files_;
+    // Files whose load fell short, kept before they are first overwritten.
+    TFileBackup clocksBackup_;
+    TFileBackup alarmsBackup_;
     TAlarmScheduler scheduler_;
     TClockFormConfig config_;
     TPlacement placement_;

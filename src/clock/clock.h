@@ -54,6 +54,8 @@ public:
 
     TTimeZoneBlock TimeZone;
     int Tag = 0;
+    // The key name of the catalogue entry the zone came from; empty when not known.
+    std::string ZoneKey;
 
     bool ButtonDown() const { return buttonDown_; }
     const std::string& DisplayText() const { return displayText_; }

@@ -18,6 +18,44 @@ TForm::TParams TZSelectParams()
 
 }  // namespace
 
+LRESULT TZoneListBox::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_KEYDOWN:
+        keysDown_.set(wParam & 0xFF);
+        break;
+    case WM_KEYUP:
+        if (!keysDown_.test(wParam & 0xFF)) return DefaultProc(msg, wParam, lParam);
+        keysDown_.reset(wParam & 0xFF);
+        break;
+    case WM_KILLFOCUS:
+        // The releases of keys held now go to another window.
+        keysDown_.reset();
+        break;
+    case WM_CHAR:
+        // The list's own search by first character would find nothing: every row begins "(".
+        if (wParam >= ' ' && wParam != 0x7F) {
+            Typed(static_cast<char>(wParam));
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return TListBox::SubclassProc(msg, wParam, lParam);
+}
+
+void TZoneListBox::Typed(char key)
+{
+    std::vector<std::string> rows;
+    for (int i = 0; i < Count(); ++i) rows.push_back(Item(i));
+    // The message's own time: the pause the user made, not how long the program took.
+    int row = search_.Type(key, static_cast<std::uint32_t>(GetMessageTime()), rows, ItemIndex());
+    if (row < 0) return;
+    SetItemIndex(row);
+    if (OnTypedSelect) OnTypedSelect(*this);
+}
+
 TTZSelectDlg::TTZSelectDlg()
     : TForm(TZSelectParams()),
       TZListBox(*this, {0, 0, 265, 113, {}, {}}, true, false),
@@ -36,6 +74,7 @@ TTZSelectDlg::TTZSelectDlg()
     TZListBox.OnDblClick = [this](TListBox&) { TZListBoxDblClick(); };
     TZListBox.OnKeyUp = [this](TControl&, WORD) { TZListBoxKeyUp(); };
     TZListBox.OnMouseUp = [this](TControl&) { TZListBoxMouseUp(); };
+    TZListBox.OnTypedSelect = [this](TZoneListBox&) { TZListBoxTypedSelect(); };
 }
 
 void TTZSelectDlg::TZListBoxClick()
@@ -55,6 +94,12 @@ void TTZSelectDlg::TZListBoxKeyUp()
 }
 
 void TTZSelectDlg::TZListBoxMouseUp()
+{
+    ShowSelectedZone();
+}
+
+// A row found by typing is picked as one reached with the arrow keys.
+void TTZSelectDlg::TZListBoxTypedSelect()
 {
     ShowSelectedZone();
 }

@@ -19,6 +19,38 @@ HWND ParentOf(TForm& form, HWND parentHandle)
     return parentHandle ? parentHandle : form.Handle();
 }
 
+// The picture as a disabled button shows it: every pixel but the background turned a light grey
+// of its own brightness, so that the shape stays readable and plainly out of use.
+HBITMAP GreyedCopy(HBITMAP picture, int width, int height, COLORREF background)
+{
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    HDC dc = GetDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP grey = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (grey && GetDIBits(dc, picture, 0, static_cast<UINT>(height), bits, &bi, DIB_RGB_COLORS) == height) {
+        const DWORD back = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+        auto* pixel = static_cast<DWORD*>(bits);
+        for (int i = 0; i < width * height; ++i) {
+            const DWORD p = pixel[i] & 0xFFFFFF;
+            if (p == back) continue;
+            const DWORD light = ((p >> 16 & 0xFF) * 30 + (p >> 8 & 0xFF) * 59 + (p & 0xFF) * 11) / 100;
+            const DWORD v = 128 + light / 3;
+            pixel[i] = (v << 16) | (v << 8) | v;
+        }
+    } else if (grey) {
+        DeleteObject(grey);
+        grey = nullptr;
+    }
+    ReleaseDC(nullptr, dc);
+    return grey;
+}
+
 }  // namespace
 
 TControl::TControl(HWND parent, const char* className, DWORD style, DWORD exStyle, const TControlSpec& place)
@@ -73,6 +105,53 @@ void TControl::SetHint(const std::string& hint)
 {
     hint_ = hint;
     SetToolTipText(toolTip_, GetParent(hwnd_), hwnd_, hint_);
+}
+
+void TControl::SetEnabled(bool enabled)
+{
+    ownEnabled_ = enabled;
+    // Inside a container that is off, the control stays greyed until the container comes back.
+    HWND parent = GetParent(hwnd_);
+    EnableWindow(hwnd_, enabled && (!FromHandle(parent) || IsWindowEnabled(parent)));
+}
+
+bool ContainerMessage(HWND container, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (msg) {
+    case WM_ENABLE:
+        for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (TControl* control = TControl::FromHandle(child)) EnableWindow(child, wParam && control->ownEnabled_);
+        return false;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        // Only a child's scrolling is the form's; a container has no scroll bars of its own.
+        if (!lParam) return false;
+        break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_COMPAREITEM:
+    case WM_DELETEITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_CLOSE:
+    case WM_NEXTDLGCTL:
+    case DM_GETDEFID:
+    case DM_SETDEFID:
+        break;
+    default:
+        return false;
+    }
+    HWND form = GetAncestor(container, GA_ROOT);
+    if (!form || form == container) return false;
+    result = SendMessageA(form, msg, wParam, lParam);
+    return true;
 }
 
 RECT TControl::BoundsInParent() const
@@ -181,9 +260,13 @@ void TButton::SetGlyph(int bitmapId)
     }
     // A v6 button shows an image list beside its text; the list takes the picture's own size, since
     // a picture narrower than the list's images would add none.
-    HIMAGELIST list = ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0);
+    HIMAGELIST list = ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 6, 0);
     if (!list) return;
-    ImageList_AddMasked(list, glyph_.Get(), background);
+    // One picture for each of the button's six states (normal, hot, pressed, disabled, default,
+    // stylus hot), greyed for the disabled one.
+    TBitmapHandle greyed(GreyedCopy(glyph_.Get(), bm.bmWidth, bm.bmHeight, background));
+    for (int state = 0; state < 6; ++state)
+        ImageList_AddMasked(list, state == 3 && greyed ? greyed.Get() : glyph_.Get(), background);
     // A picture button without a caption shows its glyph in the middle.
     bool pictureOnly = GetWindowTextLengthA(Handle()) == 0;
     BUTTON_IMAGELIST bil{list, {pictureOnly ? 0L : Scale(4, dpi), 0, 0, 0},
@@ -345,20 +428,14 @@ const char* PanelClass()
 }  // namespace
 
 TPanel::TPanel(TForm& parent, const TControlSpec& place, TBevel bevel)
-    : TControl(parent.Handle(), PanelClass(), WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, place), form_(parent), bevel_(bevel)
+    : TControl(parent.Handle(), PanelClass(), WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, place), bevel_(bevel)
 {
 }
 
 LRESULT TPanel::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT result = 0; ContainerMessage(Handle(), msg, wParam, lParam, result)) return result;
     switch (msg) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_DRAWITEM:
-        // The form handles its controls' notifications wherever they sit.
-        return SendMessageA(form_.Handle(), msg, wParam, lParam);
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(Handle(), &ps);

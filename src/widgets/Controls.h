@@ -34,8 +34,10 @@ public:
 
     std::string Text() const;
     void SetText(const std::string& text);
+    // As the user sees it: off also while its container (panel, group box) is off.
     bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
-    void SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+    // Its own state, which it takes again when its container comes back on.
+    void SetEnabled(bool enabled);
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     void SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
     void SetHint(const std::string& hint);
@@ -64,7 +66,16 @@ private:
     HWND hwnd_ = nullptr;
     HWND toolTip_ = nullptr;
     std::string hint_;
+    bool ownEnabled_ = true;
+
+    friend bool ContainerMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&);
 };
+
+// A container control (panel, group box) stands between its children and their form: what a
+// child sends its dialog (notifications, colours, WM_CLOSE and WM_NEXTDLGCTL from a memo's Esc and
+// Tab, DM_GETDEFID) goes on to the form, and turning the container off greys its children. True
+// when the form answered; result then holds its answer.
+bool ContainerMessage(HWND container, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 class TLabel : public TControl {
 public:
@@ -145,7 +156,6 @@ protected:
     LRESULT SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    TForm& form_;
     TBevel bevel_;
 };
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "../../res/resource.h"
+#include "widgets/CommandLine.h"
 #include "widgets/Form.h"
 
 namespace {
@@ -19,6 +20,12 @@ TControlSpec EditPart(TControlSpec place)
 TControlSpec ButtonPart(const TControlSpec& place)
 {
     return {place.Left + place.Width - ButtonSize, place.Top, ButtonSize, place.Height, {}, {}};
+}
+
+bool IsFile(const std::string& name)
+{
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
@@ -61,8 +68,9 @@ void TFileNameEdit::SetFileName(const std::string& name)
 
 void TFileNameEdit::Browse()
 {
-    if (auto chosen = RunOpenFileDialog(GetAncestor(Handle(), GA_ROOT), dialog_, FileName())) {
-        SetText(*chosen);
+    const TCommandLine line = HoldsCommandLine ? SplitCommandLine(FileName(), &IsFile) : TCommandLine{FileName(), {}};
+    if (auto chosen = RunOpenFileDialog(GetAncestor(Handle(), GA_ROOT), dialog_, line.Program)) {
+        SetText(HoldsCommandLine ? JoinCommandLine(*chosen, line.Arguments) : *chosen);
         SetFocus(Handle());
     }
 }

@@ -18,6 +18,9 @@ public:
     void SetFileName(const std::string& name);
 
     TButton BrowseBtn;
+    // The text is a command line: the browse button stands for its program, keeps its arguments
+    // and quotes a chosen program whose path holds a space.
+    bool HoldsCommandLine = false;
 
 protected:
     LRESULT SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -328,6 +328,16 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) Application.NoteActive(Handle());
         break;
+    case WM_NEXTDLGCTL: {
+        // A memo's Tab and Shift+Tab, as the dialog manager would move them.
+        HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                     : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
+        if (target && IsChild(Handle(), target)) {
+            SetFocus(target);
+            if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(target, EM_SETSEL, 0, -1);
+        }
+        return 0;
+    }
     case DM_GETDEFID:
         if (DefaultButton && DefaultButton->Handle())
             return MAKELRESULT(GetDlgCtrlID(DefaultButton->Handle()), DC_HASDEFID);

@@ -1,6 +1,7 @@
 #pragma once
-// A framed area with a heading. The controls inside it are its form's, placed over it: the box
-// lies beneath them and paints only what they leave free.
+// A framed area with a heading. The controls inside it are the form's, placed over it (the box
+// lies beneath them and paints only what they leave free), or its own children, created with its
+// handle as their parent.
 
 #include "widgets/Controls.h"
 

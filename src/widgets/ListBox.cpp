@@ -40,7 +40,7 @@ private:
 TListBox::TListBox(TForm& parent, const TControlSpec& place, bool sorted, bool multiSelect, HWND parentHandle)
     : TControl(parentHandle ? parentHandle : parent.Handle(), "LISTBOX",
                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP |
-                   (sorted ? LBS_SORT : 0) | (multiSelect ? LBS_EXTENDEDSEL | LBS_MULTIPLESEL : 0),
+                   (sorted ? LBS_SORT : 0) | (multiSelect ? LBS_MULTIPLESEL : 0),
                WS_EX_CLIENTEDGE, place),
       multiSelect_(multiSelect)
 {
@@ -150,6 +150,28 @@ void TListBox::Command(WORD notifyCode)
 {
     if (notifyCode == LBN_SELCHANGE && OnClick) OnClick(*this);
     if (notifyCode == LBN_DBLCLK && OnDblClick) OnDblClick(*this);
+}
+
+LRESULT TListBox::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (multiSelect_ && msg == WM_LBUTTONDOWN) {
+        const LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, lParam);
+        const int index = LOWORD(hit);
+        if (HIWORD(hit) == 0 && index < Count()) {
+            if (!(wParam & MK_SHIFT) || anchor_ < 0 || anchor_ >= Count()) {
+                // The list toggles the row itself.
+                anchor_ = index;
+                return TControl::SubclassProc(msg, wParam, lParam);
+            }
+            SetFocus(Handle());
+            for (int i = std::min(anchor_, index); i <= std::max(anchor_, index); ++i) SetSelected(i, true);
+            SendMessageA(Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+            SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(Handle()));
+            return 0;
+        }
+    }
+    return TControl::SubclassProc(msg, wParam, lParam);
 }
 
 int TListBox::RowWidth(const std::string& text) const

@@ -24,10 +24,14 @@ public:
     bool Selected(int index) const;
     void SetSelected(int index, bool selected);
 
-    // The selection changed by the user's mouse or keys.
+    // The selection changed by the user's mouse or keys. In a multi-select list a click toggles
+    // its row and Shift+click adds the rows from the last clicked one to it.
     std::function<void(TListBox&)> OnClick;
     std::function<void(TListBox&)> OnDblClick;
     void Command(WORD notifyCode) override;
+
+protected:
+    LRESULT SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     int RowWidth(const std::string& text) const;
@@ -36,4 +40,5 @@ private:
 
     bool multiSelect_;
     int widest_ = 0;
+    int anchor_ = -1;
 };

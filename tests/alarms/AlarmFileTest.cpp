@@ -43,10 +43,11 @@ class AlarmFile : public ::testing::Test {
 protected:
     ~AlarmFile() override { FreeAlarms(list); }
 
-    void Load()
+    // True when the file was read in full.
+    bool Load()
     {
         bool on = true;
-        LoadAlarms(list, Folder, files, on);
+        return LoadAlarms(list, Folder, files, on);
     }
 
     TMemoryFiles files;
@@ -122,7 +123,7 @@ TEST_F(AlarmFile, TruncatedAtEveryOffset)
     const std::size_t record = TAlarmBytes().V3Record().Size();
     for (std::size_t cut = 0; cut <= v3.size(); ++cut) {
         files.files[Path] = TBytes(v3.begin(), v3.begin() + cut);
-        Load();
+        ASSERT_EQ(Load(), cut == v3.size()) << cut;
         int whole = cut < 4 ? 0 : static_cast<int>((cut - 4) / record);
         ASSERT_EQ(list.Count(), whole) << cut;
         FreeAlarms(list);
@@ -136,7 +137,7 @@ TEST_F(AlarmFile, TruncatedAtEveryOffset)
     const std::size_t folderAt = v1Record - (4 + 6);
     for (std::size_t cut = 0; cut <= v1.Size(); ++cut) {
         files.files[Path] = TBytes(v1.Bytes().begin(), v1.Bytes().begin() + cut);
-        Load();
+        ASSERT_EQ(Load(), cut == v1.Size()) << cut;
         int expected = 0;
         for (int r = 0; r < 2; ++r) {
             std::size_t start = 4 + r * v1Record;
@@ -171,7 +172,8 @@ TEST_F(AlarmFile, AutoSaveIsOffDuringTheLoadAndRestoredAfter)
         TOvBool autoSave = TOvBool::FromByte(c.before);
         files.autoSave = &autoSave;
         files.autoSaveSeen = 1;
-        LoadAlarms(list, Folder, files, autoSave);
+        const bool whole = LoadAlarms(list, Folder, files, autoSave);
+        EXPECT_EQ(whole, !c.missing && !c.throws && !c.partial);
         EXPECT_EQ(files.autoSaveSeen, 0);
         EXPECT_EQ(autoSave.Byte(), c.before);
         EXPECT_EQ(list.Count(), c.missing || c.throws ? 0 : 2);

@@ -221,6 +221,31 @@ TEST(EditAlarm, ModifyOnAnAlarmWhoseDialogIsOpenBringsThatDialogForward)
     EXPECT_TRUE(forward);
 }
 
+TEST(EditAlarm, EscInTheMessageBoxCancelsAndTabLeavesIt)
+{
+    auto alarm = UsualAlarm();
+    alarm->SoundOn = alarm->MessageOn = alarm->RunOn = true;
+    alarm->MessageText = "Kettle";
+    alarm->CommandLine = "tea.exe";
+    EXPECT_FALSE(Edit(*alarm, [](TAlPropForm& d) {
+        auto key = [&](WORD vk) {
+            SetFocus(d.MessageMemo.Handle());
+            PostMessageA(d.MessageMemo.Handle(), WM_KEYDOWN, vk, 1);
+            PostMessageA(d.MessageMemo.Handle(), WM_KEYUP, vk, 0xC0000001);
+            PumpMessages();
+        };
+        key(VK_TAB);
+        EXPECT_EQ(GetFocus(), d.RunCB.Handle());
+        d.NameEdit.SetText("Changed");
+        key(VK_ESCAPE);
+        EXPECT_EQ(d.ModalResult(), mrCancel);
+        EXPECT_TRUE(IsWindow(d.MessageMemo.Handle()));
+    }));
+    EXPECT_EQ(alarm->Name, "Tea");
+    EXPECT_TRUE(alarm->SoundOn && alarm->MessageOn && alarm->RunOn);
+    EXPECT_EQ(alarm->MessageText + "|" + alarm->CommandLine, "Kettle|tea.exe");
+}
+
 TEST(AlPropCommands, PlayPlaysTheDefaultOrAnExistingFileOnly)
 {
     std::vector<std::string> played;
@@ -255,10 +280,12 @@ TEST(AlPropCommands, BrowseButtonsFillTheirFields)
     d.CustomSoundRB.SetChecked(true);
     d.RunCB.SetChecked(true);
     d.AppDirEdit.SetText("C:\\was");
-    std::vector<std::string> titles;
+    d.AppLineEdit.SetText("\"C:\\Program Files\\a.exe\" /x y");
+    std::vector<std::string> titles, starts;
     OpenFileHook = [&](OPENFILENAMEA& ofn) {
         titles.push_back(ofn.lpstrTitle);
-        strcpy(ofn.lpstrFile, titles.size() == 1 ? "C:\\a.wav" : "C:\\b.exe");
+        starts.push_back(ofn.lpstrFile);
+        strcpy(ofn.lpstrFile, titles.size() == 1 ? "C:\\a.wav" : "C:\\Program Files\\b.exe");
         return TRUE;
     };
     std::string folderTitle, folderStart;
@@ -272,8 +299,10 @@ TEST(AlPropCommands, BrowseButtonsFillTheirFields)
     OpenFileHook = nullptr;
     BrowseFolderHook = nullptr;
     EXPECT_EQ(titles, (std::vector<std::string>{"Sounds", "Application "}));
+    // The program browsed from is the command line's; the chosen one is quoted, the arguments stay.
+    EXPECT_EQ(starts, (std::vector<std::string>{"", "C:\\Program Files\\a.exe"}));
     EXPECT_EQ(d.SoundEdit.Text() + "|" + d.AppLineEdit.Text() + "|" + d.AppDirEdit.Text(),
-              "C:\\a.wav|C:\\b.exe|C:\\chosen");
+              "C:\\a.wav|\"C:\\Program Files\\b.exe\" /x y|C:\\chosen");
     EXPECT_EQ(folderTitle, "Startup folder");
 }
 

@@ -170,10 +170,10 @@ TEST(AlPropForm, EachRuleFollowsItsControl)
         {[&] { Click(d.MessageCB), Click(d.RunCB); },
          "Reminder+o Date- Time2- Cron+x Mask+ MaskBtn+ Once+o Usual+o Time1- Enabled+x OneTime+o Remove-x | Panel+ "
          "Sound+x Def+o Custom+x File+ Play- Message+x Memo+ Run+x App+ Dir+ DirBtn+"},
-        // The panel goes off as a whole; its controls keep their own states for when it comes back.
+        // The panel goes off as a whole, its controls greyed; they keep their own states for when it comes back.
         {[&] { Click(d.EnabledCB); },
          "Reminder+o Date- Time2- Cron+x Mask+ MaskBtn+ Once+o Usual+o Time1- Enabled+o OneTime+o Remove-x | Panel- "
-         "Sound+x Def+o Custom+x File+ Play- Message+x Memo+ Run+x App+ Dir+ DirBtn+"},
+         "Sound-x Def-o Custom-x File- Play- Message-x Memo- Run-x App- Dir- DirBtn-"},
         {[&] { Click(d.EnabledCB), Click(d.SoundCB); },
          "Reminder+o Date- Time2- Cron+x Mask+ MaskBtn+ Once+o Usual+o Time1- Enabled+x OneTime+o Remove-x | Panel+ "
          "Sound+o Def-o Custom-x File- Play- Message+x Memo+ Run+x App+ Dir+ DirBtn+"},

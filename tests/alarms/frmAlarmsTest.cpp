@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,31 @@ std::string TimeText(const TSystemTime& t)
 std::string DateText(const TSystemTime& t)
 {
     return FormatDate(FromRecord(t));
+}
+
+// Whether a button draws any coloured pixel: a greyed one shows none.
+bool Coloured(const TControl& button)
+{
+    RECT r = {};
+    GetClientRect(button.Handle(), &r);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageA(button.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    bool coloured = false;
+    for (int y = 0; y < r.bottom; ++y)
+        for (int x = 0; x < r.right; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            const int lo = std::min({GetRValue(c), GetGValue(c), GetBValue(c)});
+            const int hi = std::max({GetRValue(c), GetGValue(c), GetBValue(c)});
+            coloured = coloured || hi - lo > 40;
+        }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return coloured;
 }
 
 // Tells when its alarm is destroyed.
@@ -146,10 +172,13 @@ TEST_F(AlarmsForm_, DeleteRemovesAndDestroysTheSelectedAlarmWithoutAsking)
     form.DelBtnClick();
     form.ModifyBtnClick();
     EXPECT_EQ(Alarms.Count(), 2);
+    // Buttons that do nothing look so: greyed.
+    EXPECT_FALSE(Coloured(form.DelBtn) || Coloured(form.ModifyBtn));
 
     SelectRow(1);
     EXPECT_TRUE(form.DelBtn.Enabled());
     EXPECT_TRUE(form.ModifyBtn.Enabled());
+    EXPECT_TRUE(Coloured(form.DelBtn) && Coloured(form.ModifyBtn));
     Click(form.DelBtn);
     Application.MessageBoxHook = nullptr;
     EXPECT_EQ(asked, 0);
@@ -256,7 +285,12 @@ TEST_F(AlarmsForm_, ClosingHidesTheWindowAndSavesOnlyWithAutoSave)
         form.Show();
         SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
         EXPECT_FALSE(form.Visible());
-        EXPECT_EQ(saves, on ? 2 : 0);
+        // Esc, as OK.
+        form.Show();
+        PostMessageA(form.AlarmBox.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+        PumpMessages();
+        EXPECT_FALSE(form.Visible());
+        EXPECT_EQ(saves, on ? 3 : 0);
     }
 }
 

@@ -24,15 +24,15 @@ std::string Selected(const TListBox& list)
     return s;
 }
 
-// A user's Ctrl+click on a row of a multi-select list: it toggles the row and keeps the others.
-void ClickRow(TListBox& list, int index)
+// A user's click on a row of a list, or Shift+click.
+void ClickRow(TListBox& list, int index, WPARAM keys = 0)
 {
     SendMessageA(list.Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     RECT r{};
     SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
     LPARAM at = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-    PostMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, at);
-    PostMessageA(list.Handle(), WM_LBUTTONUP, MK_CONTROL, at);
+    PostMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+    PostMessageA(list.Handle(), WM_LBUTTONUP, keys, at);
     PumpMessages();
 }
 
@@ -92,9 +92,14 @@ TEST(CronMaskForm, ClicksInTheListsRebuildTheMask)
     ClickRow(form.MonthList, 11);
     EXPECT_EQ(form.Mask(), "0 0 1 1 1,12");
     EXPECT_TRUE(form.OkBtn.Enabled());
+    // A click takes a value away again; Shift+click adds the values from the last one clicked.
     ClickRow(form.HourList, 0);
     EXPECT_EQ(form.Mask(), "0 ? 1 1 1,12");
     EXPECT_FALSE(form.OkBtn.Enabled());
+    ClickRow(form.HourList, 8);
+    ClickRow(form.HourList, 10, MK_SHIFT);
+    ClickRow(form.MinList, 3, MK_SHIFT);
+    EXPECT_EQ(form.Mask(), "0,1,2,3 8,9,10 1 1 1,12");
 }
 
 TEST(CronMaskForm, TypingAddsValuesAndNeverTakesThemAway)

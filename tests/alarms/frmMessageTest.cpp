@@ -174,14 +174,23 @@ TEST_F(MessageForm, ClosingTheLastWindowHandsTheAlarmOn)
 {
     TMessageForm& first = Open();
     TMessageForm& second = Open();
-    ASSERT_EQ(alarm->MessageWindows.Count(), 2);
-    EXPECT_NE(first.Handle(), second.Handle());
+    TMessageForm& third = Open();
+    ASSERT_EQ(alarm->MessageWindows.Count(), 3);
+    // Put where the system puts new windows, none hides another whole.
+    RECT r[3];
+    for (int i = 0; i < 3; ++i) GetWindowRect((i == 0 ? first : i == 1 ? second : third).Handle(), &r[i]);
+    for (int i = 0; i < 3; ++i)
+        for (int j = i + 1; j < 3; ++j) EXPECT_FALSE(EqualRect(&r[i], &r[j])) << i << " and " << j;
     SendMessageA(first.OkBtn.Handle(), BM_CLICK, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(alarm->MessageWindows.Count(), 2);
+    SendMessageA(second.Handle(), WM_CLOSE, 0, 0);
     PumpMessages();
     EXPECT_EQ(alarm->MessageWindows.Count(), 1);
     EXPECT_TRUE(lastClosed.empty());
-    EXPECT_EQ(FindWindowA("TMessageForm", nullptr), second.Handle());  // the first is gone
-    SendMessageA(second.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(FindWindowA("TMessageForm", nullptr), third.Handle());  // the others are gone
+    // Esc closes it as its close box does.
+    PostMessageA(third.OkBtn.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
     PumpMessages();
     EXPECT_EQ(alarm->MessageWindows.Count(), 0);
     EXPECT_EQ(lastClosed, std::vector<std::string>{"Tea"});

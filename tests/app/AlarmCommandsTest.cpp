@@ -114,9 +114,11 @@ TEST_F(AlarmCommands, AlarmsShowsTheListAsItIsNowOrBringsItForward)
     ASSERT_EQ(list->AlarmBox.Count(), 1);
     EXPECT_EQ(list->AlarmBox.Item(0), "Tea (0 16 * * *)");
 
-    // Shown already: brought forward, not refilled.
+    // Shown already: brought forward, restored when minimised, not refilled.
     tea->CronMask = "5 16 * * *";
+    ShowWindow(list->Handle(), SW_MINIMIZE);
     clock->TrayMenu.Find("Alarms1")->Click();
+    EXPECT_FALSE(IsIconic(list->Handle()));
     EXPECT_EQ(list->AlarmBox.Item(0), "Tea (0 16 * * *)");
     SendMessageA(list->Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(FileThere());  // closed with auto-save on

@@ -107,24 +107,28 @@ TEST_F(ClockSet, PickingAZoneSetsZoneIndexAndTheAliasRuleLabel)
             [&] { form.SelectTZItemClick(); });
         EXPECT_EQ(face.Hint(), p.label) << p.name;
         EXPECT_EQ(face.Tag, index) << p.name;
+        EXPECT_EQ(face.ZoneKey, p.zone) << p.name;
         EXPECT_FALSE(face.LocalTime) << p.name;
         EXPECT_TRUE(face.TimeZone.SameBytes(form.TimeZones.Items(index)->TZI)) << p.name;
         auto stored = StoredClocks();
         ASSERT_EQ(stored.size(), 2u) << p.name;
         EXPECT_EQ(stored[1].ZoneIndex, index) << p.name;
+        EXPECT_EQ(stored[1].ZoneKey, p.zone) << p.name;
         EXPECT_EQ(stored[1].Label, p.label) << p.name;
     }
 }
 
-TEST_F(ClockSet, DialogOpensOnTheClocksAliasAndTheLastZoneWithItsBlock)
+TEST_F(ClockSet, DialogOpensOnTheClocksAliasAndItsOwnZone)
 {
     TClockForm form(Config());
     form.AddItemClick();
     TMyRoVudez& face = *form.Clocks->Items(0);
     const int eastern = ZoneIndex(form, "Eastern"), bogota = ZoneIndex(form, "Bogota");
+    ASSERT_LT(bogota, eastern);  // so the last equal block is another zone's
     face.LocalTime = false;
-    face.TimeZone = form.TimeZones.Items(eastern)->TZI;  // Bogota's block is the same
-    face.Tag = eastern;
+    face.TimeZone = form.TimeZones.Items(bogota)->TZI;  // Eastern's block is the same
+    face.Tag = bogota;
+    face.ZoneKey = "Bogota";
     face.SetHint("Office");
     form.CurrentClock = &face;
     DeleteFileA(ClocksPath().c_str());
@@ -133,7 +137,11 @@ TEST_F(ClockSet, DialogOpensOnTheClocksAliasAndTheLastZoneWithItsBlock)
         [&](TTZSelectDlg& dlg) {
             EXPECT_EQ(dlg.AliasEdit.Text(), "Office");
             ASSERT_GE(dlg.TZListBox.ItemIndex(), 0);
-            EXPECT_EQ(dlg.TZListBox.Data(dlg.TZListBox.ItemIndex()), form.TimeZones.Items(std::max(eastern, bogota)));
+            EXPECT_EQ(dlg.TZListBox.Data(dlg.TZListBox.ItemIndex()), form.TimeZones.Items(bogota));
+            // The release of the menu's key T reaches the focused list: not a key of the list's.
+            PostMessageA(GetFocus(), WM_KEYUP, 'T', 0xC0000001);
+            PumpMessages();
+            EXPECT_EQ(dlg.AliasEdit.Text(), "Office");
             // Every zone, sorted by its text, each row carrying its own entry.
             ASSERT_EQ(dlg.TZListBox.Count(), 5);
             for (int row = 0; row < dlg.TZListBox.Count(); ++row) {
@@ -149,8 +157,18 @@ TEST_F(ClockSet, DialogOpensOnTheClocksAliasAndTheLastZoneWithItsBlock)
         [&] { form.SelectTZItemClick(); });
     // Cancel changes nothing and writes nothing.
     EXPECT_EQ(face.Hint(), "Office");
-    EXPECT_EQ(face.Tag, eastern);
+    EXPECT_EQ(face.Tag, bogota);
     EXPECT_FALSE(ClocksFileThere());
+
+    // A face without an entry (its load stopped at an unknown index) is found by its block.
+    face.Tag = 99;
+    face.ZoneKey.clear();
+    WithDialog<TTZSelectDlg>(
+        [&](TTZSelectDlg& dlg) {
+            EXPECT_EQ(dlg.TZListBox.Data(dlg.TZListBox.ItemIndex()), form.TimeZones.Items(eastern));
+            dlg.CancelBtn.Click();
+        },
+        [&] { form.SelectTZItemClick(); });
 }
 
 TEST_F(ClockSet, OkWithoutASelectedZoneChangesNothingAndAnEmptyCatalogueListsNothing)

@@ -10,6 +10,7 @@
 #include "../support/WinTestSupport.h"
 #include "app/ClocksCodec.h"
 #include "app/Main.h"
+#include "clock/TimeZones.h"
 #include "alarms/WinFileAccess.h"
 
 struct TTestZone {
@@ -74,6 +75,16 @@ protected:
         return -1;
     }
 
+    // The key name of the catalogue's entry at index, as a window would read it.
+    std::string ZoneKeyAt(int index) const
+    {
+        TOvList<TTimeZoneInfo> zones;
+        EXPECT_TRUE(GetTimeZones(zones, HKEY_CURRENT_USER, Config().ZoneKey.c_str()));
+        std::string key = index < zones.Count() ? zones.Items(index)->KeyName : std::string();
+        FreeTimeZones(zones);
+        return key;
+    }
+
     std::string ClocksPath() const { return folder.File("RoVudez.clk"); }
     bool ClocksFileThere() const { return GetFileAttributesA(ClocksPath().c_str()) != INVALID_FILE_ATTRIBUTES; }
     TBytes ClocksBytes()
@@ -92,10 +103,10 @@ protected:
         WriteClocksBytes(bytes);
     }
     // The records of the file as it is now, as far as they can be read.
-    std::vector<TReadClock> StoredReads(int zoneCount = 1000)
+    std::vector<TReadClock> StoredReads(std::size_t zoneCount = 1000)
     {
         TMemoryStream stream(ClocksBytes());
-        return ReadClocks(stream, zoneCount);
+        return ReadClocks(stream, TZoneKeys(zoneCount));
     }
     // The records of the file as it is now, each expected whole.
     std::vector<TClockRecord> StoredClocks()

@@ -1,4 +1,5 @@
 #include "app/ClocksCodec.h"
+#include "app/FileBackup.h"
 
 #include <gtest/gtest.h>
 
@@ -36,15 +37,41 @@ public:
     TBytes bytes;
 };
 
-std::vector<TReadClock> Read(const TBytes& bytes, int zones = Zones)
+// A catalogue of `zones` entries named "Zone 0", "Zone 1", ...
+TZoneKeys Catalogue(int zones = Zones)
+{
+    TZoneKeys keys;
+    for (int i = 0; i < zones; ++i) keys.push_back("Zone " + std::to_string(i));
+    return keys;
+}
+
+std::vector<TReadClock> Read(const TBytes& bytes, const TZoneKeys& zones = Catalogue())
 {
     TMemoryStream stream(bytes);
     return ReadClocks(stream, zones);
 }
 
+// CRC-32 as zip has it, bit by bit; checked against its published check value below.
+std::uint32_t Crc32(const TBytes& bytes)
+{
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (std::uint8_t b : bytes)
+        for (int bit = 0; bit < 8; ++bit, b >>= 1) crc = ((crc ^ b) & 1) ? (crc >> 1) ^ 0xEDB88320 : crc >> 1;
+    return ~crc;
+}
+
+// The trailer for records already in b, written by hand.
+TClockBytes& Trailer(TClockBytes& b, const std::vector<std::string>& names)
+{
+    b.bytes.insert(b.bytes.end(), {'T', 'Z', 'K', 'N'});
+    b.I32(static_cast<std::int32_t>(names.size()));
+    for (const auto& n : names) b.Str(n);
+    return b.I32(static_cast<std::int32_t>(Crc32(b.bytes)));
+}
+
 const TClockRecord LocalDefaults{-1, false, "Local time", "MS Sans Serif", 9, 1, 1, 0x00FF0000, 0x0000FFFF};
-const TClockRecord Paris{37, true, "Paris", "Arial", 14, 238, 0x0F, 0x00123456, 0x00ABCDEF};
-const TClockRecord Tokyo{138, false, "", "Courier New", 8, 128, 0x06, 0x00000000, 0x00FFFFFF};
+const TClockRecord Paris{37, true, "Paris", "Arial", 14, 238, 0x0F, 0x00123456, 0x00ABCDEF, "Zone 37"};
+const TClockRecord Tokyo{138, false, "", "Courier New", 8, 128, 0x06, 0x00000000, 0x00FFFFFF, "Zone 138"};
 
 TEST(ClocksCodec, FirstStartFileIsTheFiftySevenBytesOfOneDefaultFace)
 {
@@ -64,6 +91,10 @@ TEST(ClocksCodec, FirstStartFileIsTheFiftySevenBytesOfOneDefaultFace)
     };
     EXPECT_EQ(out.Bytes().size(), 57u);
     EXPECT_EQ(out.Bytes(), expected);
+    // A clock just added shows local time: still no zone, so still no trailer.
+    TMemoryStream two;
+    ASSERT_TRUE(WriteClocks(two, {LocalDefaults, LocalDefaults}));
+    EXPECT_EQ(two.Bytes(), TClockBytes().I32(2).Record(LocalDefaults).Record(LocalDefaults).bytes);
 }
 
 TEST(ClocksCodec, EveryFieldRoundTrips)
@@ -82,8 +113,12 @@ TEST(ClocksCodec, EveryFieldRoundTrips)
     EXPECT_EQ(out.Bytes(), [&] {
         TClockBytes b;
         b.I32(static_cast<std::int32_t>(records.size()));
-        for (const auto& r : records) b.Record(r);
-        return b.bytes;
+        std::vector<std::string> names;
+        for (const auto& r : records) {
+            b.Record(r);
+            names.push_back(r.ZoneIndex == -1 ? "" : r.ZoneKey);
+        }
+        return Trailer(b, names).bytes;
     }());
     auto read = Read(out.Bytes());
     ASSERT_EQ(read.size(), records.size());
@@ -97,7 +132,7 @@ TEST(ClocksCodec, EveryFieldRoundTrips)
 TClockRecord Prefix(const TClockRecord& r, TClockField upTo)
 {
     TClockRecord p;
-    if (upTo >= cfZone) p.ZoneIndex = r.ZoneIndex;
+    if (upTo >= cfZone) p.ZoneIndex = r.ZoneIndex;  // names come only with a whole trailer
     if (upTo >= cfAmPm) p.AmPm = r.AmPm;
     if (upTo >= cfLabel) p.Label = r.Label;
     if (upTo >= cfFontName) p.FontName = r.FontName;
@@ -175,7 +210,122 @@ TEST(ClocksCodec, BadLengthsAndZoneIndexesStopTheLoadWhereTheyStand)
     // The last catalogue entry is a valid zone, and -1 is local time.
     EXPECT_TRUE(Read(TClockBytes().I32(2).Record(Tokyo).Record(LocalDefaults).bytes)[1].Complete());
     // With an empty catalogue every zone index stops the load.
-    EXPECT_EQ(Read(TClockBytes().I32(1).Record(Tokyo).bytes, 0).at(0).ReadUpTo, cfZone);
+    EXPECT_EQ(Read(TClockBytes().I32(1).Record(Tokyo).bytes, {}).at(0).ReadUpTo, cfZone);
+}
+
+TZoneKeys Without(TZoneKeys keys, int index)
+{
+    keys.erase(keys.begin() + index);
+    return keys;
+}
+
+TZoneKeys With(TZoneKeys keys, int index, const std::string& name)
+{
+    keys.insert(keys.begin() + index, name);
+    return keys;
+}
+
+TEST(ClocksCodec, ZoneClocksFindTheirZonesByNameWhenTheCatalogueChanged)
+{
+    struct Case {
+        const char* name;
+        TZoneKeys zones;
+        std::int32_t paris, tokyo;  // -2: the load stopped before that face
+    } cases[] = {
+        {"the same catalogue", Catalogue(), 37, 138},
+        {"a zone inserted before both", With(Catalogue(), 10, "Zone new"), 38, 139},
+        {"a zone removed before both", Without(Catalogue(), 5), 36, 137},
+        {"the catalogue reversed", [] { auto k = Catalogue(); std::reverse(k.begin(), k.end()); return k; }(), 101, 0},
+        {"Paris's zone gone: its index stays", Without(Catalogue(), 37), 37, 137},
+        {"Tokyo's zone gone, its index now past the end", Without(Catalogue(), 138), 37, 138},
+    };
+    TMemoryStream file;
+    ASSERT_TRUE(WriteClocks(file, {LocalDefaults, Paris, Tokyo}));
+    for (const auto& c : cases) {
+        auto read = Read(file.Bytes(), c.zones);
+        ASSERT_EQ(read.size(), 3u) << c.name;
+        EXPECT_EQ(read[0].Record, LocalDefaults) << c.name;
+        EXPECT_EQ(read[1].Record.ZoneIndex, c.paris) << c.name;
+        EXPECT_EQ(read[1].Record.ZoneKey, "Zone 37") << c.name;  // kept, found or not
+        EXPECT_EQ(read[2].Record.ZoneIndex, c.tokyo) << c.name;
+        EXPECT_EQ(read[2].Record.ZoneKey, "Zone 138") << c.name;
+        const bool tokyoKnown = c.tokyo < static_cast<std::int32_t>(c.zones.size());
+        EXPECT_EQ(read[2].Complete(), tokyoKnown) << c.name;
+        if (!tokyoKnown) continue;
+        // Saved again, the file holds the new indexes, which a reader without names takes as they are.
+        std::vector<TClockRecord> again;
+        for (const auto& r : read) again.push_back(r.Record);
+        TMemoryStream saved;
+        ASSERT_TRUE(WriteClocks(saved, again));
+        auto plain = Read(saved.Bytes(), TZoneKeys(c.zones.size()));
+        EXPECT_EQ(plain[1].Record.ZoneIndex, c.paris) << c.name;
+        EXPECT_EQ(plain[2].Record.ZoneIndex, c.tokyo) << c.name;
+    }
+}
+
+TEST(ClocksCodec, OnlyAWholeTrailerThatVouchesForTheRecordsIsTaken)
+{
+    ASSERT_EQ(Crc32({'1', '2', '3', '4', '5', '6', '7', '8', '9'}), 0xCBF43926u);
+    const TZoneKeys moved = With(Catalogue(), 0, "Zone new");  // every index one up
+    TClockBytes records;
+    records.I32(3).Record(LocalDefaults).Record(Paris).Record(Tokyo);
+    const std::vector<std::string> names = {"", "Zone 37", "Zone 138"};
+    TClockBytes whole = records;
+    Trailer(whole, names);
+    auto taken = [&](const TBytes& bytes) {
+        auto read = Read(bytes, moved);
+        EXPECT_EQ(read.size(), 3u);
+        for (const auto& r : read) EXPECT_TRUE(r.Complete());
+        if (read.size() != 3) return false;
+        const bool named = read[1].Record.ZoneIndex == 38 && read[2].Record.ZoneIndex == 139 &&
+                           read[1].Record.ZoneKey == "Zone 37" && read[2].Record.ZoneKey == "Zone 138";
+        const bool unnamed = read[1].Record.ZoneIndex == 37 && read[2].Record.ZoneIndex == 138 &&
+                             read[1].Record.ZoneKey.empty() && read[2].Record.ZoneKey.empty();
+        EXPECT_TRUE(named || unnamed);
+        return named;
+    };
+    EXPECT_TRUE(taken(whole.bytes));
+    TBytes more = whole.bytes;
+    more.insert(more.end(), {1, 2, 3});
+    EXPECT_TRUE(taken(more)) << "bytes after the trailer";
+
+    for (std::size_t cut = records.bytes.size(); cut < whole.bytes.size(); ++cut)
+        EXPECT_FALSE(taken(TBytes(whole.bytes.begin(), whole.bytes.begin() + static_cast<long>(cut)))) << cut;
+
+    // The trailer of another record set of the same size, and one of fewer records.
+    TClockRecord recoloured = Paris;
+    recoloured.Color ^= 1;
+    TClockBytes other;
+    other.I32(3).Record(LocalDefaults).Record(recoloured).Record(Tokyo);
+    const auto otherEnd = static_cast<long>(other.bytes.size());
+    Trailer(other, names);
+    TBytes mixed = records.bytes;
+    mixed.insert(mixed.end(), other.bytes.begin() + otherEnd, other.bytes.end());
+    EXPECT_FALSE(taken(mixed)) << "another record set";
+    TClockBytes fewer = records;
+    EXPECT_FALSE(taken(Trailer(fewer, {"", "Zone 37"}).bytes)) << "another count";
+    // An older program rewrote a file of ours in place: Paris moved to zone 5 and the old
+    // trailer still follows.
+    TClockRecord rezoned = Paris;
+    rezoned.ZoneIndex = 5;
+    TBytes rewritten = whole.bytes;
+    const TBytes older = TClockBytes().I32(3).Record(LocalDefaults).Record(rezoned).Record(Tokyo).bytes;
+    std::copy(older.begin(), older.end(), rewritten.begin());
+    auto read = Read(rewritten, moved);
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[1].Record.ZoneIndex, 5);
+    EXPECT_EQ(read[1].Record.ZoneKey, "");
+
+    struct Bad {
+        const char* name;
+        std::size_t at;  // offset from the trailer's start
+        std::uint8_t value;
+    } bad[] = {{"tag", 0, 0x20}, {"sum", whole.bytes.size() - records.bytes.size() - 1, 0x5A}};
+    for (const auto& b : bad) {
+        TBytes bytes = whole.bytes;
+        bytes[records.bytes.size() + b.at] ^= b.value;
+        EXPECT_FALSE(taken(bytes)) << b.name;
+    }
 }
 
 TEST(ClocksCodec, ZeroByteEndsATextButNotTheRecord)
@@ -232,14 +382,50 @@ TEST(ClocksFile, SavingThreeThenTwoReadsBackTwoAndAFailedSaveKeepsTheOld)
     ASSERT_TRUE(SaveClocksFile({LocalDefaults, Paris, Tokyo}, folder, files));
     ASSERT_TRUE(files.files.count("C:\\Doviz\\RoVudez.clk"));
     ASSERT_TRUE(SaveClocksFile({LocalDefaults, Tokyo}, folder, files));
-    auto read = ReadClocksFile(folder, files, Zones);
+    auto read = ReadClocksFile(folder, files, Catalogue());
     ASSERT_EQ(read.size(), 2u);
     EXPECT_EQ(read[1].Record, Tokyo);
 
     files.failWrites = true;
     EXPECT_FALSE(SaveClocksFile({LocalDefaults}, folder, files));
-    EXPECT_EQ(ReadClocksFile(folder, files, Zones).size(), 2u);
-    EXPECT_TRUE(ReadClocksFile("D:\\Elsewhere\\", files, Zones).empty());
+    EXPECT_EQ(ReadClocksFile(folder, files, Catalogue()).size(), 2u);
+    EXPECT_TRUE(ReadClocksFile("D:\\Elsewhere\\", files, Catalogue()).empty());
+}
+
+// The old file is kept once, before the first save after a load that fell short, and only then.
+TEST(FileBackup, KeepsTheOldFileOnceBeforeTheFirstSave)
+{
+    TMemoryFiles files;
+    const std::string path = "C:\\Doviz\\RoVudez.clk", bak = path + ".bak";
+    const TBytes old{1, 2, 3}, ours{9};
+    auto write = [&] { return files.ReplaceWholeFile(path, ours); };
+    files.files[path] = old;
+    TFileBackup backup;
+
+    backup.Loaded(false);
+    ASSERT_TRUE(backup.Save(path, files, write));
+    EXPECT_FALSE(files.files.count(bak));  // a whole load keeps nothing
+
+    files.files[path] = old;
+    backup.Loaded(true);
+    files.failWrites = true;
+    EXPECT_FALSE(backup.Save(path, files, write));  // no backup, no save: the old file stays
+    EXPECT_EQ(files.files.at(path), old);
+    files.failWrites = false;
+    ASSERT_TRUE(backup.Save(path, files, write));
+    EXPECT_EQ(files.files.at(bak), old);
+    EXPECT_EQ(files.files.at(path), ours);
+    files.files[path] = TBytes{7};
+    ASSERT_TRUE(backup.Save(path, files, write));
+    EXPECT_EQ(files.files.at(bak), old);  // our own file is never kept over it
+
+    files.files.erase(path);
+    files.files.erase(bak);
+    backup.Loaded(true);  // no file at all: nothing to keep, and saving makes the file ours
+    ASSERT_TRUE(backup.Save(path, files, write));
+    files.files[path] = TBytes{5};
+    ASSERT_TRUE(backup.Save(path, files, write));
+    EXPECT_FALSE(files.files.count(bak));
 }
 
 }  // namespace

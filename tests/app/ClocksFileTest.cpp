@@ -43,11 +43,13 @@ TEST_F(ClocksFile, StoredFacesComeBackWithEveryFieldAndAreWrittenBackByteForByte
 {
     StoreOption("ShowTZSecs", "1");
     StoreOption("ShowSecs", "0");
-    const std::vector<TClockRecord> records = {
+    std::vector<TClockRecord> records = {
         {-1, true, "Here", "Times New Roman", 10, 0, fsBold | fsStrikeOut, 0x00000080, 0x00FFFFFF},
         Face(0, "First"),
         Face(4, "", true),  // a label of no bytes
     };
+    records[1].ZoneKey = ZoneKeyAt(0);
+    records[2].ZoneKey = ZoneKeyAt(4);
     WriteClocksFile(records);
     const TBytes written = ClocksBytes();
     TClockForm form(Config());
@@ -74,6 +76,7 @@ TEST_F(ClocksFile, StoredFacesComeBackWithEveryFieldAndAreWrittenBackByteForByte
 
     form.SaveClocks();
     EXPECT_EQ(ClocksBytes(), written);
+    EXPECT_EQ(GetFileAttributesA((ClocksPath() + ".bak").c_str()), INVALID_FILE_ATTRIBUTES);  // read in full
 }
 
 TEST_F(ClocksFile, LoadingWithAutoSaveOnDoesNotRewriteTheFile)
@@ -124,11 +127,47 @@ TEST_F(ClocksFile, ZoneIndexPastTheCatalogueStopsTheLoadAtThatFace)
     EXPECT_EQ(form.LocalClock->Hint(), "Local time");
 }
 
+TEST_F(ClocksFile, FacesFindTheirZonesByNameAndAreSavedWithTheirNewIndexes)
+{
+    TClockRecord plain = Face(0, "Moved"), gone = Face(1, "Gone"), old = Face(2, "Old file");
+    plain.ZoneKey = "Plain";  // at 0 in the list it was saved with
+    gone.ZoneKey = "Atlantis";
+    WriteClocksFile({Face(-1, "L"), plain, gone});
+    {
+        TClockForm form(Config());
+        ASSERT_EQ(form.Clocks->Count(), 2);
+        const TMyRoVudez& moved = *form.Clocks->Items(0);
+        const int at = ZoneIndex(form, "Plain");
+        EXPECT_EQ(moved.Tag, at);
+        EXPECT_TRUE(moved.TimeZone.SameBytes(form.TimeZones.Items(at)->TZI));
+        // A zone that is gone: the face shows the zone at its index and keeps the name.
+        const TMyRoVudez& lost = *form.Clocks->Items(1);
+        EXPECT_EQ(lost.Tag, 1);
+        EXPECT_TRUE(lost.TimeZone.SameBytes(form.TimeZones.Items(1)->TZI));
+        form.SaveClocks();
+        auto stored = StoredClocks();
+        ASSERT_EQ(stored.size(), 3u);
+        EXPECT_EQ(stored[1].ZoneIndex, at);
+        EXPECT_EQ(stored[1].ZoneKey, "Plain");
+        EXPECT_EQ(stored[2].ZoneIndex, 1);
+        EXPECT_EQ(stored[2].ZoneKey, "Atlantis");
+    }
+    // A file without names: the faces take the names of the zones at their indexes.
+    WriteClocksFile({Face(-1, "L"), old});
+    TBytes bytes = ClocksBytes();
+    bytes.resize(bytes.size() - 20);  // without its trailer: tag, count, two empty names, sum
+    WriteClocksBytes(bytes);
+    TClockForm form(Config());
+    EXPECT_EQ(form.Clocks->Items(0)->ZoneKey, form.TimeZones.Items(2)->KeyName);
+    form.SaveClocks();
+    EXPECT_EQ(StoredClocks().at(1).ZoneKey, form.TimeZones.Items(2)->KeyName);
+}
+
 TEST_F(ClocksFile, FileCutInsideARecordKeepsItsFaceWithWhatWasRead)
 {
     WriteClocksFile({Face(-1, "L"), Face(1, "Cut")});
     TBytes bytes = ClocksBytes();
-    bytes.resize(bytes.size() - 12);  // ends inside the second face's character set
+    bytes.resize(bytes.size() - 20 - 12);  // no trailer (20 bytes), and inside the second face's character set
     WriteClocksBytes(bytes);
     TClockForm form(Config());
     ASSERT_EQ(form.Clocks->Count(), 1);
@@ -140,6 +179,15 @@ TEST_F(ClocksFile, FileCutInsideARecordKeepsItsFaceWithWhatWasRead)
     EXPECT_EQ(face.Font().Style(), fsBold);  // not read: a new face's
     EXPECT_EQ(face.Color(), 0x00FF0000u);
     EXPECT_TRUE(form.Options->AutoSaveData);
+
+    // The first save keeps the old file beside the new one, byte for byte; later saves keep it.
+    TBytes kept;
+    EXPECT_FALSE(files.ReadWholeFile(ClocksPath() + ".bak", kept));
+    form.AddItemClick();
+    form.SaveClocks();
+    ASSERT_TRUE(files.ReadWholeFile(ClocksPath() + ".bak", kept));
+    EXPECT_EQ(kept, bytes);
+    EXPECT_EQ(StoredClocks().size(), 3u);
 }
 
 }  // namespace

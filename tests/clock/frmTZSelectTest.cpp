@@ -135,4 +135,53 @@ TEST_F(TZSelectUse, WithoutASelectedRowTheAliasStays)
     EXPECT_EQ(dlg.AliasEdit.Text(), "Typed alias");
 }
 
+TEST_F(TZSelectUse, OnlyTheReleaseOfAKeyTheListTookDownCopiesTheRow)
+{
+    dlg.TZListBox.SetItemIndex(1);
+    SetFocus(dlg.TZListBox.Handle());
+    // A key pressed elsewhere (the clock menu's T) and released over the list.
+    SendMessageA(dlg.TZListBox.Handle(), WM_KEYUP, 'T', 0xC0000001);
+    EXPECT_EQ(dlg.AliasEdit.Text(), "Typed alias");
+    SendMessageA(dlg.TZListBox.Handle(), WM_KEYDOWN, VK_SHIFT, 1);
+    SendMessageA(dlg.TZListBox.Handle(), WM_KEYUP, VK_SHIFT, 0xC0000001);
+    EXPECT_EQ(dlg.AliasEdit.Text(), "(UTC+09:00) Tokyo");
+}
+
+// Each key as the message loop hands it over: down, its character, up.
+void Type(TListBox& list, const std::string& text)
+{
+    for (char c : text) {
+        const WPARAM key = static_cast<WPARAM>(toupper(static_cast<unsigned char>(c)));
+        SendMessageA(list.Handle(), WM_KEYDOWN, key, 1);
+        SendMessageA(list.Handle(), WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+        SendMessageA(list.Handle(), WM_KEYUP, key, 0xC0000001);
+    }
+}
+
+TEST(TZSelectDlg, TypingACitySelectsItsRowAndCopiesItIntoTheAlias)
+{
+    const char* rows[] = {"(UTC+09:00) Osaka, Sapporo, Tokyo", "(UTC+09:00) Yakutsk", "(UTC+10:00) Canberra, Melbourne, Sydney",
+                          "(UTC-05:00) Eastern Time (US & Canada)", "(UTC-03:30) Newfoundland"};
+    struct Case {
+        const char* typed;
+        const char* row;
+    } cases[] = {{"tok", rows[0]}, {"syd", rows[2]}, {"new", rows[4]}, {"qqq", nullptr}};
+    for (const auto& c : cases) {
+        TTZSelectDlg dlg;
+        dlg.Show();
+        for (const char* row : rows) dlg.TZListBox.Add(row);
+        dlg.AliasEdit.SetText("Typed alias");
+        SetFocus(dlg.TZListBox.Handle());
+        Type(dlg.TZListBox, c.typed);
+        if (!c.row) {
+            EXPECT_EQ(dlg.TZListBox.ItemIndex(), -1) << c.typed;
+            EXPECT_EQ(dlg.AliasEdit.Text(), "Typed alias") << c.typed;
+            continue;
+        }
+        ASSERT_GE(dlg.TZListBox.ItemIndex(), 0) << c.typed;
+        EXPECT_EQ(dlg.TZListBox.Item(dlg.TZListBox.ItemIndex()), c.row) << c.typed;
+        EXPECT_EQ(dlg.AliasEdit.Text(), c.row) << c.typed;
+    }
+}
+
 }  // namespace

@@ -126,7 +126,13 @@ TEST(StoredClocks, ComeBackAtStartAndAreWrittenBackAtExit)
     // The new face: local time, "Local time", the new-face defaults.
     TClockBytes added;
     added.I32(-1).U8(0).Str("Local time").Str("MS Sans Serif").I32(9).I32(1).U8(0x01).I32(0x00FF0000).I32(0x0000FFFF);
-    EXPECT_EQ(TFileBytes(after.begin() + static_cast<long>(stored.bytes.size()), after.end()), added.bytes);
+    const TFileBytes tail(after.begin() + static_cast<long>(stored.bytes.size()), after.end());
+    ASSERT_GE(tail.size(), added.bytes.size() + 8);
+    EXPECT_TRUE(std::equal(added.bytes.begin(), added.bytes.end(), tail.begin()));
+    // Then the trailer that names the zones of the four faces.
+    const TFileBytes trailer(tail.begin() + static_cast<long>(added.bytes.size()), tail.end());
+    EXPECT_EQ(std::string(trailer.begin(), trailer.begin() + 4), "TZKN");
+    EXPECT_EQ(trailer[4], 4);  // the count
 }
 
 }  // namespace

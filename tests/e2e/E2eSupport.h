@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -35,11 +36,32 @@ inline void SendChord(std::initializer_list<WORD> held, WORD key)
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// The clock window of one process, or none.
+inline HWND ClockWindowOf(DWORD process)
+{
+    struct TFind {
+        DWORD process;
+        HWND window;
+    } find{process, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* f = reinterpret_cast<TFind*>(p);
+            char name[32] = {};
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner != f->process || !GetClassNameA(w, name, sizeof name) || strcmp(name, "TClockForm") != 0)
+                return TRUE;
+            f->window = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&find));
+    return find.window;
+}
+
 class TRunningClock {
 public:
-    TRunningClock()
+    explicit TRunningClock(const std::string& exe = Beside("DovizClock.exe"))
     {
-        std::string exe = Beside("DovizClock.exe");
         STARTUPINFOA si{sizeof(si)};
         std::string cmd = "\"" + exe + "\"";
         ok_ = CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
@@ -47,7 +69,7 @@ public:
         WaitForInputIdle(pi_.hProcess, 10000);
         // The window exists before it is shown; wait until the user could see it.
         for (int i = 0; i < 200 && !(window_ && IsWindowVisible(window_)); ++i) {
-            window_ = FindWindowA("TClockForm", "Doviz Clock");
+            window_ = ClockWindowOf(pi_.dwProcessId);
             Sleep(50);
         }
     }
@@ -59,6 +81,15 @@ public:
         CloseHandle(pi_.hProcess);
     }
     HWND Window() const { return window_; }
+    HANDLE Process() const { return pi_.hProcess; }
+    // Leaves the program running when this object goes.
+    void Detach()
+    {
+        if (!ok_) return;
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+        ok_ = FALSE;
+    }
     bool Started() const { return ok_; }
     // Closes the window as "Exit" does, and waits for the program to end.
     bool CloseAndWait()

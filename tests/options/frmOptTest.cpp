@@ -189,7 +189,7 @@ TEST(OptForm, IsACentredDialogWithItsPanelsButtonsAndActions)
     for (const TButton* b : {&form.OkBtn, &form.CancelBtn}) {
         BUTTON_IMAGELIST bil{};
         SendMessageA(b->Handle(), BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil));
-        EXPECT_EQ(ImageList_GetImageCount(bil.himl), 1) << b->Text() << " has no glyph";
+        EXPECT_GT(ImageList_GetImageCount(bil.himl), 0) << b->Text() << " has no glyph";
     }
 
     std::vector<std::string> items;

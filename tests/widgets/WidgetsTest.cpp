@@ -3,7 +3,9 @@
 #include "../support/WinTestSupport.h"
 #include "widgets/About.h"
 #include "widgets/Controls.h"
+#include "widgets/Edits.h"
 #include "widgets/Form.h"
+#include "widgets/GroupBox.h"
 #include "widgets/OnDemand.h"
 
 namespace {
@@ -116,6 +118,79 @@ TEST(Widgets, ModalFormGivesTheKeyboardBackToTheWindowThatHadIt)
     dialog.ShowModal();
     PumpMessages();
     EXPECT_EQ(GetActiveWindow(), worked.Handle());
+}
+
+// A memo inside a panel or a group box, between two buttons of the same container.
+struct TContainerForm {
+    explicit TContainerForm(bool groupBox)
+        : box(groupBox ? std::unique_ptr<TControl>(new TGroupBox(form, {8, 8, 200, 140, "Group"}))
+                       : std::unique_ptr<TControl>(new TPanel(form, {8, 8, 200, 140}, bvLowered))),
+          first(form, {8, 16, 75, 25, "First"}, box->Handle()),
+          memo(form, {8, 44, 180, 50}, ssVertical, true, box->Handle()),
+          last(form, {8, 100, 75, 25, "Last"}, box->Handle()),
+          cancel(form, {120, 160, 75, 25, "Cancel"})
+    {
+        cancel.ModalResult = mrCancel;
+        form.CancelButton = &cancel;
+    }
+    // A key in the memo, through the form's dialog navigation; with Shift held when asked.
+    HWND KeyInMemo(WORD vk, bool shift = false)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SetFocus(memo.Handle());
+        Key(memo.Handle(), vk);
+        PumpMessages();
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        return GetFocus();
+    }
+    TForm form{TestDialog("TWidgetTest")};
+    std::unique_ptr<TControl> box;
+    TButton first;
+    TMemo memo;
+    TButton last;
+    TButton cancel;
+};
+
+TEST(Widgets, AContainersChildrenSpeakToTheirFormAsIfItWereNotThere)
+{
+    for (bool groupBox : {false, true}) {
+        SCOPED_TRACE(groupBox ? "group box" : "panel");
+        TContainerForm f(groupBox);
+        int clicks = 0;
+        f.last.OnClick = [&](TButton&) { ++clicks; };
+        SendMessageA(f.last.Handle(), BM_CLICK, 0, 0);
+        EXPECT_EQ(clicks, 1);
+        // Tab and Shift+Tab leave the memo; Esc in it cancels the dialog and destroys nothing.
+        TModalHook hook([&](TForm&) {
+            EXPECT_EQ(f.KeyInMemo(VK_TAB), f.last.Handle());
+            EXPECT_EQ(f.KeyInMemo(VK_TAB, true), f.first.Handle());
+            f.KeyInMemo(VK_ESCAPE);
+        });
+        EXPECT_EQ(f.form.ShowModal(), mrCancel);
+        EXPECT_TRUE(IsWindow(f.box->Handle()) && IsWindow(f.memo.Handle()));
+    }
+}
+
+TEST(Widgets, AContainerTurnedOffGreysItsChildrenWhichKeepTheirOwnState)
+{
+    for (bool groupBox : {false, true}) {
+        SCOPED_TRACE(groupBox ? "group box" : "panel");
+        TContainerForm f(groupBox);
+        f.last.SetEnabled(false);
+        f.box->SetEnabled(false);
+        EXPECT_FALSE(f.first.Enabled() || f.memo.Enabled() || f.last.Enabled());
+        // Turned on by the program while the container is off: it waits for the container.
+        f.first.SetEnabled(true);
+        EXPECT_FALSE(f.first.Enabled());
+        f.box->SetEnabled(true);
+        EXPECT_TRUE(f.first.Enabled() && f.memo.Enabled());
+        EXPECT_FALSE(f.last.Enabled());
+        EXPECT_TRUE(f.cancel.Enabled());
+    }
 }
 
 TEST(Widgets, HandlerErrorIsShownWithTheProgramTitle)
