@@ -66,5 +66,5 @@ private:
     TFontHandle boldFont_;
 };
 
-// The alarm list, from start-up to exit.
+// The alarm list, while it exists: the clock window makes it when first asked for.
 extern TAlarmsForm* AlarmsForm;

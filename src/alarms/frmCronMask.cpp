@@ -3,8 +3,6 @@
 #include "../../res/resource.h"
 #include "widgets/Application.h"
 
-TCronMaskForm* CronMaskForm = nullptr;
-
 namespace {
 
 TForm::TParams CronMaskParams()

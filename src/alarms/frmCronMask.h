@@ -50,6 +50,3 @@ private:
     // Set while the editor writes MaskEdit itself, so that its own writes are not read back.
     bool selfWrite_ = false;
 };
-
-// The cron mask editor made at start-up (never shown: each use makes a fresh one).
-extern TCronMaskForm* CronMaskForm;

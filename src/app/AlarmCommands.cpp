@@ -18,7 +18,12 @@ void TClockForm::AddAlarmItemClick()
 
 void TClockForm::AlarmsItemClick()
 {
-    if (!AlarmsForm) return;
+    if (!AlarmsForm) {
+        // Made on first need; each opening fills it, so rows added before are there.
+        alarmList_ = std::make_unique<TAlarmsForm>();
+        alarmList_->AutoSaveData = [this] { return AutoSaveData(); };
+        alarmList_->SaveAlarms = [this] { SaveAlarms(); };
+    }
     if (AlarmsForm->Visible()) {
         AlarmsForm->BringToFront();
         return;

@@ -5,5 +5,7 @@
 
 void TClockForm::CalendarItemClick()
 {
-    if (CalendarForm) CalendarForm->ShowCalendar();
+    // Made on first need, on today's date; it keeps its date from then on.
+    if (!CalendarForm) calendar_ = std::make_unique<TCalendarForm>();
+    CalendarForm->ShowCalendar();
 }

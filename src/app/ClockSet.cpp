@@ -27,6 +27,8 @@ void TClockForm::SetFaceDefaults(TMyRoVudez& face)
     face.SetHint("Local time");
     face.PopupMenu = &Popup;
     face.OnSelect = [this](TMyRoVudez& f) { ClockSelected(f); };
+    // A face whose text needs more room makes every face grow.
+    face.OnTextNeedChange = [this] { Relayout(); };
 }
 
 void TClockForm::ClockSelected(TMyRoVudez& face)

@@ -8,6 +8,8 @@
 #include "app/SingleInstance.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
+#include "alarms/frmAlarms.h"
+#include "calendar/frmCalendar.h"
 #include "clock/TimeZones.h"
 #include "options/OptionsStore.h"
 #include "options/frmOpt.h"
@@ -72,12 +74,17 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     TrayIcon.PopupMenu = &TrayMenu;
     TrayIcon.OnDblClick = [this](TTrayIcon& icon) { CustDblClick(&icon); };
 
-    // The stored options reshape the window through their setters.
+    // The stored options reshape the window through their setters, which act only on a change
+    // from the defaults: the faces' module-wide flags start at the defaults too.
+    DaylightAdjust = false;
+    ZoneDaylight = false;
     Options = std::make_unique<TClockOptions>(WinOptionsBackEnds(config.RegistryRoot), this);
     Options->SetAutoSave(true);
     Application.Guard([this] { Options->Load(); });
     LoadClocks();
     LoadAlarms();
+    // The loaded faces take their zones' rules.
+    MainTimerTimer();
 
     FormCreate();
     BindApplicationEvents();
@@ -93,6 +100,8 @@ TClockForm::TClockForm(const TClockFormConfig& config)
 
 TClockForm::~TClockForm()
 {
+    calendar_.reset();
+    alarmList_.reset();
     UnbindApplicationEvents();
     FormDestroy();
     if (ClockForm == this) ClockForm = nullptr;
@@ -192,8 +201,12 @@ void TClockForm::BuildMenus()
 
 void TClockForm::Relayout()
 {
+    if (holdRelayout_) return;
     const int faces = 1 + (Clocks ? Clocks->Count() : 0);
-    TClockLayout l = ::Relayout(faces, layout_, static_cast<int>(Dpi()));
+    // Every face as large as the largest room that a face's text needs, at least the rule's size.
+    TFaceNeed need = LocalClock ? LocalClock->TextNeed() : TFaceNeed{};
+    for (int i = 0; Clocks && i < Clocks->Count(); ++i) need = Largest(need, Clocks->Items(i)->TextNeed());
+    TClockLayout l = ::Relayout(faces, layout_, static_cast<int>(Dpi()), need);
     const SIZE before = ClientSize();
     SetClientPixels(l.ClientWidth, l.ClientHeight);
     const SIZE after = ClientSize();
@@ -218,8 +231,11 @@ void TClockForm::DpiChanged(UINT oldDpi)
     TLayoutRect& kept = layout_.ShowCaption ? stripRect_ : bandRect_;
     auto scale = [&](int v) { return MulDiv(v, static_cast<int>(Dpi()), static_cast<int>(oldDpi)); };
     kept = {scale(kept.Left), scale(kept.Top), scale(kept.Width), scale(kept.Height)};
+    // One layout for all the faces' new needs.
+    holdRelayout_ = true;
     if (LocalClock) LocalClock->SetDpi(Dpi());
     for (int i = 0; Clocks && i < Clocks->Count(); ++i) Clocks->Items(i)->SetDpi(Dpi());
+    holdRelayout_ = false;
     Relayout();
 }
 
@@ -231,12 +247,14 @@ void TClockForm::SetTopMost(bool onTop)
 void TClockForm::ApplyLayout(const TLayoutOptions& layout)
 {
     layout_ = layout;
+    holdRelayout_ = true;
     LocalClock->SetShowDate(layout.ShowDate);
     LocalClock->SetLabels(layout.ShowLabels);
     for (int i = 0; Clocks && i < Clocks->Count(); ++i) {
         Clocks->Items(i)->SetShowDate(layout.ShowDate);
         Clocks->Items(i)->SetLabels(layout.ShowLabels);
     }
+    holdRelayout_ = false;
     Relayout();
 }
 
@@ -245,8 +263,11 @@ void TClockForm::SetDaylightAdjust(bool on)
     DaylightAdjust = on;
 }
 
-// A placeholder until the zones' own rules are wired in.
-void TClockForm::SetZoneDaylight(bool) {}
+void TClockForm::SetZoneDaylight(bool on)
+{
+    ZoneDaylight = on;
+    MainTimerTimer();
+}
 
 void TClockForm::SetLocalSeconds(bool show)
 {
@@ -290,7 +311,19 @@ void TClockForm::FormKeyDown(WORD key, TShiftState shift)
 void TClockForm::MainTimerTimer()
 {
     if (!Clocks) return;
-    for (int i = 0; i < Clocks->Count(); ++i) Clocks->Items(i)->UpdateDisplay();
+    for (int i = 0; i < Clocks->Count(); ++i) {
+        TMyRoVudez& face = *Clocks->Items(i);
+        // A face follows the rules of the catalogue entry it names, wherever it got its zone.
+        face.Rules = face.Tag >= 0 && face.Tag < TimeZones.Count() ? &TimeZones.Items(face.Tag)->Rules : nullptr;
+        face.UpdateDisplay();
+    }
+}
+
+void TClockForm::ZonesChanged()
+{
+    RereadZoneRules(TimeZones, config_.ZoneRoot, config_.ZoneKey.empty() ? nullptr : config_.ZoneKey.c_str());
+    if (LocalClock) LocalClock->UpdateDisplay();
+    MainTimerTimer();
 }
 
 // ---- options and the data files
@@ -440,10 +473,16 @@ LRESULT TClockForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_TIMECHANGE:
-        // The system clock was set: every face shows the new time at once, not at its next tick.
-        if (LocalClock) LocalClock->UpdateDisplay();
-        MainTimerTimer();
+        // The system clock or zone was set: every face shows the new time at once, not at its next tick.
+        ZonesChanged();
         return 0;
+    case WM_SETTINGCHANGE:
+        // The zones' rules may have been updated; no text names that reliably, so any change
+        // that names none or names the zones counts.
+        if (!lParam || lstrcmpiA(reinterpret_cast<const char*>(lParam), "TimeZoneInformation") == 0 ||
+            lstrcmpiA(reinterpret_cast<const char*>(lParam), "Time Zones") == 0)
+            ZonesChanged();
+        break;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:

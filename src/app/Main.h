@@ -38,6 +38,8 @@ struct TClockFormConfig {
 };
 
 struct TReadClock;
+class TAlarmsForm;
+class TCalendarForm;
 
 class TClockForm : public TForm, public TClockOptionsTarget {
 public:
@@ -147,6 +149,8 @@ private:
     // Deletes the remove-after-signal alarms that only their open message windows still keep.
     void DeleteAlarmsLeftToWindows();
     void MainTimerTimer();
+    // The system's zones may have changed: their rules are read again and every face refreshed.
+    void ZonesChanged();
     void Paint(HDC dc) override;
     LRESULT HitTest(LPARAM screenPoint) const;
 
@@ -177,8 +181,12 @@ private:
     TBitmapHandle captionBitmap_;
     TFontHandle titleFont_;
     bool catalogueRead_ = false;
+    bool holdRelayout_ = false;
     bool destroyed_ = false;
     bool signalChanged_ = false;
+    // Made when first asked for: most runs never show them.
+    std::unique_ptr<TAlarmsForm> alarmList_;
+    std::unique_ptr<TCalendarForm> calendar_;
 };
 
 // The program's main window, while it exists.

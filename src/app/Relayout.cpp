@@ -14,11 +14,11 @@ int ScaleLength(int pixels96, int dpi)
     return (pixels96 * dpi + 48) / 96;
 }
 
-TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi)
+TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi, TFaceNeed need)
 {
     const int n = std::max(faceCount, 1);
-    const int h = ScaleLength(FaceHeightFor(options.ShowDate, options.ShowLabels), dpi);
-    const int faceWidth = ScaleLength(FaceWidth, dpi);
+    const int h = std::max(ScaleLength(FaceHeightFor(options.ShowDate, options.ShowLabels), dpi), need.Height);
+    const int faceWidth = std::max(ScaleLength(FaceWidth, dpi), need.Width);
     const int bandHeight = ScaleLength(BandHeight, dpi);
     const int stripWidth = ScaleLength(StripWidth, dpi);
     const int b = options.ShowCaption ? bandHeight : 0;

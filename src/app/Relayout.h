@@ -1,8 +1,11 @@
 #pragma once
 // The clock window's geometry: every face 75 wide, the caption band 22 high across the top or,
-// without it, the 8-pixel strip on the left, faces in a row or a column.
+// without it, the 8-pixel strip on the left, faces in a row or a column. Faces whose text needs
+// more room all grow to the largest need.
 
 #include <vector>
+
+#include "clock/FaceText.h"
 
 struct TLayoutRect {
     int Left = 0;
@@ -48,5 +51,6 @@ int FaceHeightFor(bool showDate, bool showLabels);
 int ScaleLength(int pixels96, int dpi);
 
 // faceCount counts the local face too (at least 1). Every length is scaled to dpi first, so a row
-// of n faces is always n times one face's width.
-TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi = 96);
+// of n faces is always n times one face's width. The scaled face size is the least a face gets:
+// where need is larger, every face takes it.
+TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi = 96, TFaceNeed need = {});

@@ -3,12 +3,9 @@
 #include <windows.h>
 
 #include "alarms/Alarm.h"
-#include "alarms/frmAlarms.h"
-#include "alarms/frmCronMask.h"
 #include "app/DataFolder.h"
 #include "app/Main.h"
 #include "app/SingleInstance.h"
-#include "calendar/frmCalendar.h"
 #include "widgets/Application.h"
 
 int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int)
@@ -27,17 +24,10 @@ int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int)
     Application.SetTitle("Doviz Clock");
     Application.Initialize(module);
     Application.Guard([&config] {
+        // The alarm list and the calendar are made by the clock window when first asked for.
         TClockForm form(config);
-        // Made once and never shown: each use of the editor makes a fresh one.
-        TCronMaskForm cronMask;
-        CronMaskForm = &cronMask;
-        TAlarmsForm alarms;
-        alarms.AutoSaveData = [&form] { return form.AutoSaveData(); };
-        alarms.SaveAlarms = [&form] { form.SaveAlarms(); };
-        TCalendarForm calendar;
         form.ShowClock();
         Application.Run();
-        CronMaskForm = nullptr;
     });
     // The alarms outlive every window.
     FreeAlarms(Alarms);

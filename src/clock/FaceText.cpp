@@ -1,5 +1,7 @@
 #include "clock/FaceText.h"
 
+#include <algorithm>
+
 const char* TimePicture(bool amPm, bool showSeconds)
 {
     if (amPm) return showSeconds ? "h':'mm':'ss tt" : "h':'mm tt";
@@ -14,4 +16,14 @@ std::string ComposeDisplayText(const std::string& time, const std::string& date,
     if (showDate) text = date + "\r\n" + text;
     if (showLabel) text = label + "\r\n" + text;
     return text;
+}
+
+TFaceNeed FaceNeedFor(int widestLine, int lineHeight, int lines)
+{
+    return {widestLine + 2 * 2 + 2, lineHeight * lines + 2 * 2};
+}
+
+TFaceNeed Largest(const TFaceNeed& a, const TFaceNeed& b)
+{
+    return {std::max(a.Width, b.Width), std::max(a.Height, b.Height)};
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "clock/DateTime.h"
+#include "clock/ZoneRules.h"
 
 struct TTimeZoneBlock {
     std::int32_t Bias = 0;  // minutes; UTC = zone time + Bias
@@ -33,6 +34,8 @@ struct TTimeZoneInfo {
     std::string KeyName;
     std::string DisplayName;
     TTimeZoneBlock TZI;
+    // The same zone's rules as the system means them, for clocks that follow its daylight saving.
+    TZoneRules Rules;
 };
 
 constexpr std::size_t TziValueSize = 44;

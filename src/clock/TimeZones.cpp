@@ -2,15 +2,54 @@
 
 #include <memory>
 #include <new>
+#include <string>
 
 #include "options/RegKey.h"
 
 namespace {
 
+bool ReadDword(HKEY key, const char* name, DWORD& value)
+{
+    DWORD size = sizeof value;
+    DWORD type = 0;
+    return RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
+           type == REG_DWORD && size == sizeof value;
+}
+
+bool ReadRule(HKEY key, const char* name, TZoneRule& rule)
+{
+    BYTE value[TziValueSize] = {};
+    DWORD size = sizeof value;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, value, &size) != ERROR_SUCCESS) return false;
+    rule = DecodeZoneRule(value, size);
+    return true;
+}
+
+// The zone's "TZI" value and, where the system has them, its per-year rules ("Dynamic DST":
+// FirstEntry, LastEntry and one value per year). A year without its value takes the zone's rules.
+TZoneRules ReadRules(HKEY zone)
+{
+    TZoneRules rules;
+    ReadRule(zone, "TZI", rules.Rule);
+    TRegKey dynamic = TRegKey::Open(zone, "Dynamic DST", KEY_READ);
+    DWORD first = 0, last = 0;
+    if (!dynamic || !ReadDword(dynamic.Handle(), "FirstEntry", first) || !ReadDword(dynamic.Handle(), "LastEntry", last))
+        return rules;
+    // Broken bounds are ignored rather than trusted with a huge loop.
+    if (first < 1601 || last < first || last > 9999 || last - first > 500) return rules;
+    rules.FirstYear = static_cast<int>(first);
+    for (DWORD year = first; year <= last; ++year) {
+        rules.Years.push_back(rules.Rule);
+        ReadRule(dynamic.Handle(), std::to_string(year).c_str(), rules.Years.back());
+    }
+    return rules;
+}
+
 void ReadZone(HKEY zones, TTimeZoneInfo& entry)
 {
     TRegKey zone = TRegKey::Open(zones, entry.KeyName, KEY_READ);
     if (!zone) return;
+    entry.Rules = ReadRules(zone.Handle());
     BYTE buffer[100] = {};
     DWORD size = sizeof buffer;
     if (RegQueryValueExA(zone.Handle(), "Display", nullptr, nullptr, buffer, &size) == ERROR_SUCCESS)
@@ -56,6 +95,18 @@ bool GetTimeZones(TOvList<TTimeZoneInfo>& list, HKEY root, const char* keyPath)
         return false;
     }
     return true;
+}
+
+void RereadZoneRules(TOvList<TTimeZoneInfo>& list, HKEY root, const char* keyPath)
+{
+    TRegKey zones = TRegKey::Open(root, keyPath ? keyPath : DefaultTimeZonesKey(), KEY_READ);
+    if (!zones) return;
+    for (int i = 0; i < list.Count(); ++i) {
+        TTimeZoneInfo& entry = *list.Items(i);
+        TRegKey zone = TRegKey::Open(zones.Handle(), entry.KeyName, KEY_READ);
+        // A zone that has gone keeps the rules it had.
+        if (zone) entry.Rules = ReadRules(zone.Handle());
+    }
 }
 
 void FreeTimeZones(TOvList<TTimeZoneInfo>& list)

@@ -13,4 +13,7 @@ const char* DefaultTimeZonesKey();
 // or memory runs out (the entries appended so far stay). The entries belong to the caller,
 // who frees them with FreeTimeZones.
 bool GetTimeZones(TOvList<TTimeZoneInfo>& list, HKEY root = HKEY_LOCAL_MACHINE, const char* keyPath = nullptr);
+// Reads every entry's Rules again from its zone's sub-key (after the system's zones were updated).
+// The entries, their order and their blocks stay as they are.
+void RereadZoneRules(TOvList<TTimeZoneInfo>& list, HKEY root = HKEY_LOCAL_MACHINE, const char* keyPath = nullptr);
 void FreeTimeZones(TOvList<TTimeZoneInfo>& list);

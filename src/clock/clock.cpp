@@ -1,6 +1,10 @@
 #include "clock/clock.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "clock/FaceText.h"
+#include "clock/ZoneTime.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
 #include "widgets/Handles.h"
@@ -8,6 +12,7 @@
 #include "widgets/ToolTip.h"
 
 bool DaylightAdjust = false;
+bool ZoneDaylight = false;
 
 namespace {
 
@@ -83,6 +88,7 @@ TRoVudez::TRoVudez(HWND parent)
     CreateHandle(0, "TRoVudez", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 75, 18, parent);
     font_.SetDpi(FormDpi(Handle()));
     toolTip_ = CreateToolTip();
+    MeasureTextNeed();
     SetUseTimer(true);
 }
 
@@ -108,6 +114,7 @@ void TRoVudez::SetShowDate(bool on)
 {
     if (on == showDate_) return;
     showDate_ = on;
+    MeasureTextNeed();
     UpdateDisplay();
 }
 
@@ -115,6 +122,7 @@ void TRoVudez::SetLabels(bool on)
 {
     if (on == labels_) return;
     labels_ = on;
+    MeasureTextNeed();
     UpdateDisplay();
 }
 
@@ -132,6 +140,7 @@ void TRoVudez::SetFont(const TFont& font)
     font_ = font;
     // Whatever DPI the font came with, it is drawn for this window's.
     font_.SetDpi(FormDpi(Handle()));
+    MeasureTextNeed();
     Invalidate();
 }
 
@@ -139,6 +148,7 @@ void TRoVudez::SetDpi(UINT dpi)
 {
     if (dpi == font_.Dpi()) return;
     font_.SetDpi(dpi);
+    MeasureTextNeed();
     Invalidate();
 }
 
@@ -146,12 +156,49 @@ void TRoVudez::SetHint(const std::string& hint)
 {
     hint_ = hint;
     SetToolTipText(toolTip_, Handle(), Handle(), hint_);
+    MeasureTextNeed();
+}
+
+void TRoVudez::MeasureTextNeed()
+{
+    measuredAmPm_ = AM_PM;
+    measuredSeconds_ = ShowSeconds;
+    HDC dc = GetDC(Handle());
+    if (!dc) return;
+    int widest = 0;
+    TEXTMETRICA metrics{};
+    {
+        TSelectObject font(dc, font_.Handle());
+        GetTextMetricsA(dc, &metrics);
+        auto measure = [&](const char* text) {
+            SIZE size{};
+            if (GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &size)) widest = std::max<int>(widest, size.cx);
+        };
+        // Hours of both halves of the day, one and two digits; the date of every month (shown
+        // also while the button is held).
+        char text[100];
+        for (WORD hour : {0, 8, 10, 12, 20, 22, 23}) {
+            SYSTEMTIME t{2026, 12, 1, 28, hour, 58, 58, 0};
+            if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, TimePicture(AM_PM, ShowSeconds), text, sizeof text)) measure(text);
+        }
+        for (WORD month = 1; month <= 12; ++month) {
+            SYSTEMTIME t{2026, month, 0, 28, 0, 0, 0, 0};
+            if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, text, sizeof text)) measure(text);
+        }
+        if (labels_) measure(hint_.c_str());
+    }
+    ReleaseDC(Handle(), dc);
+    const TFaceNeed need = FaceNeedFor(widest, metrics.tmHeight, 1 + (showDate_ ? 1 : 0) + (labels_ ? 1 : 0));
+    if (need == need_) return;
+    need_ = need;
+    if (OnTextNeedChange) OnTextNeedChange();
 }
 
 SYSTEMTIME TRoVudez::FaceTime() const
 {
     if (LocalTime) return Clock->LocalNow();
     SYSTEMTIME utc = Clock->UtcNow();
+    if (ZoneDaylight && Rules) return ZoneTimeOf(*Rules, utc, !IsWin9xFamily());
     SYSTEMTIME t = utc;
     if (IsWin9xFamily()) {
         t = FromRecord(IncMinutes(ToRecord(utc), -TimeZone.Bias));
@@ -160,12 +207,14 @@ SYSTEMTIME TRoVudez::FaceTime() const
         memcpy(&tzi, static_cast<const void*>(&TimeZone), sizeof tzi);
         if (!SystemTimeToTzSpecificLocalTime(&tzi, &utc, &t)) t = utc;
     }
-    if (DaylightAdjust) t = FromRecord(IncMinutes(ToRecord(t), 60));
+    // Per-zone daylight saving replaces the common hour.
+    if (DaylightAdjust && !ZoneDaylight) t = FromRecord(IncMinutes(ToRecord(t), 60));
     return t;
 }
 
 void TRoVudez::UpdateDisplay()
 {
+    if (AM_PM != measuredAmPm_ || ShowSeconds != measuredSeconds_) MeasureTextNeed();
     SYSTEMTIME t = FaceTime();
     char date[100] = {};
     char time[100] = {};

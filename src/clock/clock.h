@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "clock/DateTime.h"
+#include "clock/FaceText.h"
 #include "clock/TimeZoneBlock.h"
+#include "clock/ZoneRules.h"
 #include "widgets/Font.h"
 #include "widgets/Handles.h"
 #include "widgets/Form.h"
@@ -19,6 +22,8 @@ class TPopupMenu;
 
 // While on, every face that is not on local time shows its zone's time one hour later.
 extern bool DaylightAdjust;
+// While on, every such face with rules shows its zone's true local time instead, by those rules.
+extern bool ZoneDaylight;
 
 static_assert(sizeof(TSystemTime) == sizeof(SYSTEMTIME));
 static_assert(sizeof(TTimeZoneBlock) == sizeof(TIME_ZONE_INFORMATION));
@@ -53,6 +58,8 @@ public:
     void SetLabels(bool on);
 
     TTimeZoneBlock TimeZone;
+    // The zone's own rules (its catalogue entry's), used while ZoneDaylight is on; not owned.
+    const TZoneRules* Rules = nullptr;
     int Tag = 0;
     // The key name of the catalogue entry the zone came from; empty when not known.
     std::string ZoneKey;
@@ -72,6 +79,12 @@ public:
 
     void UpdateDisplay();
 
+    // The room this face's text takes in its own font: the widest of its time (at any hour), its
+    // date (in any month) and its label, and its lines, in pixels at its DPI.
+    TFaceNeed TextNeed() const { return need_; }
+    // Called when TextNeed changes (font, label, lines, 12/24 hours, seconds, DPI).
+    std::function<void()> OnTextNeedChange;
+
     static const TClockSource* Clock;
 
 protected:
@@ -81,12 +94,16 @@ protected:
 
 private:
     SYSTEMTIME FaceTime() const;
+    void MeasureTextNeed();
 
     std::unique_ptr<TTimer> timer_;
     bool showDate_ = false;
     bool labels_ = false;
     bool buttonDown_ = false;
     std::string displayText_;
+    TFaceNeed need_;
+    bool measuredAmPm_ = false;
+    bool measuredSeconds_ = false;
     std::string hint_;
     COLORREF color_ = GetSysColor(COLOR_BTNFACE);
     TBrushHandle background_;

@@ -351,7 +351,14 @@ TEST_F(Scheduler, AYearOfTicks)
     Add("cron Friday 13th", akCron, {}, "0 9 13 6 *");
     Add("disabled", akCron, {}, "* * * * *").Enabled = false;
 
-    Run(At(2024, 1, 1, 0, 0, 0), 366 * Day);
+    // Every second around each minute's edge and through the reminders' minutes; the clock jumps
+    // over the seconds between, in which nothing falls due.
+    TSystemTime t = At(2024, 1, 1, 0, 0, 0);
+    for (long i = 0; i < 366 * Day; ++i, NextSecond(t)) {
+        const bool edge = t.wSecond < 2 || t.wSecond > 57;
+        const int minute = t.wHour * 60 + t.wMinute;
+        if (edge || minute == 12 * 60 + 34 || minute == 18 * 60) Tick(t);
+    }
     std::map<std::string, int> counted;
     for (const auto& [name, count] : expected) counted[name] = 0;
     for (const auto& s : signals) ++counted[s.name];
@@ -381,11 +388,24 @@ TEST_F(Scheduler, AJitteryYearLosesAndDoublesNothing)
                                      At(2024, 1, 1, 0, 0, 2), At(2024, 12, 31, 23, 59, 59)};
     for (const auto& r : reminders) Add("reminder", akReminder, r);
 
+    // The ticks jitter through the two minutes around each moment that matters (a due time, a
+    // falling asleep); the clock jumps over the quiet hours between.
+    std::vector<std::int64_t> moments;  // in ms from the start
+    for (long d = 0; d <= 366; ++d)
+        for (const auto& [name, second] : secondOfDay) moments.push_back((d * Day + second) * 1000);
+    for (const auto& r : reminders) moments.push_back(std::llround((SystemTimeToDateTime(r) - start) * Day) * 1000);
+    for (const auto& z : sleeps) moments.push_back(((z.day - 1) * Day + z.hour * 3600LL) * 1000);
+    std::sort(moments.begin(), moments.end());
+    constexpr std::int64_t Near = 60000;
+    auto moment = moments.begin();
+
     std::mt19937 random(20240101);
     const std::int64_t endMs = (366LL * Day + 3) * 1000;  // a tick falls in the new year's first second
     for (std::int64_t ms = 1000; ms < endMs;) {
         Tick(DateTimeToSystemTime(start + static_cast<double>(ms) / (Day * 1000.0)));
-        const std::int64_t next = ms + 900 + static_cast<std::int64_t>(random() % 1601);
+        std::int64_t next = ms + 900 + static_cast<std::int64_t>(random() % 1601);
+        while (moment != moments.end() && *moment + Near < next) ++moment;
+        if (moment != moments.end()) next = std::max(next, *moment - Near);
         for (const auto& z : sleeps) {
             const std::int64_t asleep = ((z.day - 1) * Day + z.hour * 3600LL) * 1000;
             if (ms < asleep && asleep <= next) ms += z.hours * 3600000LL;

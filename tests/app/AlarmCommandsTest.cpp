@@ -8,8 +8,8 @@
 
 namespace {
 
-// The clock window with the alarm list beside it, as the program starts them, over a folder of
-// the test's own.
+// The clock window over a folder of the test's own; the alarm list is the one it makes when first
+// asked for.
 class AlarmCommands : public testing::Test {
 protected:
     TScratchKey scratch{"AlarmCommands"};
@@ -23,7 +23,6 @@ protected:
     }();
     std::string file = folder + "RoVudez.alm";
     std::unique_ptr<TClockForm> clock;
-    std::unique_ptr<TAlarmsForm> list;
 
     void SetUp() override
     {
@@ -32,13 +31,9 @@ protected:
         c.DataFolder = folder;
         c.RegistryRoot = root.Handle();
         clock = std::make_unique<TClockForm>(c);
-        list = std::make_unique<TAlarmsForm>();
-        list->AutoSaveData = [this] { return clock->AutoSaveData(); };
-        list->SaveAlarms = [this] { clock->SaveAlarms(); };
     }
     void TearDown() override
     {
-        list.reset();
         clock.reset();
         Application.CancelTerminate();
         FreeAlarms(Alarms);
@@ -50,7 +45,9 @@ protected:
 
 TEST_F(AlarmCommands, AddAlarmAppendsTheAlarmAndItsRowAndSavesWithAutoSave)
 {
-    list->Show();
+    clock->AlarmsItemClick();
+    TAlarmsForm* list = AlarmsForm;
+    ASSERT_NE(list, nullptr);
     {
         TModalActor actor([](TForm& f) {
             auto& d = dynamic_cast<TAlPropForm&>(f);
@@ -108,7 +105,10 @@ TEST_F(AlarmCommands, AlarmsShowsTheListAsItIsNowOrBringsItForward)
     tea->Kind = akCron;
     tea->CronMask = "0 16 * * *";
     Alarms.Add(tea);
+    EXPECT_EQ(AlarmsForm, nullptr);
     clock->FormKeyDown('A', {true, true, false});
+    TAlarmsForm* list = AlarmsForm;
+    ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->Visible());
     EXPECT_EQ(GetFocus(), list->AlarmBox.Handle());
     ASSERT_EQ(list->AlarmBox.Count(), 1);
@@ -134,8 +134,9 @@ TEST_F(AlarmCommands, AnAlarmThatCantBeShownKeepsTheListHidden)
     Alarms.Add(cron);
     Alarms.Add(new TAlarm);  // a usual alarm with an all-zero time
     EXPECT_THROW(clock->AlarmsItemClick(), EConvertError);
-    EXPECT_FALSE(list->Visible());
-    EXPECT_EQ(list->AlarmBox.Count(), 1);
+    ASSERT_NE(AlarmsForm, nullptr);
+    EXPECT_FALSE(AlarmsForm->Visible());
+    EXPECT_EQ(AlarmsForm->AlarmBox.Count(), 1);
 }
 
 }  // namespace

@@ -71,7 +71,11 @@ TEST_F(ClocksFile, StoredFacesComeBackWithEveryFieldAndAreWrittenBackByteForByte
     EXPECT_EQ(last.Hint(), "");
     EXPECT_TRUE(last.ShowSeconds);
     EXPECT_FALSE(last.UseTimer());
-    EXPECT_EQ(form.ClientSize().cx, 225);
+    // Three faces in a row, grown alike to hold an 11-point 12-hour time with seconds.
+    RECT face;
+    GetClientRect(last.Handle(), &face);
+    EXPECT_GT(face.right, 75);
+    EXPECT_EQ(form.ClientSize().cx, 3 * face.right);
     EXPECT_TRUE(form.Options->AutoSaveData);  // back on after the load
 
     form.SaveClocks();
@@ -99,7 +103,9 @@ TEST_F(ClocksFile, CountOneRestoresOnlyTheLocalClock)
     EXPECT_TRUE(form.LocalClock->AM_PM);
     EXPECT_TRUE(form.LocalClock->ShowSeconds);
     EXPECT_EQ(form.LocalClock->Font().Name(), "Arial");
-    EXPECT_EQ(form.ClientSize().cx, 75);
+    RECT face;
+    GetClientRect(form.LocalClock->Handle(), &face);
+    EXPECT_EQ(form.ClientSize().cx, face.right);
 }
 
 TEST_F(ClocksFile, ZoneIndexPastTheCatalogueStopsTheLoadAtThatFace)

@@ -11,7 +11,6 @@
 #include "ClockWindowFixture.h"
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
-#include "alarms/frmCronMask.h"
 #include "calendar/frmCalendar.h"
 #include "clock/DateTime.h"
 
@@ -23,26 +22,20 @@ public:
     TSystemTime Now = Moment(2026, 4, 1, 12, 0, 0);
 };
 
-// The windows as the program makes them at start, in the same order.
+// The program as it starts: the clock window, which makes the alarm list and the calendar when
+// first asked for.
 struct TProgram {
     TClockForm Clock;
-    TCronMaskForm CronMask;
-    TAlarmsForm List;
-    TCalendarForm Calendar;
     TFixedNow Now;
 
     explicit TProgram(const TClockFormConfig& config) : Clock(config)
     {
-        CronMaskForm = &CronMask;
-        List.AutoSaveData = [this] { return Clock.AutoSaveData(); };
-        List.SaveAlarms = [this] { Clock.SaveAlarms(); };
         Clock.Services.Clock = &Now;
         Clock.ShowClock();
         // A zone clock under the pointer, for the commands that act on the clock the menu came from.
         Clock.AddItemClick();
         Clock.ClockSelected(*Clock.Clocks->Items(0));
     }
-    ~TProgram() { CronMaskForm = nullptr; }
 };
 
 // Answers every dialog a command opens and notes which it was: a new alarm is accepted, the others cancelled.
@@ -241,7 +234,6 @@ protected:
             EXPECT_EQ(p.Clock.TrayIcon.Active(), expect.hidden);
         }
         EXPECT_EQ(Alarms.Count(), expect.alarms);
-        EXPECT_EQ(p.List.AlarmBox.Count(), expect.alarms);
         if (expect.alarms == 1) {
             const TAlarm& added = *Alarms.Items(0);
             EXPECT_EQ(added.Kind == akReminder, expect.reminderMinutes >= 0);
@@ -250,11 +242,17 @@ protected:
                 EXPECT_NEAR(minutes, expect.reminderMinutes, 0.01);
             }
         }
-        EXPECT_EQ(p.List.Visible(), expect.listShown);
-        EXPECT_EQ(p.Calendar.Visible(), expect.calendarShown);
+        EXPECT_EQ(AlarmsForm && AlarmsForm->Visible(), expect.listShown);
+        EXPECT_EQ(CalendarForm && CalendarForm->Visible(), expect.calendarShown);
         EXPECT_EQ(p.Clock.Clocks && p.Clock.Clocks->Count() > 0 && p.Clock.Clocks->Items(0)->AM_PM, expect.twelveHour);
         EXPECT_EQ(GetFileAttributesA(folder.File("RoVudez.clk").c_str()) != INVALID_FILE_ATTRIBUTES, expect.saved);
         EXPECT_EQ(GetFileAttributesA(folder.File("RoVudez.alm").c_str()) != INVALID_FILE_ATTRIBUTES, expect.saved);
+        // The list, opened now, holds every alarm the command made.
+        if (!closed) {
+            p.Clock.AlarmsItemClick();
+            ASSERT_NE(AlarmsForm, nullptr);
+            EXPECT_EQ(AlarmsForm->AlarmBox.Count(), expect.alarms);
+        }
     }
 };
 
@@ -309,7 +307,6 @@ TEST_F(Commands, ExitWithEveryWindowOpenLeavesNoWindowOnAnAlarm)
     {
         TProgram p(Config());
         Alarms.Add(alarm);
-        p.List.AddAlarmRow(*alarm);
         p.Clock.SignalAlarm(*alarm);
         p.Clock.SignalAlarm(*alarm);
         ASSERT_EQ(alarm->MessageWindows.Count(), 2);
@@ -332,6 +329,8 @@ TEST_F(Commands, NoWindowOfTheProgramCanHaveATaskbarButton)
     // A shell gives a button to every visible unowned window, whatever its style; only the two
     // hidden windows that are never shown go without an owner.
     TProgram p(Config());
+    p.Clock.AlarmsItemClick();
+    p.Clock.CalendarItemClick();
     p.Clock.HideItemClick();
     struct TFound {
         HWND allowed[2];

@@ -90,6 +90,37 @@ TEST(Relayout, ScaledLayoutsKeepTheRuleAtEveryDpi)
     }
 }
 
+// A text that needs more room makes every face as large as the largest need, never smaller
+// than the rule; the faces still tile the clock area.
+TEST(Relayout, FacesGrowToTheLargestTextNeed)
+{
+    const TFaceNeed small = FaceNeedFor(40, 13, 1);
+    EXPECT_EQ(small, (TFaceNeed{46, 17}));
+    EXPECT_EQ(Largest(small, FaceNeedFor(100, 20, 3)), (TFaceNeed{106, 64}));
+    struct Case {
+        bool vertical;
+        int dpi;
+        TFaceNeed need;
+        int faceWidth, faceHeight;
+    } cases[] = {
+        {false, 96, small, 75, 18},  {true, 96, small, 75, 18},       {false, 144, small, 113, 27},
+        {false, 96, {106, 64}, 106, 64}, {true, 96, {106, 64}, 106, 64}, {true, 144, {80, 40}, 113, 40},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.vertical ? "column" : "row") << " at " << c.dpi);
+        TClockLayout l = Relayout(3, {c.vertical, false, false, false}, c.dpi, c.need);
+        const int strip = ScaleLength(StripWidth, c.dpi);
+        EXPECT_EQ(l.FaceHeight, c.faceHeight);
+        EXPECT_EQ(l.ClientWidth, strip + (c.vertical ? 1 : 3) * c.faceWidth);
+        EXPECT_EQ(l.ClientHeight, (c.vertical ? 3 : 1) * c.faceHeight);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(l.Faces[i].Width, c.faceWidth);
+            EXPECT_EQ(l.Faces[i].Height, c.faceHeight);
+            EXPECT_EQ(c.vertical ? l.Faces[i].Top : l.Faces[i].Left, (c.vertical ? 0 : strip) + i * (c.vertical ? c.faceHeight : c.faceWidth));
+        }
+    }
+}
+
 TEST(Relayout, HitRectanglesAreInclusiveOnEveryEdge)
 {
     TLayoutRect band{0, 0, 75, 22};

@@ -35,4 +35,33 @@ TEST(CalendarCommands, BothMenusAndTheDoubleClickActionShowTheCalendar)
     EXPECT_EQ(calendar.Calendar.Date(), EncodeDate(2026, 5, 20));
 }
 
+TEST(CalendarCommands, TheFirstOpeningMakesTheCalendarOnTodayAndLaterOnesKeepItsDate)
+{
+    TScratchKey scratch{"CalendarFirstNeed"};
+    TRegKey root = scratch.Open();
+    TScratchFolder folder{"CalendarFirstNeed"};
+    TClockFormConfig config;
+    config.DataFolder = folder.Path();
+    config.RegistryRoot = root.Handle();
+    TClockForm clock(config);
+    EXPECT_EQ(CalendarForm, nullptr);
+
+    const TDateTime before = LocalToday();
+    clock.CalendarItemClick();
+    TCalendarForm* calendar = CalendarForm;
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(calendar->Visible());
+    const TDateTime opened = calendar->Calendar.Date();
+    EXPECT_TRUE(opened == before || opened == LocalToday());
+
+    calendar->NextYearBtnClick();
+    const TDateTime moved = calendar->Calendar.Date();
+    SendMessageA(calendar->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(calendar->Visible());
+    clock.TrayMenu.Find("Calendar1Item")->Click();
+    EXPECT_EQ(CalendarForm, calendar);
+    EXPECT_TRUE(calendar->Visible());
+    EXPECT_EQ(calendar->Calendar.Date(), moved);
+}
+
 }  // namespace

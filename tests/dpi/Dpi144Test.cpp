@@ -56,17 +56,22 @@ class ClockWindow144 : public ClockWindow {};
 
 TEST_F(ClockWindow144, ClientSizeIsTheGeometryRuleAt144)
 {
-    // Faces 113 x 27, the band 33 high, the strip 12 wide.
+    // Faces 113 wide and 27, 45 or 68 high, the band 33 high, the strip 12 wide; the default
+    // font's text fits in all of them.
     struct TRow {
         int zoneClocks;
         const char* vertical;
         const char* caption;
+        const char* datesAndLabels;
         SIZE client;
+        int faceHeight;
     } rows[] = {
-        {0, "0", "1", {113, 60}},
-        {2, "0", "1", {339, 60}},
-        {2, "1", "1", {113, 114}},
-        {2, "0", "0", {351, 27}},
+        {0, "0", "1", "0", {113, 60}, 27},
+        {2, "0", "1", "0", {339, 60}, 27},
+        {2, "1", "1", "0", {113, 114}, 27},
+        {2, "0", "0", "0", {351, 27}, 27},
+        {2, "0", "1", "1", {339, 101}, 68},
+        {2, "1", "0", "1", {125, 204}, 68},
     };
     for (const TRow& row : rows) {
         std::vector<TClockRecord> records{Zone(-1)};
@@ -74,6 +79,9 @@ TEST_F(ClockWindow144, ClientSizeIsTheGeometryRuleAt144)
         WriteClocksFile(records);
         StoreOption("VertLayout", row.vertical);
         StoreOption("ShowCaption", row.caption);
+        StoreOption("ShowDate", row.datesAndLabels);
+        StoreOption("ShowHint", row.datesAndLabels);
+        StoreOption("ShowTZSecs", row.datesAndLabels);
         TClockForm form(Config());
         ASSERT_EQ(form.Clocks->Count(), row.zoneClocks);
         SIZE client = form.ClientSize();
@@ -83,7 +91,7 @@ TEST_F(ClockWindow144, ClientSizeIsTheGeometryRuleAt144)
         GetWindowRect(form.Clocks->Count() ? form.Clocks->Items(row.zoneClocks - 1)->Handle() : form.LocalClock->Handle(),
                       &last);
         EXPECT_EQ(last.right - last.left, 113);
-        EXPECT_EQ(last.bottom - last.top, 27);
+        EXPECT_EQ(last.bottom - last.top, row.faceHeight);
     }
 }
 
@@ -107,7 +115,9 @@ TEST_F(ClockWindow144, MovedTo96DpiAndBackItRescalesAndKeepsTheRule)
         SIZE client;
         int faceWidth;
         LONG fontHeight;
-    } steps[] = {{96, {225, 40}, 75, -12}, {144, {339, 60}, 113, -18}, {120, {282, 51}, 94, -15}};
+    } steps[] = {{96, {240, 42}, 80, -12}, {144, {339, 60}, 113, -18}, {120, {282, 51}, 94, -15}};
+    // At 96 DPI this prefix's bitmap font has nothing smaller than 16 pixels: its text needs
+    // faces of 80 x 20, and they grow to hold it.
     for (const auto& step : steps) {
         const RECT before = OnScreen(form);
         MoveToDpi(form, step.dpi);

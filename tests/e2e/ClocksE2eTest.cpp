@@ -101,8 +101,12 @@ TEST(StoredClocks, ComeBackAtStartAndAreWrittenBackAtExit)
     ASSERT_NE(clock.Window(), nullptr);
     RECT client{};
     GetClientRect(clock.Window(), &client);
-    EXPECT_EQ(client.right, 225);
-    EXPECT_EQ(client.bottom, 40);
+    // Three faces in a row, all grown alike to hold the largest font's 12-hour time.
+    RECT face{};
+    GetClientRect(FindWindowExA(clock.Window(), nullptr, "TRoVudez", nullptr), &face);
+    EXPECT_GT(face.right, 75);
+    EXPECT_EQ(client.right, 3 * face.right);
+    EXPECT_EQ(client.bottom, 22 + face.bottom);
     EXPECT_EQ(Faces(clock.Window()), 3);
     EXPECT_EQ(ReadAll(file.path), stored.bytes);  // reading wrote nothing
 
