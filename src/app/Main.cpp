@@ -44,6 +44,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
       placement_(Handle(), config.RegistryRoot, "SOFTWARE\\Doviz\\Clock\\TClockForm")
 {
     ClockForm = this;
+    Application.SetMainWindow(Handle());
     KeyPreview = true;
     OnKeyDown = [this](TForm&, WORD key, TShiftState shift) { FormKeyDown(key, shift); };
     captionBitmap_.Reset(static_cast<HBITMAP>(
@@ -105,6 +106,7 @@ TClockForm::~TClockForm()
     UnbindApplicationEvents();
     FormDestroy();
     if (ClockForm == this) ClockForm = nullptr;
+    if (Application.MainWindow() == Handle()) Application.SetMainWindow(nullptr);
 }
 
 void TClockForm::MakeTitleFont()
@@ -278,6 +280,8 @@ void TClockForm::SetTrayIconAlways(bool show)
 {
     // While the window is hidden the icon is the only way back to it: it stays until the window shows.
     if (show || !Hidden) TrayIcon.SetActive(show);
+    // Without the icon a hide that waits for it would never come.
+    if (!TrayIcon.Wanted()) hideWhenIconIn_ = false;
 }
 
 void TClockForm::SetZoneSeconds(bool show)

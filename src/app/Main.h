@@ -182,6 +182,8 @@ private:
     TFontHandle titleFont_;
     bool catalogueRead_ = false;
     bool holdRelayout_ = false;
+    // A hide that waits for the tray icon to go in.
+    bool hideWhenIconIn_ = false;
     bool destroyed_ = false;
     bool signalChanged_ = false;
     // Made when first asked for: most runs never show them.

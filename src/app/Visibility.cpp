@@ -8,12 +8,16 @@ void TClockForm::BindApplicationEvents()
 {
     Application.OnMinimize = [this] { HideItemClick(); };
     Application.OnRestore = [this] { DoDblClick(); };
+    TrayIcon.OnAdded = [this](TTrayIcon&) {
+        if (hideWhenIconIn_) HideItemClick();
+    };
 }
 
 void TClockForm::UnbindApplicationEvents()
 {
     Application.OnMinimize = nullptr;
     Application.OnRestore = nullptr;
+    TrayIcon.OnAdded = nullptr;
 }
 
 void TClockForm::CustDblClick(void* sender)
@@ -23,8 +27,11 @@ void TClockForm::CustDblClick(void* sender)
 
 void TClockForm::HideItemClick()
 {
-    ShowWindow(Handle(), SW_HIDE);
+    // The icon is the only way back to a hidden clock: the clock goes once the icon is in.
     TrayIcon.SetActive(true);
+    hideWhenIconIn_ = !TrayIcon.Active();
+    if (hideWhenIconIn_) return;
+    ShowWindow(Handle(), SW_HIDE);
     Hidden = true;
 }
 
@@ -33,6 +40,7 @@ void TClockForm::DoDblClick()
     // The program comes to the front with the window the user last worked in (taken before the
     // show, which activates the clock window).
     HWND front = Application.LastActiveWindow();
+    hideWhenIconIn_ = false;
     ShowWindow(Handle(), SW_SHOW);
     TopWin.Apply();
     if (!front || !IsWindowVisible(front)) front = Handle();

@@ -53,6 +53,14 @@ HWND TApplication::LastActiveWindow() const
     return lastActive_ && IsWindow(lastActive_) ? lastActive_ : nullptr;
 }
 
+HWND TApplication::ModalOwner(HWND opening) const
+{
+    HWND from = GetActiveWindow();
+    if (from && from != opening && IsWindowVisible(from)) return from;
+    if (HWND main = MainWindow(); main && main != opening) return main;
+    return handle_;
+}
+
 void TApplication::SetTitle(const std::string& title)
 {
     title_ = title;
@@ -126,6 +134,5 @@ void TApplication::ShowException(const std::exception& e)
 int TApplication::ShowMessageBox(const std::string& text, const std::string& caption, UINT flags)
 {
     if (MessageBoxHook) return MessageBoxHook(text, caption, flags);
-    HWND owner = GetActiveWindow();
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+    return MessageBoxA(ModalOwner(), text.c_str(), caption.c_str(), flags);
 }

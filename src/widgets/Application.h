@@ -21,6 +21,15 @@ public:
     // The hidden top-level window that owns the program's forms.
     HWND Handle() const { return handle_; }
 
+    // The program's main window (nullptr while there is none or once it is gone).
+    HWND MainWindow() const { return mainWindow_ && IsWindow(mainWindow_) ? mainWindow_ : nullptr; }
+    void SetMainWindow(HWND window) { mainWindow_ = window; }
+    // The owner of a modal window about to open (other than `opening`): the window the user
+    // opened it from, so that it stays above that window (the top-most clock included) and takes
+    // no taskbar button; opened from no visible window of the program's (the tray menu), the main
+    // window, shown or not.
+    HWND ModalOwner(HWND opening = nullptr) const;
+
     // Runs the message loop until Terminate (or WM_QUIT).
     void Run();
     void ProcessMessages();
@@ -55,6 +64,7 @@ private:
     HINSTANCE instance_ = nullptr;
     HWND handle_ = nullptr;
     HWND lastActive_ = nullptr;
+    HWND mainWindow_ = nullptr;
     std::string title_;
     bool terminated_ = false;
 };

@@ -47,6 +47,11 @@ BOOL CALLBACK CollectEnabled(HWND hwnd, LPARAM lParam)
     return TRUE;
 }
 
+bool IsTopMost(HWND window)
+{
+    return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
 }  // namespace
 
 TShiftState TShiftState::Current()
@@ -147,6 +152,13 @@ int TForm::ShowModal()
 {
     // The window the user worked in gets the keyboard back afterwards, as a dialog's owner does.
     HWND before = GetActiveWindow();
+    const HWND formerOwner = GetWindow(Handle(), GW_OWNER);
+    const bool wasTopMost = IsTopMost(Handle());
+    const HWND owner = Application.ModalOwner(Handle());
+    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    // Above a top-most clock too, when opened from a window it covers.
+    if (IsTopMost(owner) || IsTopMost(Application.MainWindow()))
+        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // The thread's other windows are disabled while the form is up, as a dialog's owner would be.
     std::vector<HWND> disabled;
     EnumThreadWindows(GetCurrentThreadId(), &CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
@@ -163,7 +175,8 @@ int TForm::ShowModal()
     if (ModalHook) PostMessageA(Handle(), WM_MODAL_SHOWN, 0, 0);
 
     MSG msg;
-    while (modalResult_ == mrNone) {
+    // A form destroyed with its owner ends its loop as cancelled.
+    while (modalResult_ == mrNone && IsWindow(Handle())) {
         BOOL got = GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             PostQuitMessage(static_cast<int>(msg.wParam));
@@ -172,11 +185,16 @@ int TForm::ShowModal()
         }
         Application.HandleMessage(msg);
     }
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
     inModal_ = false;
 
     for (HWND w : disabled)
         if (w != Handle() && IsWindow(w)) EnableWindow(w, TRUE);
     Hide();
+    // A form shown again later belongs where it did before.
+    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(formerOwner));
+    if (!wasTopMost && IsTopMost(Handle()))
+        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (before && before != Handle() && IsWindowVisible(before) && IsWindowEnabled(before)) SetForegroundWindow(before);
     return modalResult_;
 }

@@ -16,6 +16,9 @@ TTrayIcon::TTrayIcon()
     // A hidden top-level window: the menu needs one that can come to the foreground.
     CreateHandle(WS_EX_TOOLWINDOW, "TTrayIconWindow", "", WS_POPUP, 0, 0, 0, 0, nullptr);
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    RetryTimer.OnTimer = [this](TTimer&) {
+        if (wanted_ && !active_) TryAdd();
+    };
 }
 
 TTrayIcon::~TTrayIcon()
@@ -47,14 +50,24 @@ bool TTrayIcon::Notify(DWORD message)
 
 void TTrayIcon::SetActive(bool active)
 {
-    if (active == active_) return;
+    if (active == wanted_ && active == active_) return;
+    wanted_ = active;
     if (active) {
-        // An icon goes in only while there is a picture for it.
-        if (icon_ && Notify(NIM_ADD)) active_ = true;
+        TryAdd();
     } else {
-        Notify(NIM_DELETE);
+        RetryTimer.SetEnabled(false);
+        if (active_) Notify(NIM_DELETE);
         active_ = false;
     }
+}
+
+void TTrayIcon::TryAdd()
+{
+    // An icon goes in only while there is a picture for it.
+    if (active_ || !icon_) return;
+    active_ = Notify(NIM_ADD);
+    RetryTimer.SetEnabled(!active_);
+    if (active_ && OnAdded) Application.Guard([this] { OnAdded(*this); });
 }
 
 void TTrayIcon::SetIcon(HICON icon)
@@ -106,8 +119,11 @@ LRESULT TTrayIcon::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         }
     }
     if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
-        // The shell restarted: put the icon back.
-        if (active_) Notify(NIM_ADD);
+        // A shell (re)started with an empty tray: put the icon in, whatever the last add said.
+        if (wanted_) {
+            active_ = false;
+            TryAdd();
+        }
         return 0;
     }
     return DefaultProc(msg, wParam, lParam);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "widgets/Timer.h"
 #include "widgets/Window.h"
 
 class TPopupMenu;
@@ -16,9 +17,13 @@ public:
     TTrayIcon();
     ~TTrayIcon() override;
 
+    // The icon is in the tray.
     bool Active() const { return active_; }
-    // Adds the icon to the tray or takes it out.
+    // Adds the icon to the tray or takes it out. An add the shell refuses (not ready at login,
+    // or busy) is tried again by RetryTimer and whenever a shell starts, until it succeeds or
+    // the icon is no longer wanted.
     void SetActive(bool active);
+    bool Wanted() const { return wanted_; }
     void SetIcon(HICON icon);
     // The tool tip is the short part of the hint, before any "|", at most 63 characters.
     void SetHint(const std::string& hint);
@@ -26,6 +31,10 @@ public:
 
     TPopupMenu* PopupMenu = nullptr;
     std::function<void(TTrayIcon&)> OnDblClick;
+    // The icon has just gone into the tray.
+    std::function<void(TTrayIcon&)> OnAdded;
+    // Runs only while the icon is wanted and out of the tray.
+    TTimer RetryTimer{3000, false};
 
     static constexpr UINT CallbackMessage = WM_APP + 0x200;
     static constexpr UINT IconId = 0;
@@ -38,8 +47,11 @@ protected:
 
 private:
     bool Notify(DWORD message);
+    // One add, and the retry timer set by its result.
+    void TryAdd();
     void ShowMenu();
 
+    bool wanted_ = false;
     bool active_ = false;
     HICON icon_ = nullptr;
     std::string hint_;

@@ -44,7 +44,7 @@ public:
     TDialogLog()
     {
         TForm::ModalHook = [this](TForm& f) {
-            Note(ClassOf(f.Handle()));
+            Note(ClassOf(f.Handle()) + Placed(f.Handle()));
             if (auto* prop = dynamic_cast<TAlPropForm*>(&f))
                 Click(prop->OkBtn);
             else
@@ -76,10 +76,19 @@ private:
         GetClassNameA(w, name, sizeof name);
         return name;
     }
+    // A dialog belongs to the clock window and stays above it, shown or hidden; no dialog has a
+    // taskbar button of its own.
+    static std::string Placed(HWND dialog)
+    {
+        const bool above = GetWindow(dialog, GW_OWNER) == ClockForm->Handle() &&
+                           (GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+                           !(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+        return above ? "" : " not above the clock";
+    }
     void Note(const std::string& what) { Seen += (Seen.empty() ? "" : ", ") + what; }
     void NoteAndCancel(const std::string& what, HWND dialog)
     {
-        Note(what);
+        Note(what + Placed(dialog));
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     }
 };
@@ -140,6 +149,8 @@ const TCommandRow Rows[] = {
     {"TrayMenu", "Exit1Item", {.closed = true}},
     {"TrayMenu", "Calendar1Item", {.calendarShown = true}},
     {"TrayMenu", "About1Item", {.opened = "TAboutBox"}},
+    {"TrayMenu", "Options1Item", {.opened = "TOptForm", .hidden = true}, dcaRestore, true},
+    {"TrayMenu", "Addalarm1", {.opened = "TAlPropForm", .alarms = 1, .hidden = true}, dcaRestore, true},
 
     {"key", "Shift+A", {.zoneClocks = 2}},
     {"key", "Ctrl+A", {.opened = "TAlPropForm", .alarms = 1}},
@@ -210,6 +221,8 @@ protected:
             char text[128] = {};
             GetMenuStringA(menu.Handle(), item->Id(), text, sizeof text, MF_BYCOMMAND);
             EXPECT_EQ(text, item->Caption() + (item->ShortCut().empty() ? "" : "\t" + item->ShortCut()));
+            // The tray's hidden window is the active one while its menu is open.
+            if (source == "TrayMenu") SetForegroundWindow(p.Clock.TrayIcon.Handle());
             item->Click();
         } else if (source == "key") {
             PressChord(p.Clock.Handle(), row.name);

@@ -31,7 +31,11 @@ protected:
         SendMessageA(form.TrayIcon.Handle(), TTrayIcon::CallbackMessage, TTrayIcon::IconId, mouseMessage);
     }
     static bool Shown(const TClockForm& form) { return IsWindowVisible(form.Handle()) != FALSE; }
-    void TearDown() override { Application.CancelTerminate(); }
+    void TearDown() override
+    {
+        TTrayIcon::NotifyHook = nullptr;
+        Application.CancelTerminate();
+    }
 };
 
 TEST_F(Visibility, TrayDoubleClicksToggleTheWindowAndTheIconFollowsTheOption)
@@ -58,6 +62,36 @@ TEST_F(Visibility, TrayDoubleClicksToggleTheWindowAndTheIconFollowsTheOption)
     form.DoDblClick();
     EXPECT_FALSE(form.Hidden);
     EXPECT_TRUE(Shown(form));
+}
+
+TEST_F(Visibility, HidingWaitsUntilTheShellTakesTheIcon)
+{
+    TClockForm form(Config());
+    form.ShowClock();
+    bool accept = false;
+    TTrayIcon::NotifyHook = [&](DWORD message, const NOTIFYICONDATAA&) { return message != NIM_ADD || accept; };
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+
+    // Refused: the clock stays, the only way back to it.
+    form.HideItemClick();
+    EXPECT_FALSE(form.Hidden);
+    EXPECT_TRUE(Shown(form));
+    accept = true;
+    SendMessageA(form.TrayIcon.Handle(), taskbarCreated, 0, 0);
+    EXPECT_TRUE(form.TrayIcon.Active());
+    EXPECT_TRUE(form.Hidden);
+    EXPECT_FALSE(Shown(form));
+
+    // A show while the hide waits takes the hide back.
+    form.DoDblClick();
+    accept = false;
+    form.HideItemClick();
+    form.DoDblClick();
+    accept = true;
+    SendMessageA(form.TrayIcon.Handle(), taskbarCreated, 0, 0);
+    EXPECT_FALSE(form.Hidden);
+    EXPECT_TRUE(Shown(form));
+    TTrayIcon::NotifyHook = nullptr;
 }
 
 TEST_F(Visibility, ClockAddedFromTheTrayWhileHiddenIsThereWhenShown)

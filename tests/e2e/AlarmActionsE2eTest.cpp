@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -62,6 +63,21 @@ HWND ChildWithText(HWND parent, const std::string& text)
     return search.found;
 }
 
+// The local time some seconds from now (before now when negative).
+SYSTEMTIME SecondsFromNow(int seconds)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    FILETIME ft;
+    SystemTimeToFileTime(&now, &ft);
+    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
+    t.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000;
+    ft = {t.LowPart, t.HighPart};
+    SYSTEMTIME due;
+    FileTimeToSystemTime(&ft, &due);
+    return due;
+}
+
 template <typename Condition>
 bool Await(Condition condition)
 {
@@ -85,20 +101,13 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
 
     // Due an hour before the program starts: a one-time reminder missed while the program was
     // closed rings at its first tick.
+    const SYSTEMTIME due = SecondsFromNow(-3600);
     SYSTEMTIME now;
     GetLocalTime(&now);
-    FILETIME ft;
-    SystemTimeToFileTime(&now, &ft);
-    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart -= 3600ULL * 10000000;
-    ft = {t.LowPart, t.HighPart};
-    SYSTEMTIME due;
-    FileTimeToSystemTime(&ft, &due);
     char dueTime[64] = {}, dueDate[64] = {};
     GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &due, nullptr, dueTime, sizeof dueTime);
     GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &due, nullptr, dueDate, sizeof dueDate);
     const std::string dueAt = "Due at " + (due.wDay == now.wDay ? std::string() : std::string(dueDate) + " ") + dueTime;
-
     TOvList<TAlarm> alarms;
     auto* reminder = new TAlarm;
     reminder->Name = "Stretch";
@@ -152,6 +161,66 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     DeleteFileA(alarmFile.c_str());
     DeleteFileA(probe.c_str());
     RemoveDirectoryA(folder.c_str());
+}
+
+TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
+    const SYSTEMTIME due = SecondsFromNow(10);
+    TOvList<TAlarm> alarms;
+    auto* reminder = new TAlarm;
+    reminder->Name = "Tea";
+    reminder->Kind = akReminder;
+    reminder->Enabled = true;
+    reminder->MessageOn = true;
+    memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
+    alarms.Add(reminder);
+    TMemoryStream file;
+    ASSERT_TRUE(WriteAlarms(file, alarms));
+    FreeAlarms(alarms);
+    const std::string alarmFile = Beside(AlarmFileName);
+    WriteFile(alarmFile, file.Bytes());
+
+    TRunningClock clock;
+    ASSERT_NE(clock.Window(), nullptr);
+    // The user works in another program when the reminder comes.
+    HWND other = CreateWindowExA(0, "EDIT", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 300, 300, 200, nullptr,
+                                 nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    HWND message = nullptr;
+    ASSERT_TRUE(Await([&] {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        return (message = FindWindowA("TMessageForm", nullptr)) && IsWindowVisible(message);
+    })) << "no message window";
+    HWND later = ChildWithText(message, "Remind later");
+    ASSERT_NE(later, nullptr);
+    RECT r{};
+    GetWindowRect(later, &r);
+    const int middle = (r.top + r.bottom) / 2;
+    // The button itself, then "&Custom ..." chosen by its letter in the button's menu.
+    const std::function<void()> ways[] = {
+        [&] { Mouse({r.left + 20, middle}, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}); },
+        [&] {
+            Mouse({r.right - 6, middle}, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+            ASSERT_TRUE(Await([] { return IsWindowVisible(FindWindowA("#32768", nullptr)); })) << "no menu";
+            SendChord({}, 'C');
+        },
+    };
+    for (const auto& open : ways) {
+        open();
+        HWND dialog = nullptr;
+        ASSERT_TRUE(Await([&] { return (dialog = FindWindowA("TAlPropForm", nullptr)) && IsWindowVisible(dialog); }))
+            << "\"Remind later\" opened no properties dialog";
+        EXPECT_TRUE(Await([&] { return GetForegroundWindow() == dialog; })) << "the dialog came up inactive";
+        SendChord({}, VK_ESCAPE);
+        ASSERT_TRUE(Await([&] { return !IsWindowVisible(dialog); })) << "Esc did not reach the dialog";
+    }
+
+    PostMessageA(message, WM_CLOSE, 0, 0);
+    DestroyWindow(other);
+    ASSERT_TRUE(clock.CloseAndWait());
+    DeleteFileA(alarmFile.c_str());
 }
 
 }  // namespace

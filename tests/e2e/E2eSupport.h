@@ -36,6 +36,26 @@ inline void SendChord(std::initializer_list<WORD> held, WORD key)
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// Moves the pointer there and presses and releases the buttons, as a user's hand does.
+inline void Mouse(POINT at, std::initializer_list<DWORD> buttons)
+{
+    SetCursorPos(at.x, at.y);
+    std::vector<INPUT> inputs;
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN);
+    move.mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs.push_back(move);
+    for (DWORD b : buttons) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = b;
+        inputs.push_back(in);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 // The clock window of one process, or none.
 inline HWND ClockWindowOf(DWORD process)
 {

@@ -59,25 +59,6 @@ bool FindTrayIcon(POINT& centre)
     return right > r.right - 60 && right - left >= 8;
 }
 
-void Mouse(POINT at, std::initializer_list<DWORD> buttons)
-{
-    SetCursorPos(at.x, at.y);
-    std::vector<INPUT> inputs;
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN);
-    move.mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs.push_back(move);
-    for (DWORD b : buttons) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dwFlags = b;
-        inputs.push_back(in);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 void DoubleClick(POINT at)
 {
     Mouse(at, {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
@@ -256,6 +237,57 @@ TEST(TrayInTheShell, HidesAndShowsFromTheIconWithNoTaskbarButtonAndExitKeepsTheD
     EXPECT_TRUE(StateOf(files.Alarms) == alarmsBefore) << "the alarms file was written";
     EXPECT_TRUE(RegValueThere("SOFTWARE\\Doviz\\Clock\\Options", "OnTop")) << "the options were not saved";
     EXPECT_TRUE(RegValueThere("SOFTWARE\\Doviz\\Clock\\TClockForm", "NormPos")) << "the position was not saved";
+}
+
+TEST(TrayInTheShell, MenusTakeTheirKeysAtOnce)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
+    StoreOption("ShowTrayIcon", "1");
+    StoreOption("AutoSaveData", "0");
+    TRunningClock clock;
+    ASSERT_NE(clock.Window(), nullptr);
+    HWND window = clock.Window();
+    ASSERT_TRUE(WaitFor([] { return Taskbar() != nullptr; })) << "Wine's desktop shell shows no taskbar";
+    POINT icon{};
+    ASSERT_TRUE(WaitFor([&] { return FindTrayIcon(icon); })) << "no icon in the tray";
+    auto openMenu = [](POINT at) {
+        Mouse(at, {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+        return WaitFor([] { return Shown("#32768"); });
+    };
+    auto clockWidth = [&] {
+        RECT client{};
+        GetClientRect(window, &client);
+        return client.right;
+    };
+
+    // The tray menu: Esc closes it, and the arrows move in it ("&Hide clock" is the second item).
+    ASSERT_TRUE(openMenu(icon));
+    SendChord({}, VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([] { return !Shown("#32768"); })) << "Esc left the tray menu open";
+    ASSERT_TRUE(openMenu(icon));
+    SendChord({}, VK_DOWN);
+    SendChord({}, VK_DOWN);
+    SendChord({}, VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(window); })) << "the arrows did not reach the tray menu";
+    ASSERT_TRUE(WaitFor([] { return !Shown("#32768"); }));
+
+    // Back from the tray, the face's menu takes its letters and arrows without a click first.
+    ASSERT_TRUE(ChooseFromTrayMenu(icon, 'S'));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(window); }));
+    RECT wr{};
+    GetWindowRect(window, &wr);
+    const POINT face{wr.left + 30, wr.bottom - 8};
+    ASSERT_TRUE(openMenu(face));
+    SendChord({}, 'D');
+    EXPECT_TRUE(WaitFor([&] { return clockWidth() == 150; })) << "\"A&dd clock\" was not chosen by its letter";
+    ASSERT_TRUE(WaitFor([] { return !Shown("#32768"); }));
+    ASSERT_TRUE(openMenu(face));
+    SendChord({}, VK_DOWN);
+    SendChord({}, VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return clockWidth() == 225; })) << "the arrows did not reach the face's menu";
+    ASSERT_TRUE(WaitFor([] { return !Shown("#32768"); }));
+
+    ASSERT_TRUE(clock.CloseAndWait());
 }
 
 }  // namespace

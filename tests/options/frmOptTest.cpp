@@ -276,6 +276,7 @@ TEST(OptForm, OkAppliesAllChangesInTheWindowsOrder)
     EXPECT_FALSE(options.AutoSaveData);
 }
 
+// No selection in the action list counts as no change: the action held is kept and bound again.
 TEST(OptForm, OkWithoutChangeOnlyBindsTheActionAgain)
 {
     const std::function<void(TClockOptions&)> setups[] = {
@@ -286,16 +287,21 @@ TEST(OptForm, OkWithoutChangeOnlyBindsTheActionAgain)
             o.SetDblClickAction(dcaAddAlarm);
         },
     };
-    for (const auto& setup : setups) {
-        TRecordingTarget target;
-        TClockOptions options(nullptr, &target);
-        setup(options);
-        std::string before = Held(options);
-        target.Calls.clear();
-        RunDialog(options, [](TOptForm& f) { Click(f.OkBtn); });
-        EXPECT_EQ(Held(options), before);
-        EXPECT_EQ(target.Calls, std::vector<std::string>{"BindDblClick " + std::to_string(int(options.DblClickAction()))});
-    }
+    for (const auto& setup : setups)
+        for (bool unselect : {false, true}) {
+            TRecordingTarget target;
+            TClockOptions options(nullptr, &target);
+            setup(options);
+            std::string before = Held(options);
+            target.Calls.clear();
+            RunDialog(options, [&](TOptForm& f) {
+                if (unselect) f.ActionCombo.SetItemIndex(-1);
+                Click(f.OkBtn);
+            });
+            EXPECT_EQ(Held(options), before) << unselect;
+            EXPECT_EQ(target.Calls,
+                      std::vector<std::string>{"BindDblClick " + std::to_string(int(options.DblClickAction()))});
+        }
 }
 
 TEST(OptForm, VerticalWithoutCaptionInOneGoEqualsTwoOpenings)

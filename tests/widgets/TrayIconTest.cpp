@@ -110,6 +110,48 @@ TEST(TrayIcon, ComesBackWhenTheShellRestarts)
     tray.SetActive(false);
 }
 
+TEST(TrayIcon, ARefusedAddIsTriedAgainOnEveryTickAndEveryNewShellUntilTheIconIsIn)
+{
+    TTrayIcon tray;
+    TShell shell(tray);
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    const HICON a = Icon(IDI_APPLICATION);
+    tray.SetIcon(a);
+    tray.SetHint("Doviz Clock");
+    int added = 0;
+    tray.OnAdded = [&](TTrayIcon&) { ++added; };
+    auto tick = [&] { tray.RetryTimer.OnTimer(tray.RetryTimer); };
+    const TNotified add{NIM_ADD, a, "Doviz Clock"};
+
+    shell.AcceptAdd = false;
+    tray.SetActive(true);
+    EXPECT_TRUE(tray.RetryTimer.Enabled());
+    tick();
+    SendMessageA(tray.Handle(), taskbarCreated, 0, 0);
+    EXPECT_FALSE(tray.Active());
+    EXPECT_EQ(shell.Take(), (std::vector<TNotified>{add, add, add}));
+
+    shell.AcceptAdd = true;
+    tick();
+    EXPECT_TRUE(tray.Active());
+    EXPECT_EQ(added, 1);
+    EXPECT_FALSE(tray.RetryTimer.Enabled());
+    tick();
+    EXPECT_EQ(shell.Take(), std::vector<TNotified>{add});
+
+    // A new shell that refuses the icon: out of the tray, and tried again.
+    shell.AcceptAdd = false;
+    SendMessageA(tray.Handle(), taskbarCreated, 0, 0);
+    EXPECT_FALSE(tray.Active());
+    EXPECT_TRUE(tray.RetryTimer.Enabled());
+    // No longer wanted: the tries stop, and nothing was in the tray to delete.
+    tray.SetActive(false);
+    EXPECT_FALSE(tray.RetryTimer.Enabled());
+    tick();
+    SendMessageA(tray.Handle(), taskbarCreated, 0, 0);
+    EXPECT_EQ(shell.Take(), std::vector<TNotified>{add});
+}
+
 TEST(TrayIcon, DoubleClickRunsTheEnabledDefaultItemInsteadOfTheEvent)
 {
     const struct {
