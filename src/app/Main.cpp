@@ -413,6 +413,7 @@ void TClockForm::EndSession()
     // The system ends the process once this returns, so no close or destroy step will run: save
     // here what they save, in their order, and ask nothing of the user.
     placement_.SaveOnClose();
+    DeleteAlarmsLeftToWindows();
     if (AutoSaveData()) {
         SaveClocks();
         SaveAlarms();
