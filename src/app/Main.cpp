@@ -309,6 +309,7 @@ void TClockForm::LoadAlarms()
 void TClockForm::AlarmTimerTimer()
 {
     scheduler_.Tick(Alarms, Services.Clock->LocalNow(), [this](TAlarm& alarm) { SignalAlarm(alarm); });
+    KeepSignalChanges();
 }
 
 void TClockForm::CloseItemClick()
@@ -332,6 +333,7 @@ bool TClockForm::CloseQuery()
 
 void TClockForm::FormClose()
 {
+    DeleteAlarmsLeftToWindows();
     if (AutoSaveData()) {
         SaveClocks();
         SaveAlarms();
@@ -363,6 +365,7 @@ void TClockForm::EndSession()
     // The system ends the process once this returns, so no close or destroy step will run: save
     // here what they save, in their order, and ask nothing of the user.
     placement_.SaveOnClose();
+    DeleteAlarmsLeftToWindows();
     if (AutoSaveData()) {
         SaveClocks();
         SaveAlarms();
