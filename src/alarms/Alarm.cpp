@@ -47,6 +47,11 @@ TAlarm::~TAlarm()
         MessageWindows.Delete(0);
         window->DetachAlarm();
     }
+    // An open properties dialog has nothing left to write into.
+    if (TAlarmWindow* dialog = PropDialog) {
+        PropDialog = nullptr;
+        dialog->DetachAlarm();
+    }
 }
 
 bool TAlarm::WriteToStream(TStream& stream) const

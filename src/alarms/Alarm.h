@@ -30,7 +30,8 @@ public:
     TAlarm() = default;
     TAlarm(const TAlarm&) = delete;
     TAlarm& operator=(const TAlarm&) = delete;
-    // Detaches every open message window; the caller has already taken the alarm out of Alarms.
+    // Detaches every open message window and its properties dialog; the caller has already taken
+    // the alarm out of Alarms.
     ~TAlarm();
 
     bool WriteToStream(TStream& stream) const;

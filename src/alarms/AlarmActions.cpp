@@ -14,7 +14,8 @@ void RemindLater(TAlarm& alarm, const TSystemTime& now, int minutes)
     const std::uint16_t dayOfWeek = alarm.SignalTime.wDayOfWeek;
     alarm.SignalTime = IncMinutes(now, minutes);
     alarm.SignalTime.wDayOfWeek = dayOfWeek;
-    alarm.OnceADay = false;
+    // A cron alarm rings at the new moment besides its mask, which keeps its once-a-day rule.
+    if (alarm.Kind != akCron) alarm.OnceADay = false;
     alarm.Enabled = true;
 }
 
@@ -22,4 +23,14 @@ bool IsFinishedAlarm(const TAlarm& alarm)
 {
     return !alarm.Enabled && alarm.RemoveAfterSignal && alarm.MessageWindows.Count() == 0 &&
            alarm.PropDialog == nullptr;
+}
+
+bool RingsLate(const TAlarm& alarm, const TSystemTime& now)
+{
+    if (alarm.Kind != akReminder || alarm.OnceADay) return false;
+    try {
+        return (SystemTimeToDateTime(now) - SystemTimeToDateTime(alarm.SignalTime)) * 86400.0 > 60.0;
+    } catch (const EConvertError&) {
+        return false;
+    }
 }

@@ -38,8 +38,13 @@ inline constexpr const char* DefaultSoundAlias = ".Default";
 void PlayAlarmSound(const TAlarm& alarm, TSoundPlayer& player);
 
 // "Remind later" by a number of minutes from now: the moment moves on (past midnight too), the
-// day-of-week word stays as it was, and the alarm is armed again for any time of day.
+// day-of-week word stays as it was, and the alarm is armed again. A reminder loses its once-a-day
+// rule; a cron alarm keeps it and rings once more at the new moment.
 void RemindLater(TAlarm& alarm, const TSystemTime& now, int minutes);
+
+// A plain reminder that rings more than a minute after its moment (missed while the program was
+// closed, or while its dialog was open) says when it was due.
+bool RingsLate(const TAlarm& alarm, const TSystemTime& now);
 
 // A signalled alarm that nothing holds any more and that is to go.
 bool IsFinishedAlarm(const TAlarm& alarm);

@@ -2,6 +2,7 @@
 
 #include "alarms/frmAlarmProp.h"
 #include "clock/SystemTimeRecord.h"
+#include "widgets/Application.h"
 
 namespace {
 
@@ -115,6 +116,11 @@ std::unique_ptr<TAlarm> NewAlarm(bool isReminder, const TSystemTime& defaultTime
 
 bool EditAlarm(TAlarm& alarm)
 {
+    // One dialog per alarm: a second "Modify" finds the first.
+    if (alarm.PropDialog) {
+        if (auto* open = dynamic_cast<TAlPropForm*>(alarm.PropDialog)) open->BringToFront();
+        return false;
+    }
     TAlPropForm form;
     form.NameEdit.SetText(alarm.Name);
 
@@ -177,7 +183,13 @@ bool EditAlarm(TAlarm& alarm)
     form.EnabledCB.SetChecked(alarm.Enabled);
 
     TPropDialogLink link(form, alarm);
-    if (form.ShowModal() != mrOk || !form.Alarm()) return false;
+    const int result = form.ShowModal();
+    if (!form.Alarm()) {
+        // Deleted while the dialog was open: whatever was pressed, nothing is left to write into.
+        Application.ShowMessageBox("This alarm has been deleted.", Application.Title(), MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    if (result != mrOk) return false;
     form.WriteBack(alarm);
     return true;
 }

@@ -87,18 +87,27 @@ bool IsDue(TAlarm& alarm, const TSystemTime& now, const TAlarmStamp& stamp, cons
         return ValidTimeOfDay(alarm.SignalTime) && TimeOfDayInSpan(span, SecondOfDay(alarm.SignalTime));
     case akReminder:
         alarm.SignalTime.wDayOfWeek = now.wDayOfWeek;
-        if (!alarm.OnceADay) return ValidMoment(alarm.SignalTime) && InSpan(span, SecondOf(alarm.SignalTime));
+        if (!alarm.OnceADay) {
+            if (!ValidMoment(alarm.SignalTime)) return false;
+            const long long moment = SecondOf(alarm.SignalTime);
+            // Its signal disables a one-time reminder, so an enabled one whose moment has gone by
+            // has never rung (the program was closed, or its dialog open): it rings now.
+            return InSpan(span, moment) || (alarm.OneTime && span.First <= span.Last && moment <= span.Last);
+        }
         // Once a day at or after its moment, so a moment missed while the program was not
         // running still signals when it runs again.
         if (DateTimeKey(now) < DateTimeKey(alarm.SignalTime) || SameDay(stamp, alarm.LastSignalled))
             return false;
         alarm.LastSignalled = stamp;
         return true;
-    case akCron:
-        if (alarm.OnceADay ? SameDay(stamp, alarm.LastSignalled) : stamp == alarm.LastSignalled) return false;
-        if (!MatchCronMask(alarm.CronMask, stamp)) return false;
+    case akCron: {
+        // "Remind later" puts one more moment into SignalTime, besides the mask.
+        const bool reminded = ValidMoment(alarm.SignalTime) && InSpan(span, SecondOf(alarm.SignalTime));
+        if (alarm.OnceADay ? SameDay(stamp, alarm.LastSignalled) : stamp == alarm.LastSignalled) return reminded;
+        if (!MatchCronMask(alarm.CronMask, stamp)) return reminded;
         alarm.LastSignalled = stamp;
         return true;
+    }
     }
     return false;
 }
@@ -154,7 +163,8 @@ void TAlarmScheduler::Tick(TOvList<TAlarm>& alarms, const TSystemTime& now, cons
     int i = 0;
     while (i < end && i < alarms.Count()) {
         TAlarm* alarm = alarms.Items(i);
-        if (!alarm->Enabled || !IsDue(*alarm, tick, stamp, span)) {
+        // An alarm being edited waits: its dialog decides what it becomes.
+        if (!alarm->Enabled || alarm->PropDialog || !IsDue(*alarm, tick, stamp, span)) {
             ++i;
             continue;
         }

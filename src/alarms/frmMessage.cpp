@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "alarms/CascadePlace.h"
+#include "clock/SystemTimeRecord.h"
 
 namespace {
 
@@ -27,6 +28,22 @@ std::string WithLineBreaks(const std::string& text)
         out += text[i];
     }
     return out;
+}
+
+std::string LocalText(const TSystemTime& time, bool date)
+{
+    SYSTEMTIME st = FromRecord(time);
+    char buf[100] = {};
+    if (date) GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, sizeof buf);
+    else GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &st, nullptr, buf, sizeof buf);
+    return buf;
+}
+
+// "Due at 14:05", with the date when it was not today.
+std::string DueAtText(const TSystemTime& due, const TSystemTime& now)
+{
+    const bool today = due.wYear == now.wYear && due.wMonth == now.wMonth && due.wDay == now.wDay;
+    return "Due at " + (today ? "" : LocalText(due, true) + " ") + LocalText(due, false);
 }
 
 int TextWidth(HWND window, HFONT font, const std::string& text)
@@ -120,7 +137,12 @@ TMessageForm* TMessageForm::Open(TAlarm& alarm, const std::string& title, const 
 {
     auto* form = new TMessageForm(hooks);
     form->CaptionText.SetText(alarm.Name);
-    form->TextMemo.SetText(WithLineBreaks(alarm.MessageText));
+    std::string text = WithLineBreaks(alarm.MessageText);
+    if (hooks.Clock) {
+        const TSystemTime now = hooks.Clock->LocalNow();
+        if (RingsLate(alarm, now)) text = DueAtText(alarm.SignalTime, now) + "\r\n" + text;
+    }
+    form->TextMemo.SetText(text);
     form->SetCaption(title);
     form->Alarm = &alarm;
     form->Cascade();

@@ -31,21 +31,47 @@ void TClockForm::SignalAlarm(TAlarm& alarm)
         hooks.AlarmChanged = [](TAlarm& a) {
             if (AlarmsForm) AlarmsForm->UpdateAlarmRow(a);
         };
-        hooks.LastWindowClosed = [this](TAlarm& a) { DeleteIfFinished(a); };
+        hooks.LastWindowClosed = [this](TAlarm& a) {
+            if (DeleteIfFinished(a) && AutoSaveData()) SaveAlarms();
+        };
         Contained([&] { TMessageForm::Open(alarm, Application.Title(), hooks); });
     }
     if (alarm.RunOn) Contained([&] { Services.Processes->Start(alarm.CommandLine, alarm.StartFolder); });
-    if (alarm.OneTime) alarm.Enabled = false;
-    DeleteIfFinished(alarm);
+    if (alarm.OneTime && alarm.Enabled) {
+        alarm.Enabled = false;
+        signalChanged_ = true;
+    }
+    if (DeleteIfFinished(alarm)) signalChanged_ = true;
 }
 
-void TClockForm::DeleteIfFinished(TAlarm& alarm)
+void TClockForm::KeepSignalChanges()
 {
-    if (!IsFinishedAlarm(alarm)) return;
+    // Written at once, so that an alarm disabled by its signal never comes back enabled; once
+    // for the whole tick.
+    if (!signalChanged_) return;
+    signalChanged_ = false;
+    if (AutoSaveData()) SaveAlarms();
+}
+
+bool TClockForm::DeleteIfFinished(TAlarm& alarm)
+{
+    if (!IsFinishedAlarm(alarm)) return false;
     if (AlarmsForm) AlarmsForm->RemoveAlarmRow(alarm);
     Alarms.Remove(&alarm);
     delete &alarm;
-    if (AutoSaveData()) SaveAlarms();
+    return true;
+}
+
+void TClockForm::DeleteAlarmsLeftToWindows()
+{
+    // At exit, as closing their message windows would have done.
+    for (int i = Alarms.Count() - 1; i >= 0; --i) {
+        TAlarm& alarm = *Alarms.Items(i);
+        if (alarm.Enabled || !alarm.RemoveAfterSignal || alarm.MessageWindows.Count() == 0 || alarm.PropDialog)
+            continue;
+        if (AlarmsForm) AlarmsForm->RemoveAlarmRow(alarm);
+        DeleteAlarm(Alarms, i);
+    }
 }
 
 void TClockForm::CustomItemClick(TMenuItem* sender)

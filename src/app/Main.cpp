@@ -241,54 +241,6 @@ void TClockForm::DpiChanged(UINT oldDpi)
     Relayout();
 }
 
-void TClockForm::SetTopMost(bool onTop)
-{
-    TopWin.SetTopMost(onTop);
-}
-
-void TClockForm::ApplyLayout(const TLayoutOptions& layout)
-{
-    layout_ = layout;
-    holdRelayout_ = true;
-    LocalClock->SetShowDate(layout.ShowDate);
-    LocalClock->SetLabels(layout.ShowLabels);
-    for (int i = 0; Clocks && i < Clocks->Count(); ++i) {
-        Clocks->Items(i)->SetShowDate(layout.ShowDate);
-        Clocks->Items(i)->SetLabels(layout.ShowLabels);
-    }
-    holdRelayout_ = false;
-    Relayout();
-}
-
-void TClockForm::SetDaylightAdjust(bool on)
-{
-    DaylightAdjust = on;
-}
-
-void TClockForm::SetZoneDaylight(bool on)
-{
-    ZoneDaylight = on;
-    MainTimerTimer();
-}
-
-void TClockForm::SetLocalSeconds(bool show)
-{
-    LocalClock->ShowSeconds = show;
-}
-
-void TClockForm::SetTrayIconAlways(bool show)
-{
-    // While the window is hidden the icon is the only way back to it: it stays until the window shows.
-    if (show || !Hidden) TrayIcon.SetActive(show);
-    // Without the icon a hide that waits for it would never come.
-    if (!TrayIcon.Wanted()) hideWhenIconIn_ = false;
-}
-
-void TClockForm::SetZoneSeconds(bool show)
-{
-    for (int i = 0; Clocks && i < Clocks->Count(); ++i) Clocks->Items(i)->ShowSeconds = show;
-}
-
 void TClockForm::FormKeyDown(WORD key, TShiftState shift)
 {
     for (TKeyCommand command : CommandsForKey(key, {shift.Shift, shift.Ctrl, shift.Alt})) {
@@ -357,6 +309,7 @@ void TClockForm::LoadAlarms()
 void TClockForm::AlarmTimerTimer()
 {
     scheduler_.Tick(Alarms, Services.Clock->LocalNow(), [this](TAlarm& alarm) { SignalAlarm(alarm); });
+    KeepSignalChanges();
 }
 
 void TClockForm::CloseItemClick()
@@ -380,6 +333,7 @@ bool TClockForm::CloseQuery()
 
 void TClockForm::FormClose()
 {
+    DeleteAlarmsLeftToWindows();
     if (AutoSaveData()) {
         SaveClocks();
         SaveAlarms();
@@ -411,6 +365,7 @@ void TClockForm::EndSession()
     // The system ends the process once this returns, so no close or destroy step will run: save
     // here what they save, in their order, and ask nothing of the user.
     placement_.SaveOnClose();
+    DeleteAlarmsLeftToWindows();
     if (AutoSaveData()) {
         SaveClocks();
         SaveAlarms();

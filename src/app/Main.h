@@ -111,8 +111,9 @@ public:
     void AlarmTimerTimer();
     // What a due alarm does.
     void SignalAlarm(TAlarm& alarm);
-    // Deletes a signalled alarm that is disabled, to be removed, and held by no window.
-    void DeleteIfFinished(TAlarm& alarm);
+    // Deletes a signalled alarm that is disabled, to be removed, and held by no window; true
+    // when it did.
+    bool DeleteIfFinished(TAlarm& alarm);
 
     // The sound, the process start and the clock that the alarms use; tests record instead.
     TAlarmServices Services = SystemAlarmServices();
@@ -143,6 +144,10 @@ private:
     // The logoff or shutdown step: what exit saves, saved at once.
     void EndSession();
     void CloseMessageWindows();
+    // Saves what the tick's signals disabled or deleted, when AutoSaveData is on.
+    void KeepSignalChanges();
+    // Deletes the remove-after-signal alarms that only their open message windows still keep.
+    void DeleteAlarmsLeftToWindows();
     void MainTimerTimer();
     // The system's zones may have changed: their rules are read again and every face refreshed.
     void ZonesChanged();
@@ -180,6 +185,7 @@ private:
     // A hide that waits for the tray icon to go in.
     bool hideWhenIconIn_ = false;
     bool destroyed_ = false;
+    bool signalChanged_ = false;
     // Made when first asked for: most runs never show them.
     std::unique_ptr<TAlarmsForm> alarmList_;
     std::unique_ptr<TCalendarForm> calendar_;

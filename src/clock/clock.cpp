@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "clock/FaceText.h"
+#include "clock/SystemTimeRecord.h"
 #include "clock/ZoneTime.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
@@ -30,21 +31,6 @@ bool IsWin9xFamily()
         return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
     }();
     return win9x;
-}
-
-TSystemTime ToRecord(const SYSTEMTIME& st)
-{
-    TSystemTime r;
-    static_assert(sizeof r == sizeof st);
-    memcpy(static_cast<void*>(&r), &st, sizeof r);
-    return r;
-}
-
-SYSTEMTIME FromRecord(const TSystemTime& r)
-{
-    SYSTEMTIME st;
-    memcpy(&st, &r, sizeof st);
-    return st;
 }
 
 // The system's own brushes: nothing is created per paint.

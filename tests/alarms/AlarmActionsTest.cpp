@@ -31,6 +31,35 @@ TEST(RemindLater, MovesTheMomentOnAndArmsTheAlarm)
         EXPECT_FALSE(alarm.OnceADay);
         EXPECT_EQ(alarm.Kind, akReminder);
     }
+    // A cron alarm keeps ringing once a day by its mask.
+    TAlarm cron;
+    cron.Kind = akCron;
+    cron.OnceADay = true;
+    RemindLater(cron, Moment(2026, 6, 1, 12, 0, 5), 5);
+    EXPECT_TRUE(cron.OnceADay);
+    EXPECT_EQ(cron.SignalTime.wMinute, 5);
+}
+
+TEST(RemindLater, OnlyAPlainReminderMoreThanAMinuteLateSaysWhenItWasDue)
+{
+    const struct {
+        TAlarmKind kind;
+        bool onceADay;
+        int secondsLate;
+        bool late;
+    } cases[] = {{akReminder, false, 3600, true}, {akReminder, false, 61, true}, {akReminder, false, 60, false},
+                 {akReminder, true, 3600, false}, {akUsual, false, 3600, false}, {akCron, false, 3600, false}};
+    for (const auto& c : cases) {
+        TAlarm alarm;
+        alarm.Kind = c.kind;
+        alarm.OnceADay = c.onceADay;
+        alarm.SignalTime = Moment(2026, 6, 1, 8, 0, 0);
+        const TSystemTime now = IncMinutes(alarm.SignalTime, c.secondsLate / 60.0);
+        EXPECT_EQ(RingsLate(alarm, now), c.late) << c.kind << c.onceADay << c.secondsLate;
+    }
+    TAlarm noDate;
+    noDate.Kind = akReminder;
+    EXPECT_FALSE(RingsLate(noDate, Moment(2026, 6, 1, 8, 0, 0)));
 }
 
 class TSomeWindow : public TAlarmWindow {

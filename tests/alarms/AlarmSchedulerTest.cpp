@@ -1,5 +1,7 @@
 #include "alarms/AlarmScheduler.h"
 
+#include "alarms/AlarmActions.h"
+
 #include "Moment.h"
 
 #include <gtest/gtest.h>
@@ -283,6 +285,43 @@ TEST_F(Scheduler, OnceADayReminderSignalsOnceEachDayFromItsMoment)
     EXPECT_EQ(signals[2].at, At(2026, 2, 4, 0, 0, 0));
     EXPECT_EQ(signals[3].at, At(2026, 2, 4, 0, 0, 0));
     EXPECT_EQ(late.LastSignalled, AlarmStampOf(At(2026, 2, 4, 0, 0, 0)));
+}
+
+// A window standing for the alarm's open properties dialog.
+struct TOpenDialog : TAlarmWindow {
+    void DetachAlarm() override {}
+};
+
+TEST_F(Scheduler, AlarmWithItsDialogOpenWaitsUntilTheDialogCloses)
+{
+    TOpenDialog dialog;
+    TAlarm& usual = Add("usual", akUsual, At(2000, 1, 1, 9, 0, 1));
+    TAlarm& reminder = Add("reminder", akReminder, At(2026, 6, 1, 9, 0, 2));
+    reminder.OneTime = true;
+    TAlarm& cron = Add("cron", akCron, {}, "* * * * *");
+    for (TAlarm* a : {&usual, &reminder, &cron}) a->PropDialog = &dialog;
+    Run(At(2026, 6, 1, 9, 0, 0), 4);
+    EXPECT_TRUE(signals.empty());
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_TRUE(reminder.Enabled);
+    // Closed: judged from the next tick on. The usual alarm's second has gone by; the one-time
+    // reminder has never rung; the cron alarm's minute still matches.
+    for (TAlarm* a : {&usual, &reminder, &cron}) a->PropDialog = nullptr;
+    Tick(At(2026, 6, 1, 9, 0, 4));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"reminder", "cron"}));
+}
+
+// "Remind later" on a cron alarm: one more signal at the moment it set, besides the mask.
+TEST_F(Scheduler, CronAlarmAlsoSignalsAtItsRemindLaterMoment)
+{
+    TAlarm& noon = Add("noon hour once", akCron, {}, "* 12 * * *", true);
+    Run(At(2026, 5, 4, 11, 59, 55), 11);
+    RemindLater(noon, At(2026, 5, 4, 12, 0, 5), 5);
+    Run(At(2026, 5, 4, 12, 0, 6), Day);
+    ASSERT_EQ(signals.size(), 3u);
+    EXPECT_EQ(signals[0].at, At(2026, 5, 4, 12, 0, 0));
+    EXPECT_EQ(signals[1].at, At(2026, 5, 4, 12, 5, 5));
+    EXPECT_EQ(signals[2].at, At(2026, 5, 5, 12, 0, 0));
 }
 
 TEST(AlarmStamp, DayOfWeekComesFromTheDate)

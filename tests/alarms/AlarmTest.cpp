@@ -12,6 +12,7 @@ struct TSelfRemovingWindow : TAlarmWindow {
     {
         ++detached;
         if (alarm) alarm->MessageWindows.Remove(this);
+        alarm = nullptr;
     }
 };
 
@@ -28,7 +29,7 @@ TEST(Alarm, NewRecordHoldsTheDefaults)
     EXPECT_EQ(a.Name + a.SoundFile + a.MessageText + a.CronMask + a.CommandLine + a.StartFolder, "");
 }
 
-TEST(Alarm, DeletingDetachesEveryMessageWindowButNotTheDialog)
+TEST(Alarm, DeletingDetachesEveryMessageWindowAndTheDialog)
 {
     TOvList<TAlarm> list;
     for (int i = 0; i < 3; ++i) list.Add(new TAlarm);
@@ -38,11 +39,13 @@ TEST(Alarm, DeletingDetachesEveryMessageWindowButNotTheDialog)
         w.alarm = doomed;
         doomed->MessageWindows.Add(&w);
     }
+    dialog.alarm = doomed;
     doomed->PropDialog = &dialog;
 
     DeleteAlarm(list, 1);
     for (auto& w : windows) EXPECT_EQ(w.detached, 1);
-    EXPECT_EQ(dialog.detached, 0);
+    EXPECT_EQ(dialog.detached, 1);
+    EXPECT_EQ(dialog.alarm, nullptr);
     ASSERT_EQ(list.Count(), 2);
     EXPECT_NE(list.Items(0), doomed);
     EXPECT_NE(list.Items(1), doomed);

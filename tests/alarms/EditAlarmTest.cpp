@@ -9,6 +9,7 @@
 
 #include "AlarmDialogTestSupport.h"
 #include "alarms/frmCronMask.h"
+#include "widgets/Application.h"
 #include "widgets/FileDialogs.h"
 
 namespace {
@@ -71,6 +72,13 @@ TEST(EditAlarm, OkWithoutTouchingAnythingWritesBackWhatTheControlsShow)
         {"one-time without removal", [](TAlarm& a) { a.OneTime = true, a.RemoveAfterSignal = false; },
          [](const TAlarm& a) { EXPECT_TRUE(a.OneTime); EXPECT_FALSE(a.RemoveAfterSignal); }},
         {"disabled", [](TAlarm& a) { a.Enabled = false; }, [](const TAlarm& a) { EXPECT_FALSE(a.Enabled); }},
+        {"usual: its time of day", [](TAlarm&) {},
+         [](const TAlarm& a) {
+             EXPECT_EQ(a.Kind, akUsual);
+             EXPECT_EQ(a.SignalTime.wHour * 10000 + a.SignalTime.wMinute * 100 + a.SignalTime.wSecond, 164510);
+         }},
+        {"a reminder once a day", [](TAlarm& a) { a.Kind = akReminder, a.OnceADay = true; },
+         [](const TAlarm& a) { EXPECT_EQ(a.Kind, akReminder); EXPECT_TRUE(a.OnceADay); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -166,15 +174,51 @@ TEST(EditAlarm, ARecordThatCantBeShownFailsBeforeTheDialogOpens)
     EXPECT_TRUE(Edit(cron, [](TAlPropForm& d) { Click(d.OkBtn); }));
 }
 
-TEST(EditAlarm, AnAlarmDestroyedWhileItsDialogIsOpenIsNotWrittenTo)
+// Deleted from the alarm list while its dialog is open: OK and Cancel alike write nothing, and the
+// user is told why the dialog went.
+TEST(EditAlarm, AnAlarmDeletedWhileItsDialogIsOpenIsNotWrittenTo)
+{
+    std::vector<std::string> told;
+    Application.MessageBoxHook = [&](const std::string& text, const std::string&, UINT) {
+        told.push_back(text);
+        return IDOK;
+    };
+    for (bool ok : {true, false}) {
+        TOvList<TAlarm> list;
+        list.Add(UsualAlarm().release());
+        TAlarm& alarm = *list.Items(0);
+        EXPECT_FALSE(Edit(alarm, [&](TAlPropForm& d) {
+            d.NameEdit.SetText("Changed");
+            DeleteAlarm(list, 0);
+            EXPECT_EQ(d.Alarm(), nullptr);
+            Click(ok ? d.OkBtn : d.CancelBtn);
+        }));
+        EXPECT_EQ(list.Count(), 0);
+    }
+    Application.MessageBoxHook = nullptr;
+    EXPECT_EQ(told, std::vector<std::string>(2, "This alarm has been deleted."));
+}
+
+TEST(EditAlarm, ModifyOnAnAlarmWhoseDialogIsOpenBringsThatDialogForward)
 {
     auto alarm = UsualAlarm();
-    EXPECT_FALSE(Edit(*alarm, [&](TAlPropForm& d) {
-        d.NameEdit.SetText("Changed");
-        alarm->PropDialog->DetachAlarm();
-        EXPECT_EQ(d.Alarm(), nullptr);
-    }));
-    EXPECT_EQ(alarm->Name, "Tea");
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                 nullptr, nullptr);
+    bool second = true, forward = false;
+    int calls = 0;
+    TModalHook actor([&](TForm& f) {
+        if (++calls == 1) {
+            SetForegroundWindow(other);
+            second = EditAlarm(*alarm);
+            forward = GetForegroundWindow() == f.Handle();
+        }
+        f.SetModalResult(mrCancel);
+    });
+    EXPECT_FALSE(EditAlarm(*alarm));
+    DestroyWindow(other);
+    EXPECT_EQ(actor.Shown(), 1);
+    EXPECT_FALSE(second);
+    EXPECT_TRUE(forward);
 }
 
 TEST(EditAlarm, EscInTheMessageBoxCancelsAndTabLeavesIt)

@@ -144,10 +144,16 @@ TEST_F(MessageForm, ArrowOpensTheMenuBelowTheButton)
     TMessageForm& form = Open();
     clock.now = Moment(2026, 5, 1, 10, 0, 0);
     RECT opened{};
+    static RECT menu;
+    menu = {};
     form.ResheduleMenu.OnPopup = [&](TPopupMenu&) {
         GetWindowRect(form.LaterBtn.Handle(), &opened);
-        // The menu's mnemonic picks "In 1&0 minutes" once it is up.
-        PostMessageA(form.Handle(), WM_CHAR, '0', 0);
+        // Once the menu is up: where it is; then its mnemonic picks "In 1&0 minutes".
+        SetTimer(form.Handle(), 1, 50, [](HWND window, UINT, UINT_PTR id, DWORD) {
+            KillTimer(window, id);
+            if (HWND popup = FindWindowA("#32768", nullptr)) GetWindowRect(popup, &menu);
+            PostMessageA(window, WM_CHAR, '0', 0);
+        });
     };
     // A click on the arrow at the button's right edge.
     const RECT r = form.LaterBtn.BoundsInParent();
@@ -156,6 +162,9 @@ TEST_F(MessageForm, ArrowOpensTheMenuBelowTheButton)
     SendMessageA(form.LaterBtn.Handle(), WM_LBUTTONUP, 0, arrow);
     PumpMessages();
     EXPECT_NE(opened.bottom, 0) << "the menu did not open";
+    // Below the button, at its left edge.
+    EXPECT_EQ(menu.left, opened.left);
+    EXPECT_EQ(menu.top, opened.bottom);
     EXPECT_EQ(alarm->SignalTime.wMinute, 10);
     EXPECT_TRUE(edits.empty());
 }

@@ -79,7 +79,7 @@ protected:
         if (GetFileAttributesA(AlarmFile().c_str()) == INVALID_FILE_ATTRIBUTES) return "none";
         ReadAlarmsFile(read, folder, files);
         std::string names;
-        for (int i = 0; i < read.Count(); ++i) names += read.Items(i)->Name + ";";
+        for (int i = 0; i < read.Count(); ++i) names += read.Items(i)->Name + (read.Items(i)->Enabled ? ";" : " off;");
         FreeAlarms(read);
         return names;
     }
@@ -167,7 +167,7 @@ TEST_F(AlarmSignal, OneTimeRemovableWithoutMessageGoesAtOnce)
     TAlarm& keep = Add("keep");
     TAlarm& gone = OneTimeRemovable("gone", false);
     list.AlarmBox.SetItemIndex(1);
-    form.SignalAlarm(gone);
+    TickAt(recorder.now);
     ASSERT_EQ(Alarms.Count(), 1);
     EXPECT_EQ(Alarms.Items(0), &keep);
     EXPECT_EQ(Rows().size(), 1u);
@@ -178,7 +178,8 @@ TEST_F(AlarmSignal, OneTimeRemovableWithoutMessageGoesAtOnce)
 TEST_F(AlarmSignal, NothingIsWrittenWithAutoSaveOff)
 {
     form.Options->AutoSaveData = false;
-    form.SignalAlarm(OneTimeRemovable("gone", false));
+    OneTimeRemovable("gone", false);
+    TickAt(recorder.now);
     EXPECT_EQ(Alarms.Count(), 0);
     EXPECT_EQ(FileNames(), "none");
 }
@@ -186,15 +187,96 @@ TEST_F(AlarmSignal, NothingIsWrittenWithAutoSaveOff)
 TEST_F(AlarmSignal, WithAMessageItStaysDisabledUntilItsWindowCloses)
 {
     TAlarm& a = OneTimeRemovable("tea", true);
-    form.SignalAlarm(a);
+    TickAt(recorder.now);
     ASSERT_EQ(Alarms.Count(), 1);
     EXPECT_FALSE(a.Enabled);
     EXPECT_EQ(Rows().size(), 1u);
-    EXPECT_EQ(FileNames(), "none");
+    EXPECT_EQ(FileNames(), "tea off;");
     Close(Window(a, 0));
     EXPECT_EQ(Alarms.Count(), 0);
     EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(FileNames(), "");
+}
+
+// Written at once, once for the tick, so that a program ended any other way keeps it.
+TEST_F(AlarmSignal, WhatATickDisablesOrDeletesIsSavedAtOnce)
+{
+    OneTimeRemovable("gone", false);
+    Add("tea").OneTime = true;
+    Add("stays");
+    TickAt(recorder.now);
+    EXPECT_EQ(FileNames(), "tea off;stays;");
+}
+
+TEST_F(AlarmSignal, AtExitAnAlarmOnlyItsMessageWindowKeepsGoesBeforeTheSave)
+{
+    Add("keep");
+    TAlarm& kept = OneTimeRemovable("kept by its dialog", true);
+    OneTimeRemovable("tea", true);
+    TickAt(recorder.now);
+    ASSERT_EQ(Alarms.Count(), 3);
+    kept.PropDialog = &Window(kept, 0);  // stands for its open properties dialog
+    form.CloseItemClick();
+    kept.PropDialog = nullptr;
+    EXPECT_EQ(FileNames(), "keep;kept by its dialog off;");
+    EXPECT_EQ(Rows().size(), 2u);
+}
+
+// Passed while the program was closed: an hour late, and the window says when it was due.
+TEST_F(AlarmSignal, AMissedOneTimeReminderRingsAtTheFirstTick)
+{
+    const struct {
+        const char* name;
+        bool oneTime, enabled, remove;
+    } cases[] = {{"missed", true, true, false}, {"missed, removed", true, true, true},
+                 {"not one-time", false, true, false}, {"disabled", true, false, false}};
+    TOvList<TAlarm> stored;
+    for (const auto& c : cases) {
+        auto* a = new TAlarm;
+        a->Name = c.name;
+        a->Kind = akReminder;
+        a->SignalTime = Moment(2026, 4, 1, 11, 0, 0);
+        a->OneTime = c.oneTime;
+        a->Enabled = c.enabled;
+        a->RemoveAfterSignal = c.remove;
+        a->MessageOn = !c.remove;
+        a->MessageText = "call back";
+        stored.Add(a);
+    }
+    TWinFileAccess files;
+    ASSERT_TRUE(SaveAlarms(stored, folder, files));
+    FreeAlarms(stored);
+    form.LoadAlarms();
+    ASSERT_EQ(Alarms.Count(), 4);
+    TAlarm& missed = *Alarms.Items(0);
+    TickAt(recorder.now);
+    TickAt(Moment(2026, 4, 1, 12, 0, 1));
+    EXPECT_EQ(FileNames(), "missed off;not one-time;disabled off;");
+    ASSERT_EQ(missed.MessageWindows.Count(), 1);
+    for (int i = 1; i < Alarms.Count(); ++i) EXPECT_EQ(Alarms.Items(i)->MessageWindows.Count(), 0);
+    SYSTEMTIME due = At(2026, 4, 1, 11, 0, 0);
+    char time[64] = {};
+    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &due, nullptr, time, sizeof time);
+    EXPECT_EQ(Window(missed, 0).TextMemo.Text(), std::string("Due at ") + time + "\r\ncall back");
+}
+
+// "Remind later" sets the moment to now and opens the dialog: ticks meanwhile leave it alone.
+TEST_F(AlarmSignal, TicksWhileItsDialogIsOpenLeaveTheAlarmAlone)
+{
+    TAlarm& a = OneTimeRemovable("tea", true);
+    TickAt(recorder.now);
+    ASSERT_EQ(a.MessageWindows.Count(), 1);
+    const TSystemTime clicked = Moment(2026, 4, 1, 12, 0, 30, 100);
+    recorder.now = clicked;
+    TModalHook hook([&](TForm& dialog) {
+        for (int s = 30; s < 33; ++s) TickAt(Moment(2026, 4, 1, 12, 0, s, 900));
+        dialog.SetModalResult(mrCancel);
+    });
+    SendMessageA(Window(a, 0).LaterBtn.Handle(), BM_CLICK, 0, 0);
+    ASSERT_EQ(Alarms.Count(), 1);
+    EXPECT_EQ(a.MessageWindows.Count(), 1);
+    EXPECT_TRUE(a.Enabled);
+    EXPECT_EQ(a.SignalTime, clicked);
 }
 
 TEST_F(AlarmSignal, SignalledTwiceAfterRemindLaterGoesWithItsLastWindow)

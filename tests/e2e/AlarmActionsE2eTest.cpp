@@ -1,5 +1,5 @@
-// A reminder that comes due while the program runs: its message window, its application, and
-// its removal once the window is closed.
+// A reminder missed while the program was closed: its message window, its application, and its
+// removal once the window is closed.
 
 #include <windows.h>
 
@@ -19,8 +19,7 @@ std::string ReadFile(const std::string& path)
     return std::string(bytes.begin(), bytes.end());
 }
 
-// Due some seconds after the program has started, even on a loaded machine: a reminder whose
-// moment passes before the program's first tick never signals.
+// The local time some seconds from now (before now when negative).
 SYSTEMTIME SecondsFromNow(int seconds)
 {
     SYSTEMTIME now;
@@ -42,7 +41,15 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     TScratchFolder folder("e2e start ");
     const std::string probe = folder.File("StartProbe.txt");
 
-    const SYSTEMTIME due = SecondsFromNow(15);
+    // Due an hour before the program starts: a one-time reminder missed while the program was
+    // closed rings at its first tick.
+    const SYSTEMTIME due = SecondsFromNow(-3600);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char dueTime[64] = {}, dueDate[64] = {};
+    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &due, nullptr, dueTime, sizeof dueTime);
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &due, nullptr, dueDate, sizeof dueDate);
+    const std::string dueAt = "Due at " + (due.wDay == now.wDay ? std::string() : std::string(dueDate) + " ") + dueTime;
     TOvList<TAlarm> alarms;
     auto* reminder = new TAlarm;
     reminder->Name = "Stretch";
@@ -70,14 +77,21 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     ASSERT_NE(message, nullptr)
         << "no message window";
     EXPECT_NE(ChildWithText(message, "Stretch"), nullptr);
-    EXPECT_NE(ChildWithText(message, "Stand up\r\nand stretch"), nullptr);
+    EXPECT_NE(ChildWithText(message, dueAt + "\r\nStand up\r\nand stretch"), nullptr);
     char caption[64] = {};
     GetWindowTextA(message, caption, sizeof caption);
     EXPECT_STREQ(caption, "Doviz Clock");
 
     ASSERT_TRUE(WaitUntil([&] { return ReadFile(probe) == "reminded\n"; })) << "the application did not run in its folder";
-    // Disabled but kept while its window is open.
-    EXPECT_EQ(ReadFile(alarmFile).substr(0, 4), std::string("\x01\x00\x00\x00", 4));
+    // Disabled at once in the file, but kept while its window is open.
+    EXPECT_TRUE(WaitUntil([&] {
+        TMemoryStream stored(ReadBytes(alarmFile));
+        TOvList<TAlarm> read;
+        ReadAlarms(stored, read);
+        const bool disabled = read.Count() == 1 && !read.Items(0)->Enabled;
+        FreeAlarms(read);
+        return disabled;
+    })) << "the signalled reminder is not stored disabled";
 
     PostMessageA(message, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return ReadFile(alarmFile) == std::string(4, '\0'); }))
