@@ -183,8 +183,9 @@ public:
         ok_ = CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_);
         if (!ok_) return;
         WaitForInputIdle(pi_.hProcess, 10000);
-        // The window exists before it is shown; wait until the user could see it.
+        // The window exists before it is shown; then a moment for it to settle, as a user's first look takes.
         WaitUntil([&] { return (window_ = ClockWindowOf(pi_.dwProcessId)) && IsWindowVisible(window_); });
+        Sleep(50);
     }
     ~TRunningClock()
     {
