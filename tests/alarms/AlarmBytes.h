@@ -1,7 +1,7 @@
 #pragma once
 // Hand-built alarm file bytes, written field by field independently of the codec.
 
-#include "clock/Stream.h"
+#include "base/Stream.h"
 
 #include <cstdint>
 #include <string>

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "clock/clock.h"
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 #include "widgets/Application.h"
 #include "widgets/Controls.h"
 #include "widgets/Form.h"
