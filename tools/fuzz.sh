@@ -16,7 +16,7 @@ CXX=${CXX_FUZZ:-clang++}
 out=build/fuzz
 mkdir -p "$out/obj"
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
-core=(src/clock/Stream.cpp src/clock/OvList.cpp src/alarms/Alarm.cpp src/alarms/AlarmFile.cpp src/alarms/CronMask.cpp src/app/ClocksCodec.cpp)
+core=(src/base/Stream.cpp src/base/OvList.cpp src/alarms/Alarm.cpp src/alarms/AlarmFile.cpp src/alarms/CronMask.cpp src/app/ClocksCodec.cpp)
 
 declare -A sources=([alarm_file]=fuzz/AlarmFileFuzz.cpp [cron_mask]=fuzz/CronMaskFuzz.cpp [clocks_file]=fuzz/ClocksFileFuzz.cpp)
 declare -A maxlen=([alarm_file]=4096 [cron_mask]=256 [clocks_file]=4096)

@@ -2,9 +2,9 @@
 // One alarm the user keeps, its record in the alarms file, and the program's list of alarms.
 
 #include "alarms/AlarmStamp.h"
-#include "clock/DateTime.h"
-#include "clock/OvList.h"
-#include "clock/Stream.h"
+#include "base/DateTime.h"
+#include "base/OvList.h"
+#include "base/Stream.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // The program uses the real calls; tests put recorders in their place.
 
 #include "alarms/Alarm.h"
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 #include <string>
 

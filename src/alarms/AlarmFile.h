@@ -3,7 +3,7 @@
 // alarm in list order. Failures are silent: the alarms read before one are kept.
 
 #include "alarms/Alarm.h"
-#include "clock/Stream.h"
+#include "base/Stream.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The two ways the alarm properties dialog is run, and what OK writes back.
 
 #include "alarms/frmAlarmProp.h"
-#include "clock/SystemTimeRecord.h"
+#include "base/SystemTimeRecord.h"
 #include "widgets/Application.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The once-a-second walk over the alarms that hands each due one to the alarm actions.
 
 #include "alarms/Alarm.h"
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 #include <functional>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 // Whole-file reads and crash-safe replacement through the Win32 file API.
 
-#include "clock/Stream.h"
+#include "base/Stream.h"
 
 class TWinFileAccess : public TFileAccess {
 public:

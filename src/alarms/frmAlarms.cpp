@@ -4,7 +4,7 @@
 
 #include "../../res/resource.h"
 #include "alarms/frmAlarmProp.h"
-#include "clock/SystemTimeRecord.h"
+#include "base/SystemTimeRecord.h"
 #include "widgets/Application.h"
 
 TAlarmsForm* AlarmsForm = nullptr;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "alarms/CascadePlace.h"
-#include "clock/SystemTimeRecord.h"
+#include "base/SystemTimeRecord.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 #include "app/Main.h"
-#include "clock/SystemTimeRecord.h"
+#include "base/SystemTimeRecord.h"
 
 void TClockForm::AddAlarmItemClick()
 {

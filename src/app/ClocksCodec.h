@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "clock/Stream.h"
+#include "base/Stream.h"
 
 inline constexpr char ClocksFileName[] = "RoVudez.clk";
 

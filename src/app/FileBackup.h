@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "clock/Stream.h"
+#include "base/Stream.h"
 
 class TFileBackup {
 public:

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "app/Main.h"
 
 #include "app/DataFolder.h"
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The clock window grows to the right and downwards; near a screen edge that would push it off
 // its monitor. It moves back left or up instead.
 
-#include "app/Relayout.h"
+#include "options/Relayout.h"
 
 // The window's place after a size change: moved left or up just enough to bring its right and
 // bottom edges into the work area, never further left or up than the work area's own edges, and

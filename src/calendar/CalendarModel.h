@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 struct TGridCell {
     int Col = 0;

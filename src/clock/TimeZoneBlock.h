@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 #include "clock/ZoneRules.h"
 
 struct TTimeZoneBlock {

@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "clock/OvList.h"
+#include "base/OvList.h"
 #include "clock/TimeZoneBlock.h"
 
 // The zone key of this platform family under HKEY_LOCAL_MACHINE.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "clock/OvList.h"
+#include "base/OvList.h"
 #include "clock/TimeZoneBlock.h"
 
 // Position of the last entry whose block equals zone byte for byte, -1 if none.

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 // One year's rules. A transition date with month 0 means the zone keeps standard time; with
 // year 0 it recurs: the wDay-th (5 = last) wDayOfWeek of the month, at the given local time.

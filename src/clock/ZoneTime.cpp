@@ -1,6 +1,6 @@
 #include "clock/ZoneTime.h"
 
-#include "clock/SystemTimeRecord.h"
+#include "base/SystemTimeRecord.h"
 
 TIME_ZONE_INFORMATION ToZoneInformation(const TZoneRule& rule)
 {

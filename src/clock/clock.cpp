@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "clock/FaceText.h"
-#include "clock/SystemTimeRecord.h"
+#include "base/SystemTimeRecord.h"
 #include "clock/ZoneTime.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"

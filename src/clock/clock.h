@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 #include "clock/FaceText.h"
 #include "clock/TimeZoneBlock.h"
 #include "clock/ZoneRules.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The clock's options. Every setter stores the value, then makes the main window show it.
 
-#include "app/Relayout.h"
+#include "options/Relayout.h"
 #include "options/OvOpts.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "options/RegistryStore.h"
 
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
-#include "clock/DateTime.h"
-#include "clock/SystemTimeRecord.h"
+#include "base/DateTime.h"
+#include "base/SystemTimeRecord.h"
 #include "widgets/Controls.h"
 #include "widgets/Form.h"
 

@@ -1,6 +1,6 @@
 #include "alarms/CronMask.h"
 
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A local moment for the alarm tests, with its true day of week.
 
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 inline TSystemTime Moment(int y, int mo, int d, int h, int mi, int s, int ms = 0)
 {

@@ -12,7 +12,7 @@
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 #include "calendar/frmCalendar.h"
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 namespace {
 

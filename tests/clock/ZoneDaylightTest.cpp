@@ -6,7 +6,7 @@
 #include <map>
 
 #include "../support/WinTestSupport.h"
-#include "clock/SystemTimeRecord.h"
+#include "base/SystemTimeRecord.h"
 #include "clock/TimeZones.h"
 #include "clock/ZoneTime.h"
 

@@ -2,7 +2,7 @@
 // A registry root and a folder of the test's own, removed again when the test ends.
 
 #include "../support/WinTestSupport.h"
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 
 #include <windows.h>
 

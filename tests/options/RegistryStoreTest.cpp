@@ -1,7 +1,7 @@
 #include "OptionsWinTestSupport.h"
 #include "options/OptionsStore.h"
 #include "options/Opts.h"
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 #include "options/RegistryStore.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // Data-file bytes written field by field, independently of the program's codecs: numbers
 // little-endian, a string as its 32-bit length and then its characters.
 
-#include "clock/Stream.h"
+#include "base/Stream.h"
 
 #include <cstdint>
 #include <fstream>

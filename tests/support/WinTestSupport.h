@@ -9,7 +9,7 @@
 
 #include "ScratchFolder.h"
 #include "clock/clock.h"
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 #include "widgets/Application.h"
 #include "widgets/Controls.h"
 #include "widgets/Form.h"

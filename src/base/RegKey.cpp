@@ -1,4 +1,4 @@
-#include "options/RegKey.h"
+#include "base/RegKey.h"
 
 TRegKey& TRegKey::operator=(TRegKey&& other) noexcept
 {

@@ -1,4 +1,4 @@
-#include "app/Relayout.h"
+#include "options/Relayout.h"
 
 #include <algorithm>
 

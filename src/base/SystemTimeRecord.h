@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 static_assert(sizeof(TSystemTime) == sizeof(SYSTEMTIME));
 

@@ -1,4 +1,4 @@
-#include "clock/Stream.h"
+#include "base/Stream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "clock/DateTime.h"
+#include "base/DateTime.h"
 
 #include <gtest/gtest.h>
 

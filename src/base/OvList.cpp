@@ -1,4 +1,4 @@
-#include "clock/OvList.h"
+#include "base/OvList.h"
 
 #include <algorithm>
 
