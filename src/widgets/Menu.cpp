@@ -106,6 +106,9 @@ void TPopupMenu::Popup(int x, int y, HWND owner)
 TMenuItem* TPopupMenu::Track(int x, int y, HWND owner)
 {
     if (OnPopup) OnPopup(*this);
+    // A menu takes the keys only while its owner is the foreground window; a window just shown
+    // from the tray may not be yet when the user right-clicks it.
+    if (owner && GetForegroundWindow() != owner) SetForegroundWindow(owner);
     UINT id = static_cast<UINT>(TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0,
                                                owner, nullptr));
     return id == 0 ? nullptr : root_.FindById(id);

@@ -91,7 +91,9 @@ void TTrayIcon::ShowMenu()
     // closes when the user clicks elsewhere. The chosen command runs after that, and a window it
     // shows or activates keeps the foreground.
     SetForegroundWindow(Handle());
+    tracking_ = true;
     TMenuItem* chosen = PopupMenu->Track(p.x, p.y, Handle());
+    tracking_ = false;
     PostMessageA(Handle(), WM_NULL, 0, 0);
     if (chosen) Application.Guard([&] { chosen->Click(); });
 }
@@ -117,6 +119,19 @@ LRESULT TTrayIcon::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         default:
             return 0;
         }
+    }
+    // The system may hand the activation given for the menu back to this window late, after a
+    // command has shown the clock: the keys would then go to a window nobody sees. Give it back
+    // to the window it came from.
+    if (msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && !tracking_) {
+        HWND previous = reinterpret_cast<HWND>(lParam);
+        if (previous && IsWindowVisible(previous)) PostMessageA(Handle(), ReturnActivationMessage, 0, lParam);
+    }
+    if (msg == ReturnActivationMessage) {
+        HWND previous = reinterpret_cast<HWND>(lParam);
+        if (GetForegroundWindow() == Handle() && IsWindow(previous) && IsWindowVisible(previous))
+            SetForegroundWindow(previous);
+        return 0;
     }
     if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
         // A shell (re)started with an empty tray: put the icon in, whatever the last add said.

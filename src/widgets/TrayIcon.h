@@ -37,6 +37,7 @@ public:
     TTimer RetryTimer{3000, false};
 
     static constexpr UINT CallbackMessage = WM_APP + 0x200;
+    static constexpr UINT ReturnActivationMessage = WM_APP + 0x201;
     static constexpr UINT IconId = 0;
 
     // Tests take the shell's place: every notification goes here instead, and its answer counts.
@@ -53,6 +54,8 @@ private:
 
     bool wanted_ = false;
     bool active_ = false;
+    // True while the icon's menu is open: the only time this hidden window may be active.
+    bool tracking_ = false;
     HICON icon_ = nullptr;
     std::string hint_;
     UINT taskbarCreated_ = 0;

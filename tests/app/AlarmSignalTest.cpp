@@ -165,7 +165,7 @@ TEST_F(AlarmSignal, ActionsRunInOrderAndAFailedStartHoldsUpNothing)
 TEST_F(AlarmSignal, OneTimeRemovableWithoutMessageGoesAtOnce)
 {
     TAlarm& keep = Add("keep");
-    TAlarm& gone = OneTimeRemovable("gone", false);
+    OneTimeRemovable("gone", false);
     list.AlarmBox.SetItemIndex(1);
     TickAt(recorder.now);
     ASSERT_EQ(Alarms.Count(), 1);

@@ -105,12 +105,15 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
 TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
-    const SYSTEMTIME due = SecondsFromNow(10);
+    // Once a day and already due: it rings at the first tick however slowly the clock starts,
+    // and no Cancel below makes it ring again today.
+    const SYSTEMTIME due = SecondsFromNow(-3600);
     TOvList<TAlarm> alarms;
     auto* reminder = new TAlarm;
     reminder->Name = "Tea";
     reminder->Kind = akReminder;
     reminder->Enabled = true;
+    reminder->OnceADay = true;
     reminder->MessageOn = true;
     memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
     alarms.Add(reminder);
@@ -147,6 +150,8 @@ TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
         },
     };
     for (const auto& open : ways) {
+        // The last dialog's modal loop gives the message window back before it takes clicks.
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(message) != FALSE; }));
         open();
         HWND dialog = AwaitShown("TAlPropForm");
         ASSERT_NE(dialog, nullptr) << "\"Remind later\" opened no properties dialog";
