@@ -42,23 +42,24 @@ inline void SendChord(std::initializer_list<WORD> held, WORD key)
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-// Moves the pointer there and presses and releases the buttons, as a user's hand does.
+// Moves the pointer there and presses and releases the buttons, as a user's hand does. Every
+// event carries the place itself: a pointer crossing that the desktop shell reports late (a menu
+// closing under the old place) must not move a press back to where the pointer was.
 inline void Mouse(POINT at, std::initializer_list<DWORD> buttons)
 {
     SetCursorPos(at.x, at.y);
-    std::vector<INPUT> inputs;
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN);
-    move.mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs.push_back(move);
-    for (DWORD b : buttons) {
+    // Normalised coordinates rounded up, so that they map back to this very pixel.
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    auto event = [&](DWORD flags) {
         INPUT in{};
         in.type = INPUT_MOUSE;
-        in.mi.dwFlags = b;
-        inputs.push_back(in);
-    }
+        in.mi.dx = (at.x * 65536 + cx - 1) / cx;
+        in.mi.dy = (at.y * 65536 + cy - 1) / cy;
+        in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        return in;
+    };
+    std::vector<INPUT> inputs{event(0)};
+    for (DWORD b : buttons) inputs.push_back(event(b));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
