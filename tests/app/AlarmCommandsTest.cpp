@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../alarms/AlarmDialogTestSupport.h"
+#include "ScratchClock.h"
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 
@@ -10,22 +11,13 @@ namespace {
 
 // The clock window over a folder of the test's own; the alarm list is the one it makes when first
 // asked for.
-class AlarmCommands : public testing::Test {
+class AlarmCommands : public testing::Test, protected TScratchClock {
 protected:
-    TScratchKey scratch{"AlarmCommands"};
-    TRegKey root = scratch.Open();
-    TScratchFolder scratchFolder{"AlarmCommands"};
-    std::string folder = scratchFolder.Path();
-    std::string file = folder + "RoVudez.alm";
+    AlarmCommands() : TScratchClock("AlarmCommands") {}
+    std::string file = folder.File("RoVudez.alm");
     std::unique_ptr<TClockForm> clock;
 
-    void SetUp() override
-    {
-        TClockFormConfig c;
-        c.DataFolder = folder;
-        c.RegistryRoot = root.Handle();
-        clock = std::make_unique<TClockForm>(c);
-    }
+    void SetUp() override { clock = std::make_unique<TClockForm>(Config()); }
     void TearDown() override
     {
         clock.reset();

@@ -6,30 +6,16 @@
 #include <map>
 
 #include "../support/ModalHook.h"
-#include "../support/WinTestSupport.h"
-#include "app/Main.h"
+#include "ScratchClock.h"
 #include "options/frmOpt.h"
 
 namespace {
 
-class ClockOptions : public testing::Test {
+class ClockOptions : public testing::Test, protected TScratchClock {
 protected:
-    TScratchKey scratch{"ClockOptions"};
-    TRegKey root = scratch.Open();
-    TScratchFolder folder{"ClockOptions"};
+    ClockOptions() : TScratchClock("ClockOptions") {}
     const std::string optionsKey = "SOFTWARE\\Doviz\\Clock\\Options";
 
-    TClockFormConfig Config()
-    {
-        TClockFormConfig c;
-        c.DataFolder = folder.Path();
-        c.RegistryRoot = root.Handle();
-        return c;
-    }
-    void Store(const char* name, const std::string& text)
-    {
-        TRegKey::Create(root.Handle(), optionsKey, KEY_ALL_ACCESS).WriteString(name, text);
-    }
     std::map<std::string, std::pair<DWORD, std::string>> Stored()
     {
         std::map<std::string, std::pair<DWORD, std::string>> values;
@@ -170,10 +156,10 @@ TEST_F(ClockOptions, SecondsDaylightTopMostAndTray)
 
 TEST_F(ClockOptions, StoredOptionsShapeTheWindowAtStart)
 {
-    Store("VertLayout", "1");
-    Store("ShowCaption", "0");
-    Store("ShowDate", "1");
-    Store("DayTime", "$1");
+    StoreOption("VertLayout", "1");
+    StoreOption("ShowCaption", "0");
+    StoreOption("ShowDate", "1");
+    StoreOption("DayTime", "$1");
     TClockForm form(Config());
     EXPECT_EQ(Client(form).cx, 83);
     EXPECT_EQ(Client(form).cy, 30);
@@ -185,7 +171,7 @@ TEST_F(ClockOptions, StoredOptionsShapeTheWindowAtStart)
 
 TEST_F(ClockOptions, DoubleClickActionBindsOnlyKnownActions)
 {
-    Store("DblClickAction", "1");  // add a clock
+    StoreOption("DblClickAction", "1");  // add a clock
     {
         TClockForm form(Config());
         SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
@@ -194,7 +180,7 @@ TEST_F(ClockOptions, DoubleClickActionBindsOnlyKnownActions)
         SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
         EXPECT_EQ(form.Clocks->Count(), 2);
     }
-    Store("DblClickAction", "9");
+    StoreOption("DblClickAction", "9");
     TClockForm form(Config());
     EXPECT_FALSE(form.DblClickHandler);
     SendMessageA(form.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
@@ -203,8 +189,8 @@ TEST_F(ClockOptions, DoubleClickActionBindsOnlyKnownActions)
 
 TEST_F(ClockOptions, NumberTypedValueStopsTheLoadAndIsShown)
 {
-    Store("DayTime", "1");
-    Store("ShowDate", "1");
+    StoreOption("DayTime", "1");
+    StoreOption("ShowDate", "1");
     TRegKey::Create(root.Handle(), optionsKey, KEY_ALL_ACCESS).WriteDword("OnTop", 0);
     std::string shown;
     Application.MessageBoxHook = [&](const std::string& t, const std::string&, UINT) {
@@ -223,8 +209,8 @@ TEST_F(ClockOptions, NumberTypedValueStopsTheLoadAndIsShown)
 
 TEST_F(ClockOptions, StoredAutoSaveOffKeepsTheRegistryAsItWas)
 {
-    Store("AutoSave", "0");
-    Store("ShowDate", "1");
+    StoreOption("AutoSave", "0");
+    StoreOption("ShowDate", "1");
     {
         TClockForm form(Config());
         form.Options->SetShowDate(false);

@@ -9,6 +9,7 @@
 
 #include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
+#include "ScratchClock.h"
 #include "app/ClocksCodec.h"
 #include "app/Main.h"
 #include "clock/TimeZones.h"
@@ -29,11 +30,9 @@ inline const TTestZone TestZones[] = {
     {"Plain", "Anchorage", 540},
 };
 
-class ClockWindow : public testing::Test {
+class ClockWindow : public testing::Test, protected TScratchClock {
 protected:
-    TScratchKey scratch{"ClockWindow"};
-    TRegKey root = scratch.Open();
-    TScratchFolder folder{"ClockWindow"};
+    ClockWindow() : TScratchClock("ClockWindow") {}
     TWinFileAccess files;
 
     void SetUp() override
@@ -56,16 +55,10 @@ protected:
 
     TClockFormConfig Config(const char* zones = "Zones") const
     {
-        TClockFormConfig c;
-        c.DataFolder = folder.Path();
-        c.RegistryRoot = root.Handle();
+        TClockFormConfig c = TScratchClock::Config();
         c.ZoneRoot = HKEY_CURRENT_USER;
         c.ZoneKey = scratch.Path() + "\\" + zones;
         return c;
-    }
-    void StoreOption(const char* name, const char* text) const
-    {
-        TRegKey::Create(root.Handle(), "SOFTWARE\\Doviz\\Clock\\Options", KEY_ALL_ACCESS).WriteString(name, text);
     }
 
     static int ZoneIndex(const TClockForm& form, const std::string& key)

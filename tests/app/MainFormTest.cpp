@@ -3,26 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "../support/DataBytes.h"
-#include "../support/WinTestSupport.h"
+#include "ScratchClock.h"
 
 namespace {
 
-class MainForm : public testing::Test {
+class MainForm : public testing::Test, protected TScratchClock {
 protected:
-    TScratchKey scratch{"Clock"};
-    TRegKey root = scratch.Open();
-    TScratchFolder scratchFolder{"Main"};
-    std::string folder = scratchFolder.Path();
-    TClockFormConfig Config()
-    {
-        TClockFormConfig c;
-        c.DataFolder = folder;
-        c.RegistryRoot = root.Handle();
-        return c;
-    }
-    bool AlarmFileThere() const { return GetFileAttributesA((folder + "RoVudez.alm").c_str()) != INVALID_FILE_ATTRIBUTES; }
+    MainForm() : TScratchClock("Main") {}
+    bool AlarmFileThere() const { return GetFileAttributesA(folder.File("RoVudez.alm").c_str()) != INVALID_FILE_ATTRIBUTES; }
     // Takes the clocks file away, telling whether it was there.
-    bool TakeClocksFile() const { return DeleteFileA((folder + "RoVudez.clk").c_str()) != FALSE; }
+    bool TakeClocksFile() const { return DeleteFileA(folder.File("RoVudez.clk").c_str()) != FALSE; }
     void TearDown() override
     {
         Application.CancelTerminate();
@@ -239,14 +229,14 @@ TEST_F(MainForm, CloseSavesTheFilesOnlyWithAutoSaveAndEndsTheTimers)
         form.SaveDataItemClick();
         EXPECT_TRUE(TakeClocksFile());
         EXPECT_TRUE(AlarmFileThere());
-        DeleteFileA((folder + "RoVudez.alm").c_str());
+        DeleteFileA(folder.File("RoVudez.alm").c_str());
         form.CloseItemClick();
         EXPECT_EQ(TakeClocksFile(), autoSave);
         EXPECT_EQ(AlarmFileThere(), autoSave);
         EXPECT_EQ(form.Clocks, nullptr);
         EXPECT_TRUE(Application.Terminated());
         Application.CancelTerminate();
-        DeleteFileA((folder + "RoVudez.alm").c_str());
+        DeleteFileA(folder.File("RoVudez.alm").c_str());
     }
 }
 
@@ -296,7 +286,7 @@ void WriteAlarmsFile(const std::string& path, const std::vector<std::string>& na
 
 TEST_F(MainForm, AlarmsFileIsReadAtStartWithoutWritingIt)
 {
-    const std::string path = folder + "RoVudez.alm";
+    const std::string path = folder.File("RoVudez.alm");
     WriteAlarmsFile(path, {"Tea", "Standup"});
     FILETIME before{}, after{};
     HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -3,29 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/WinTestSupport.h"
-#include "app/Main.h"
+#include "ScratchClock.h"
 #include "widgets/TrayIcon.h"
 
 namespace {
 
-class Visibility : public testing::Test {
+class Visibility : public testing::Test, protected TScratchClock {
 protected:
-    TScratchKey scratch{"Visibility"};
-    TRegKey root = scratch.Open();
-    TScratchFolder folder{"Visibility"};
+    Visibility() : TScratchClock("Visibility") {}
 
-    TClockFormConfig Config()
-    {
-        TClockFormConfig c;
-        c.DataFolder = folder.Path();
-        c.RegistryRoot = root.Handle();
-        return c;
-    }
-    void StoreOption(const char* name, const std::string& text)
-    {
-        TRegKey::Create(root.Handle(), "SOFTWARE\\Doviz\\Clock\\Options", KEY_ALL_ACCESS).WriteString(name, text);
-    }
     static void TrayMouse(TClockForm& form, UINT mouseMessage)
     {
         SendMessageA(form.TrayIcon.Handle(), TTrayIcon::CallbackMessage, TTrayIcon::IconId, mouseMessage);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../support/WinTestSupport.h"
+#include "../app/ScratchClock.h"
 #include "app/Main.h"
 #include "calendar/frmCalendar.h"
 
@@ -12,13 +12,8 @@ namespace {
 
 TEST(CalendarCommands, BothMenusAndTheDoubleClickActionShowTheCalendar)
 {
-    TScratchKey scratch{"CalendarCommands"};
-    TRegKey root = scratch.Open();
-    TScratchFolder folder{"CalendarCommands"};
-    TClockFormConfig config;
-    config.DataFolder = folder.Path();
-    config.RegistryRoot = root.Handle();
-    TClockForm clock(config);
+    const TScratchClock scratch{"CalendarCommands"};
+    TClockForm clock(scratch.Config());
     TCalendarForm calendar([] { return EncodeDate(2026, 5, 20); });
     ASSERT_FALSE(calendar.Visible());
 
@@ -37,13 +32,8 @@ TEST(CalendarCommands, BothMenusAndTheDoubleClickActionShowTheCalendar)
 
 TEST(CalendarCommands, TheFirstOpeningMakesTheCalendarOnTodayAndLaterOnesKeepItsDate)
 {
-    TScratchKey scratch{"CalendarFirstNeed"};
-    TRegKey root = scratch.Open();
-    TScratchFolder folder{"CalendarFirstNeed"};
-    TClockFormConfig config;
-    config.DataFolder = folder.Path();
-    config.RegistryRoot = root.Handle();
-    TClockForm clock(config);
+    const TScratchClock scratch{"CalendarFirstNeed"};
+    TClockForm clock(scratch.Config());
     EXPECT_EQ(CalendarForm, nullptr);
 
     const TDateTime before = LocalToday();

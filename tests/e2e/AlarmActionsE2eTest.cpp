@@ -34,6 +34,21 @@ SYSTEMTIME SecondsFromNow(int seconds)
     return due;
 }
 
+// The program's alarms file beside it, holding just this reminder due at that moment; its path.
+std::string StoreReminder(TAlarm* reminder, const SYSTEMTIME& due)
+{
+    static_assert(sizeof due == sizeof reminder->SignalTime);
+    memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
+    TOvList<TAlarm> alarms;
+    alarms.Add(reminder);
+    TMemoryStream file;
+    const bool written = WriteAlarms(file, alarms);
+    FreeAlarms(alarms);
+    const std::string path = Beside(AlarmFileName);
+    EXPECT_TRUE(written && WriteBytes(path, file.Bytes()));
+    return path;
+}
+
 TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
@@ -50,7 +65,6 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &due, nullptr, dueTime, sizeof dueTime);
     GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &due, nullptr, dueDate, sizeof dueDate);
     const std::string dueAt = "Due at " + (due.wDay == now.wDay ? std::string() : std::string(dueDate) + " ") + dueTime;
-    TOvList<TAlarm> alarms;
     auto* reminder = new TAlarm;
     reminder->Name = "Stretch";
     reminder->Kind = akReminder;
@@ -62,14 +76,7 @@ TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)
     reminder->RunOn = true;
     reminder->CommandLine = "\"" + Beside("tests\\StartProbe.exe") + "\" reminded";
     reminder->StartFolder = folder.Path();
-    static_assert(sizeof due == sizeof reminder->SignalTime);
-    memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
-    alarms.Add(reminder);
-    TMemoryStream file;
-    ASSERT_TRUE(WriteAlarms(file, alarms));
-    FreeAlarms(alarms);
-    const std::string alarmFile = Beside(AlarmFileName);
-    WriteBytes(alarmFile, file.Bytes());
+    const std::string alarmFile = StoreReminder(reminder, due);
 
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
@@ -108,20 +115,13 @@ TEST(DueReminder, RemindLaterOpensThePropertiesActiveAndTakingKeys)
     // Once a day and already due: it rings at the first tick however slowly the clock starts,
     // and no Cancel below makes it ring again today.
     const SYSTEMTIME due = SecondsFromNow(-3600);
-    TOvList<TAlarm> alarms;
     auto* reminder = new TAlarm;
     reminder->Name = "Tea";
     reminder->Kind = akReminder;
     reminder->Enabled = true;
     reminder->OnceADay = true;
     reminder->MessageOn = true;
-    memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
-    alarms.Add(reminder);
-    TMemoryStream file;
-    ASSERT_TRUE(WriteAlarms(file, alarms));
-    FreeAlarms(alarms);
-    const std::string alarmFile = Beside(AlarmFileName);
-    WriteBytes(alarmFile, file.Bytes());
+    const std::string alarmFile = StoreReminder(reminder, due);
 
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
