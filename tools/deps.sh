@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xauth imagemagick clang libclang-rt-14-dev
+  wine wine64 fonts-wine xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
 )
 
 missing=()

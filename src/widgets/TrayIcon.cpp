@@ -13,8 +13,9 @@ std::function<bool(DWORD, const NOTIFYICONDATAA&)> TTrayIcon::NotifyHook;
 TTrayIcon::TTrayIcon()
 {
     RegisterClassOnce("TTrayIconWindow", 0, nullptr, nullptr);
-    // A hidden top-level window: the menu needs one that can come to the foreground.
-    CreateHandle(WS_EX_TOOLWINDOW, "TTrayIconWindow", "", WS_POPUP, 0, 0, 0, 0, nullptr);
+    // A top-level window, hidden but for the menu's time: the menu needs one that can come to
+    // the foreground. Owned by the program's window, so that no taskbar shows a button for it.
+    CreateHandle(WS_EX_TOOLWINDOW, "TTrayIconWindow", "", WS_POPUP, 0, 0, 0, 0, Application.Handle());
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     RetryTimer.OnTimer = [this](TTimer&) {
         if (wanted_ && !active_) TryAdd();
@@ -87,13 +88,18 @@ void TTrayIcon::ShowMenu()
     if (!PopupMenu) return;
     POINT p;
     GetCursorPos(&p);
-    // The hidden window comes to the foreground only for the menu's tracking, so that the menu
-    // closes when the user clicks elsewhere. The chosen command runs after that, and a window it
-    // shows or activates keeps the foreground.
+    // This window comes to the foreground only for the menu's tracking, so that the menu takes
+    // the keys and closes when the user clicks elsewhere. It is shown for that time, one pixel
+    // under the menu's corner: where the keyboard follows the focused window on screen (Wine's X
+    // desktop), a hidden window can't have the keys, and they would go to the taskbar. The
+    // chosen command runs after that, and a window it shows or activates keeps the foreground.
+    SetWindowPos(Handle(), HWND_TOPMOST, p.x, p.y, 1, 1, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     SetForegroundWindow(Handle());
     tracking_ = true;
     TMenuItem* chosen = PopupMenu->Track(p.x, p.y, Handle());
     tracking_ = false;
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW);
     PostMessageA(Handle(), WM_NULL, 0, 0);
     if (chosen) Application.Guard([&] { chosen->Click(); });
 }

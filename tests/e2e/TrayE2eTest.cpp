@@ -242,4 +242,50 @@ TEST(TrayInTheShell, FaceMenuTakesItsKeysAfterAReturnFromTheTray)
     MenusTakeTheirKeys(true);
 }
 
+// Runs xdotool on the X server under Wine's desktop: a click and keys as a user's hands make
+// them, which reach the window that has the X focus rather than Windows' foreground window.
+// Wine starts the program apart and can't wait for it; the caller waits for what it does.
+bool OnTheXServer(const std::string& commands)
+{
+    std::string cmd = "Z:\\usr\\bin\\xdotool " + commands;
+    STARTUPINFOA si{sizeof(si)};
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+TEST(TrayInTheShell, TrayMenuTakesKeysTypedOnTheXServerWhileTheClockIsHidden)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
+    StoreOption("ShowTrayIcon", "1");
+    StoreOption("AutoSaveData", "0");
+    TRunningClock clock;
+    ASSERT_NE(clock.Window(), nullptr);
+    HWND window = clock.Window();
+    POINT icon{};
+    ASSERT_TRUE(WaitUntil([&] { return FindTrayIcon(icon); })) << "no icon in the tray";
+    const std::string rightClick =
+        "mousemove " + std::to_string(icon.x) + " " + std::to_string(icon.y) + " click 3 sleep 0.8 key ";
+
+    ASSERT_TRUE(OnTheXServer(rightClick + "h")) << "no xdotool";
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "\"&Hide clock\" was not chosen by its letter";
+    ASSERT_TRUE(WaitUntil([] { return !Shown("#32768"); }));
+    Sleep(GetDoubleClickTime());
+
+    ASSERT_TRUE(OnTheXServer(rightClick + "Escape"));
+    ASSERT_TRUE(WaitUntil([] { return Shown("#32768"); })) << "no tray menu";
+    Sleep(300);
+    EXPECT_EQ(WindowButtons(), 0) << "the open tray menu brought a taskbar button";
+    EXPECT_TRUE(WaitUntil([] { return !Shown("#32768"); })) << "Esc left the tray menu open";
+    if (Shown("#32768")) OnTheXServer("mousemove 300 300 click 1");
+    ASSERT_TRUE(WaitUntil([] { return !Shown("#32768"); }));
+    Sleep(GetDoubleClickTime());
+
+    ASSERT_TRUE(OnTheXServer(rightClick + "s"));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window); })) << "\"&Show clock\" was not chosen by its letter";
+    ASSERT_TRUE(clock.CloseAndWait());
+}
+
 }  // namespace
