@@ -78,6 +78,14 @@ bool RegValueThere(const char* key, const char* value)
     return RegGetValueA(HKEY_CURRENT_USER, key, value, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+// The options of a first start, but with the tray icon and with nothing saved at exit.
+void StartingOptionsWithTheTrayIcon()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
+    StoreOption("ShowTrayIcon", "1");
+    StoreOption("AutoSaveData", "0");
+}
+
 // One stored zone clock and one stored alarm, taken away again however the test ends.
 struct TDataFiles {
     std::string Clocks = Beside("RoVudez.clk");
@@ -174,9 +182,7 @@ TEST(TrayInTheShell, HidesAndShowsFromTheIconWithNoTaskbarButtonAndExitKeepsTheD
 // came back from the tray.
 void MenusTakeTheirKeys(bool faceMenu)
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
-    StoreOption("ShowTrayIcon", "1");
-    StoreOption("AutoSaveData", "0");
+    StartingOptionsWithTheTrayIcon();
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
     HWND window = clock.Window();
@@ -258,9 +264,7 @@ bool OnTheXServer(const std::string& commands)
 
 TEST(TrayInTheShell, TrayMenuTakesKeysTypedOnTheXServerWhileTheClockIsHidden)
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
-    StoreOption("ShowTrayIcon", "1");
-    StoreOption("AutoSaveData", "0");
+    StartingOptionsWithTheTrayIcon();
     TRunningClock clock;
     ASSERT_NE(clock.Window(), nullptr);
     HWND window = clock.Window();
