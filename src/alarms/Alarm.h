@@ -6,8 +6,26 @@
 #include "base/OvList.h"
 #include "base/Stream.h"
 
+#include <climits>
 #include <cstdint>
 #include <string>
+
+// A moment as whole local seconds since 1970 (SecondsOf), or none.
+inline constexpr std::int64_t NoMoment = INT64_MIN;
+
+// How far the scheduler has judged an alarm: the readings of the last tick that judged it.
+struct TJudged {
+    enum TState : std::uint8_t {
+        jsFresh,   // new or just confirmed: judged from the scheduler's last tick on
+        jsKnown,   // judged up to Utc and Local (second counts)
+        jsLegacy,  // read from a file that does not say: judged as files were before
+    };
+    TState State = jsFresh;
+    std::int64_t Utc = 0;
+    std::int64_t Local = 0;
+
+    friend bool operator==(const TJudged&, const TJudged&) = default;
+};
 
 // Stored as a byte; any other value is kept as read and never signals.
 enum TAlarmKind : std::uint8_t { akUsual = 0, akReminder = 1, akCron = 2 };
@@ -55,7 +73,12 @@ public:
     bool RunOn = false;
     std::string CommandLine;
     std::string StartFolder;
-    TAlarmStamp LastSignalled;  // run time only, never stored
+    // What the scheduler keeps of the alarm between ticks and, in the file's trailer, across
+    // restarts.
+    TAlarmStamp LastSignalled;         // a cron alarm's or a once-a-day reminder's last signal
+    TJudged Judged;
+    std::int64_t LastRung = NoMoment;  // the last moment a usual alarm or a reminder rang for
+    std::int64_t RemindAt = NoMoment;  // a cron alarm's "Remind later" moment
     TAlarmWindow* PropDialog = nullptr;
     TOvList<TAlarmWindow> MessageWindows;  // the windows are not owned
 };

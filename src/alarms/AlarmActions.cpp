@@ -9,16 +9,6 @@ void PlayAlarmSound(const TAlarm& alarm, TSoundPlayer& player)
         player.PlayFile(alarm.SoundFile);
 }
 
-void RemindLater(TAlarm& alarm, const TSystemTime& now, int minutes)
-{
-    const std::uint16_t dayOfWeek = alarm.SignalTime.wDayOfWeek;
-    alarm.SignalTime = IncMinutes(now, minutes);
-    alarm.SignalTime.wDayOfWeek = dayOfWeek;
-    // A cron alarm rings at the new moment besides its mask, which keeps its once-a-day rule.
-    if (alarm.Kind != akCron) alarm.OnceADay = false;
-    alarm.Enabled = true;
-}
-
 bool IsFinishedAlarm(const TAlarm& alarm)
 {
     return !alarm.Enabled && alarm.RemoveAfterSignal && alarm.MessageWindows.Count() == 0 &&

@@ -28,6 +28,7 @@ class TTimeSource {
 public:
     virtual ~TTimeSource() = default;
     virtual TSystemTime LocalNow() = 0;
+    virtual TSystemTime UtcNow() = 0;
 };
 
 // The sound value that stands for the system's default sound, and the alias that plays it.
@@ -36,11 +37,6 @@ inline constexpr const char* DefaultSoundAlias = ".Default";
 
 // The alarm's sound, if it has one on.
 void PlayAlarmSound(const TAlarm& alarm, TSoundPlayer& player);
-
-// "Remind later" by a number of minutes from now: the moment moves on (past midnight too), the
-// day-of-week word stays as it was, and the alarm is armed again. A reminder loses its once-a-day
-// rule; a cron alarm keeps it and rings once more at the new moment.
-void RemindLater(TAlarm& alarm, const TSystemTime& now, int minutes);
 
 // A plain reminder that rings more than a minute after its moment (missed while the program was
 // closed, or while its dialog was open) says when it was due.

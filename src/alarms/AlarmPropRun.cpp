@@ -1,5 +1,6 @@
 // The two ways the alarm properties dialog is run, and what OK writes back.
 
+#include "alarms/AlarmLife.h"
 #include "alarms/frmAlarmProp.h"
 #include "base/SystemTimeRecord.h"
 #include "widgets/Application.h"
@@ -72,11 +73,13 @@ void TAlPropForm::WriteBack(TAlarm& alarm) const
         t.wHour = time.wHour;
         t.wMinute = time.wMinute;
         t.wSecond = time.wSecond;
-        t.wMilliseconds = time.wMilliseconds;
+        // Whole seconds: a reminder at midnight is shown as a date alone.
+        t.wMilliseconds = 0;
         t = WithDayOfWeek(t);
     } else {
         alarm.Kind = akUsual;
         alarm.SignalTime = WithDayOfWeek(ToRecord(TimePicker1.Value()));
+        alarm.SignalTime.wMilliseconds = 0;
     }
     alarm.RunOn = RunCB.Checked();
     if (alarm.RunOn) {
@@ -191,5 +194,6 @@ bool EditAlarm(TAlarm& alarm)
     }
     if (result != mrOk) return false;
     form.WriteBack(alarm);
+    ArmAlarm(alarm);
     return true;
 }

@@ -1,53 +1,65 @@
 #include "alarms/AlarmScheduler.h"
 
 #include "alarms/CronMask.h"
+#include "alarms/CronSearch.h"
 
-#include <tuple>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
-constexpr long long SecondsPerDay = 86400;
+constexpr std::int64_t SecondsPerDay = 86400;
 
-// 0 = Sunday. Works on any date, so that a tick never fails.
-int WeekdayOf(int year, int month, int day)
+std::int64_t FloorMod(std::int64_t a, std::int64_t b)
 {
-    static constexpr int offsets[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    if (month < 1 || month > 12) return 0;
-    if (month < 3) --year;
-    if (year < 0) year += 400;  // the calendar repeats every 400 years, whole weeks included
-    return (year + year / 4 - year / 100 + year / 400 + offsets[month - 1] + day) % 7;
+    const std::int64_t r = a % b;
+    return r < 0 ? r + b : r;
 }
 
-bool ValidTimeOfDay(const TSystemTime& t)
+// The seconds [First, Last] that a judgement covers; empty when First > Last.
+struct TSpan {
+    std::int64_t First = 1;
+    std::int64_t Last = 0;
+};
+
+// The local seconds that time really passed through since the alarm was judged: as many as UTC
+// moved on, ending at this tick's reading. After the clock went back, the tick's own second.
+TSpan ElapsedSpan(const TJudged& from, std::int64_t utc, std::int64_t local)
 {
-    return t.wHour < 24 && t.wMinute < 60 && t.wSecond < 60;
+    if (from.State != TJudged::jsKnown) return {local, local};
+    const std::int64_t elapsed = utc - from.Utc;
+    if (elapsed < 0) return {local, local};
+    return {local - elapsed + 1, local};
 }
 
-bool ValidMoment(const TSystemTime& t)
+// The local readings passed since the alarm was judged, however the local clock got there.
+TSpan LocalSpan(const TJudged& from, std::int64_t local)
 {
-    return t.wMonth >= 1 && t.wMonth <= 12 && t.wDay >= 1 && t.wDay <= DaysInMonth(t.wYear, t.wMonth) &&
-           ValidTimeOfDay(t);
+    if (from.State != TJudged::jsKnown) return {local, local};
+    return {from.Local + 1, local};
 }
 
-// Days since 1970-01-01 of a proleptic Gregorian date; any valid date.
-long long DaysOf(int year, int month, int day)
+bool InSpan(const TSpan& span, std::int64_t second)
 {
-    year -= month <= 2;
-    const long long era = (year >= 0 ? year : year - 399) / 400;
-    const long long yearOfEra = year - era * 400;
-    const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    return span.First <= second && second <= span.Last;
 }
 
-long long SecondOfDay(const TSystemTime& t)
+// Rang for it already: the clock went back over a moment that had rung.
+bool AlreadyRung(std::int64_t last, std::int64_t moment)
 {
-    return t.wHour * 3600LL + t.wMinute * 60LL + t.wSecond;
+    return last != NoMoment && moment <= last && moment > last - SecondsPerDay;
 }
 
-long long SecondOf(const TSystemTime& t)
+std::int64_t SecondOfStamp(const TAlarmStamp& stamp)
 {
-    return DaysOf(t.wYear, t.wMonth, t.wDay) * SecondsPerDay + SecondOfDay(t);
+    TSystemTime t;
+    t.wYear = stamp.Year;
+    t.wMonth = stamp.Month;
+    t.wDay = stamp.Day;
+    t.wHour = stamp.Hour;
+    t.wMinute = stamp.Minute;
+    std::int64_t seconds;
+    return SecondsOf(t, seconds) ? seconds : NoMoment;
 }
 
 bool SameDay(const TAlarmStamp& a, const TAlarmStamp& b)
@@ -55,59 +67,82 @@ bool SameDay(const TAlarmStamp& a, const TAlarmStamp& b)
     return a.Year == b.Year && a.Month == b.Month && a.Day == b.Day;
 }
 
-auto DateTimeKey(const TSystemTime& t)
+// The latest second of the span whose time of day is the alarm's.
+std::optional<std::int64_t> LatestTimeOfDay(const TSpan& span, std::int64_t secondOfDay)
 {
-    return std::tie(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+    if (span.First > span.Last) return std::nullopt;
+    const std::int64_t latest = span.Last - FloorMod(span.Last - secondOfDay, SecondsPerDay);
+    if (latest < span.First) return std::nullopt;
+    return latest;
 }
 
-// The whole seconds this tick answers for: after the previous tick's second, up to its own.
-struct TSpan {
-    long long First;  // an empty span when First > Last
-    long long Last;
-};
-
-bool InSpan(const TSpan& span, long long second)
+bool RingsFor(TAlarm& alarm, std::optional<std::int64_t> moment)
 {
-    return span.First <= second && second <= span.Last;
+    if (!moment || AlreadyRung(alarm.LastRung, *moment)) return false;
+    alarm.LastRung = *moment;
+    return true;
 }
 
-// Whether a time of day occurs in the span, on whatever day.
-bool TimeOfDayInSpan(const TSpan& span, long long secondOfDay)
+bool UsualDue(TAlarm& alarm, const TSpan& elapsed)
 {
-    if (span.First > span.Last) return false;
-    long long offset = (secondOfDay - span.First) % SecondsPerDay;
-    if (offset < 0) offset += SecondsPerDay;
-    return span.First + offset <= span.Last;
+    const TSystemTime& t = alarm.SignalTime;
+    if (t.wHour > 23 || t.wMinute > 59 || t.wSecond > 59) return false;
+    return RingsFor(alarm, LatestTimeOfDay(elapsed, t.wHour * 3600LL + t.wMinute * 60LL + t.wSecond));
 }
 
-bool IsDue(TAlarm& alarm, const TSystemTime& now, const TAlarmStamp& stamp, const TSpan& span)
+bool ReminderDue(TAlarm& alarm, const TJudged& from, std::int64_t local, const TAlarmStamp& stamp)
+{
+    std::int64_t moment;
+    if (!SecondsOf(alarm.SignalTime, moment)) return false;
+    if (alarm.OnceADay) {
+        // Once a day at or after its moment; again on the day it rang when its moment was moved
+        // past that signal.
+        if (local < moment || (SameDay(stamp, alarm.LastSignalled) && alarm.LastRung >= moment)) return false;
+        alarm.LastSignalled = stamp;
+        alarm.LastRung = local;
+        return true;
+    }
+    // A file that does not say how far it was judged: a one-time reminder whose moment has gone
+    // by has never rung, since its signal would have disabled it.
+    const bool due = from.State == TJudged::jsLegacy ? moment == local || (alarm.OneTime && moment <= local)
+                                                     : InSpan(LocalSpan(from, local), moment);
+    return due && RingsFor(alarm, moment);
+}
+
+bool CronDue(TAlarm& alarm, const TJudged& from, const TSpan& elapsed, std::int64_t local, const TAlarmStamp& now)
+{
+    bool reminded = false;
+    if (alarm.RemindAt != NoMoment && alarm.RemindAt <= local) {
+        reminded = InSpan(LocalSpan(from, local), alarm.RemindAt) || from.State == TJudged::jsLegacy;
+        alarm.RemindAt = NoMoment;
+    }
+    // Most ticks cover one minute: the mask is matched as it stands, without reading it whole.
+    std::optional<std::int64_t> minute;
+    if (elapsed.First <= elapsed.Last && elapsed.Last == local && elapsed.First >= local - FloorMod(local, 60)) {
+        if (MatchCronMask(alarm.CronMask, now)) minute = local - FloorMod(local, 60);
+    } else {
+        minute = TCronPattern(alarm.CronMask).LatestIn(elapsed.First, elapsed.Last);
+    }
+    if (!minute) return reminded;
+    const TAlarmStamp stamp = *minute == local - FloorMod(local, 60) ? now : AlarmStampOf(RecordOfSeconds(*minute));
+    const bool rung = alarm.OnceADay ? SameDay(stamp, alarm.LastSignalled)
+                                     : AlreadyRung(SecondOfStamp(alarm.LastSignalled), *minute);
+    if (rung) return reminded;
+    alarm.LastSignalled = stamp;
+    return true;
+}
+
+bool IsDue(TAlarm& alarm, const TJudged& from, std::int64_t utc, std::int64_t local, const TSystemTime& now,
+           const TAlarmStamp& stamp)
 {
     switch (alarm.Kind) {
     case akUsual:
-        return ValidTimeOfDay(alarm.SignalTime) && TimeOfDayInSpan(span, SecondOfDay(alarm.SignalTime));
+        return UsualDue(alarm, ElapsedSpan(from, utc, local));
     case akReminder:
         alarm.SignalTime.wDayOfWeek = now.wDayOfWeek;
-        if (!alarm.OnceADay) {
-            if (!ValidMoment(alarm.SignalTime)) return false;
-            const long long moment = SecondOf(alarm.SignalTime);
-            // Its signal disables a one-time reminder, so an enabled one whose moment has gone by
-            // has never rung (the program was closed, or its dialog open): it rings now.
-            return InSpan(span, moment) || (alarm.OneTime && span.First <= span.Last && moment <= span.Last);
-        }
-        // Once a day at or after its moment, so a moment missed while the program was not
-        // running still signals when it runs again.
-        if (DateTimeKey(now) < DateTimeKey(alarm.SignalTime) || SameDay(stamp, alarm.LastSignalled))
-            return false;
-        alarm.LastSignalled = stamp;
-        return true;
-    case akCron: {
-        // "Remind later" puts one more moment into SignalTime, besides the mask.
-        const bool reminded = ValidMoment(alarm.SignalTime) && InSpan(span, SecondOf(alarm.SignalTime));
-        if (alarm.OnceADay ? SameDay(stamp, alarm.LastSignalled) : stamp == alarm.LastSignalled) return reminded;
-        if (!MatchCronMask(alarm.CronMask, stamp)) return reminded;
-        alarm.LastSignalled = stamp;
-        return true;
-    }
+        return ReminderDue(alarm, from, local, stamp);
+    case akCron:
+        return CronDue(alarm, from, ElapsedSpan(from, utc, local), local, stamp);
     }
     return false;
 }
@@ -131,40 +166,45 @@ TAlarmStamp AlarmStampOf(const TSystemTime& time)
     stamp.Year = time.wYear;
     stamp.Month = time.wMonth;
     stamp.Day = time.wDay;
-    stamp.DayOfWeek = static_cast<std::uint16_t>(WeekdayOf(time.wYear, time.wMonth, time.wDay) + 1);
+    std::int64_t seconds;
+    TSystemTime date = time;
+    date.wHour = date.wMinute = date.wSecond = 0;
+    // 1970-01-01 was a Thursday.
+    stamp.DayOfWeek = SecondsOf(date, seconds) ? static_cast<std::uint16_t>(FloorMod(seconds / SecondsPerDay + 4, 7) + 1) : 1;
     stamp.Hour = time.wHour;
     stamp.Minute = time.wMinute;
     return stamp;
 }
 
-void TAlarmScheduler::Tick(TOvList<TAlarm>& alarms, const TSystemTime& now, const TSignalAlarm& signalAlarm)
+void TAlarmScheduler::Tick(TOvList<TAlarm>& alarms, const TClockReading& now, const TSignalAlarm& signalAlarm)
 {
     // An action's own message loop can deliver a tick; the next tick after it covers the gap.
     if (running_) return;
     TRunning running(running_);
 
-    // A cron alarm sees the same reading of the clock as the rest of the tick: reading it again
-    // could put one tick on both sides of a minute's edge.
-    TSystemTime tick = now;
-    const TAlarmStamp stamp = AlarmStampOf(now);
+    // Every alarm sees the same reading of the clock: reading it again could put one tick on both
+    // sides of a minute's edge.
+    std::int64_t utc, local;
+    if (!SecondsOf(now.Local, local) || !SecondsOf(now.Utc, utc)) return;
+    TSystemTime tick = now.Local;
+    const TAlarmStamp stamp = AlarmStampOf(tick);
     tick.wDayOfWeek = static_cast<std::uint16_t>(stamp.DayOfWeek - 1);
-
-    TSpan span{1, 0};
-    if (ValidMoment(tick)) {
-        const long long second = SecondOf(tick);
-        span = {second, second};
-        // Before the first tick or after the clock went back, this tick's own second only.
-        if (previous_ && ValidMoment(*previous_) && SecondOf(*previous_) <= second)
-            span.First = SecondOf(*previous_) + 1;
-    }
-    previous_ = tick;
+    const TJudged previous = last_;
+    const TJudged judged{TJudged::jsKnown, utc, local};
+    last_ = judged;
 
     int end = alarms.Count();
     int i = 0;
     while (i < end && i < alarms.Count()) {
         TAlarm* alarm = alarms.Items(i);
         // An alarm being edited waits: its dialog decides what it becomes.
-        if (!alarm->Enabled || alarm->PropDialog || !IsDue(*alarm, tick, stamp, span)) {
+        if (alarm->PropDialog) {
+            ++i;
+            continue;
+        }
+        const TJudged from = alarm->Judged.State == TJudged::jsFresh ? previous : alarm->Judged;
+        alarm->Judged = judged;
+        if (!alarm->Enabled || !IsDue(*alarm, from, utc, local, tick, stamp)) {
             ++i;
             continue;
         }

@@ -35,6 +35,15 @@ TSystemTime TSystemClock::LocalNow()
     return time;
 }
 
+TSystemTime TSystemClock::UtcNow()
+{
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    TSystemTime time;
+    std::memcpy(static_cast<void*>(&time), &now, sizeof time);
+    return time;
+}
+
 TAlarmServices SystemAlarmServices()
 {
     static TWinSoundPlayer sound;

@@ -18,6 +18,7 @@ public:
 class TSystemClock : public TTimeSource {
 public:
     TSystemTime LocalNow() override;
+    TSystemTime UtcNow() override;
 };
 
 // The three together, as the program uses them.

@@ -194,6 +194,7 @@ void TAlarmsForm::AddBtnClick()
     TAlarm& added = *alarm;
     Alarms.Add(alarm.release());
     AddAlarmRow(added);
+    KeepChanges();
 }
 
 void TAlarmsForm::ModifyBtnClick()
@@ -201,7 +202,9 @@ void TAlarmsForm::ModifyBtnClick()
     TAlarm* alarm = RowAlarm(AlarmBox.ItemIndex());
     if (!alarm) return;
     // The row is found again by its alarm: timers may have moved the rows while the dialog was open.
-    if (EditAlarm(*alarm)) UpdateAlarmRow(*alarm);
+    if (!EditAlarm(*alarm)) return;
+    UpdateAlarmRow(*alarm);
+    KeepChanges();
 }
 
 void TAlarmsForm::DelBtnClick()
@@ -213,6 +216,13 @@ void TAlarmsForm::DelBtnClick()
     if (at >= 0) DeleteAlarm(Alarms, at);
     AlarmBox.Delete(index);
     UpdateButtons();
+    KeepChanges();
+}
+
+void TAlarmsForm::KeepChanges()
+{
+    // Each confirmed change is on disk at once, so a crash while the list is open loses none.
+    if (AutoSaveData && AutoSaveData() && SaveAlarms) SaveAlarms();
 }
 
 void TAlarmsForm::BringToFront()
@@ -230,5 +240,5 @@ void TAlarmsForm::OkBtnClick()
 void TAlarmsForm::FormClose(TCloseAction& action)
 {
     action = caHide;
-    if (AutoSaveData && AutoSaveData() && SaveAlarms) SaveAlarms();
+    KeepChanges();
 }

@@ -57,6 +57,7 @@ protected:
 private:
     void FormClose(TCloseAction& action);
     void UpdateButtons();
+    void KeepChanges();
     void ArrangeControls();
     void MakeBoldFont();
     // The alarm a row carries, or none.

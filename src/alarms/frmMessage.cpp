@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "alarms/AlarmLife.h"
 #include "alarms/CascadePlace.h"
 #include "base/SystemTimeRecord.h"
 
@@ -187,9 +188,10 @@ void TMessageForm::ModifyItemClick(TMenuItem* sender)
         RemindLater(*Alarm, now, sender->Tag);
         confirmed = true;
     } else {
-        Alarm->SignalTime = now;
-        Alarm->Enabled = true;
+        const TAlarmSchedule before = BeginCustomRemind(*Alarm, now);
         confirmed = hooks_.EditAlarm && hooks_.EditAlarm(*Alarm);
+        // Cancel puts the alarm back as it was; the dialog's loop may have seen it go.
+        if (Alarm) EndCustomRemind(*Alarm, before, confirmed);
     }
     // The dialog's loop may have seen the alarm go.
     if (confirmed && Alarm && hooks_.AlarmChanged) hooks_.AlarmChanged(*Alarm);

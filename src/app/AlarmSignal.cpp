@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 
+#include "alarms/AlarmLife.h"
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 #include "alarms/frmMessage.h"
@@ -28,8 +29,10 @@ void TClockForm::SignalAlarm(TAlarm& alarm)
         TMessageHooks hooks;
         hooks.Clock = Services.Clock;
         hooks.EditAlarm = [](TAlarm& a) { return EditAlarm(a); };
-        hooks.AlarmChanged = [](TAlarm& a) {
+        hooks.AlarmChanged = [this](TAlarm& a) {
             if (AlarmsForm) AlarmsForm->UpdateAlarmRow(a);
+            // "Remind later" is on disk at once: a crash must not lose the snooze.
+            if (AutoSaveData()) SaveAlarms();
         };
         hooks.LastWindowClosed = [this](TAlarm& a) {
             if (DeleteIfFinished(a) && AutoSaveData()) SaveAlarms();
@@ -37,17 +40,16 @@ void TClockForm::SignalAlarm(TAlarm& alarm)
         Contained([&] { TMessageForm::Open(alarm, Application.Title(), hooks); });
     }
     if (alarm.RunOn) Contained([&] { Services.Processes->Start(alarm.CommandLine, alarm.StartFolder); });
-    if (alarm.OneTime && alarm.Enabled) {
-        alarm.Enabled = false;
-        signalChanged_ = true;
-    }
-    if (DeleteIfFinished(alarm)) signalChanged_ = true;
+    DisableAfterSignal(alarm);
+    DeleteIfFinished(alarm);
+    // Every signal is kept: what has rung must not ring again after a crash, nor a disabled
+    // alarm come back enabled.
+    signalChanged_ = true;
 }
 
 void TClockForm::KeepSignalChanges()
 {
-    // Written at once, so that an alarm disabled by its signal never comes back enabled; once
-    // for the whole tick.
+    // Once for the whole tick.
     if (!signalChanged_) return;
     signalChanged_ = false;
     if (AutoSaveData()) SaveAlarms();

@@ -298,7 +298,9 @@ void TClockForm::SaveDataItemClick()
 void TClockForm::SaveAlarms()
 {
     // A failed save leaves the old file whole and is not reported.
-    alarmsBackup_.Save(AlarmFilePath(dataFolder_), files_, [this] { return ::SaveAlarms(Alarms, dataFolder_, files_); });
+    alarmsBackup_.Save(AlarmFilePath(dataFolder_), files_, [this] {
+        return ::SaveAlarms(Alarms, dataFolder_, files_, scheduler_.LastTick());
+    });
 }
 
 void TClockForm::LoadAlarms()
@@ -308,7 +310,8 @@ void TClockForm::LoadAlarms()
 
 void TClockForm::AlarmTimerTimer()
 {
-    scheduler_.Tick(Alarms, Services.Clock->LocalNow(), [this](TAlarm& alarm) { SignalAlarm(alarm); });
+    const TClockReading now{Services.Clock->LocalNow(), Services.Clock->UtcNow()};
+    scheduler_.Tick(Alarms, now, [this](TAlarm& alarm) { SignalAlarm(alarm); });
     KeepSignalChanges();
 }
 

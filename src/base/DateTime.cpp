@@ -102,3 +102,43 @@ TSystemTime IncMinutes(const TSystemTime& st, double minutes)
 {
     return DateTimeToSystemTime(SystemTimeToDateTime(st) + minutes / MinutesPerDay);
 }
+
+namespace {
+// Days from 0001-01-01 to 1970-01-01.
+constexpr std::int64_t UnixDelta = 719162;
+}  // namespace
+
+bool SecondsOf(const TSystemTime& st, std::int64_t& seconds)
+{
+    if (st.wYear < 1 || st.wYear > 9999 || st.wMonth < 1 || st.wMonth > 12 || st.wDay < 1 ||
+        st.wDay > DaysInMonth(st.wYear, st.wMonth) || st.wHour > 23 || st.wMinute > 59 || st.wSecond > 59)
+        return false;
+    // Days since 1970-01-01, counted from March so that the leap day ends a year.
+    const std::int64_t y = st.wYear - (st.wMonth <= 2);
+    const std::int64_t era = y / 400, yoe = y - era * 400;
+    const std::int64_t doy = (153 * (st.wMonth + (st.wMonth > 2 ? -3 : 9)) + 2) / 5 + st.wDay - 1;
+    const std::int64_t days = era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
+    seconds = days * 86400 + st.wHour * 3600 + st.wMinute * 60 + st.wSecond;
+    return true;
+}
+
+TSystemTime RecordOfSeconds(std::int64_t seconds)
+{
+    std::int64_t days = seconds / 86400, second = seconds % 86400;
+    if (second < 0) {
+        second += 86400;
+        --days;
+    }
+    int y, m, d;
+    CivilFromDays(days + UnixDelta, y, m, d);
+    TSystemTime st;
+    st.wYear = static_cast<std::uint16_t>(y);
+    st.wMonth = static_cast<std::uint16_t>(m);
+    st.wDay = static_cast<std::uint16_t>(d);
+    // 1970-01-01 was a Thursday.
+    st.wDayOfWeek = static_cast<std::uint16_t>(((days + 4) % 7 + 7) % 7);
+    st.wHour = static_cast<std::uint16_t>(second / 3600);
+    st.wMinute = static_cast<std::uint16_t>(second / 60 % 60);
+    st.wSecond = static_cast<std::uint16_t>(second % 60);
+    return st;
+}

@@ -46,3 +46,10 @@ int DayOfWeek(TDateTime value);
 
 // The record moved on by a number of minutes (which may be negative), through the day count.
 TSystemTime IncMinutes(const TSystemTime& st, double minutes);
+
+// Whole seconds since 1970-01-01 00:00:00 of a record's date and time (milliseconds and day of
+// week take no part), for reckoning with moments; any valid date of years 1-9999. False for a
+// record that is no date and time.
+bool SecondsOf(const TSystemTime& st, std::int64_t& seconds);
+// The record of a second count, with its true day of week; the inverse of SecondsOf.
+TSystemTime RecordOfSeconds(std::int64_t seconds);

@@ -46,6 +46,22 @@ bool WriteInt32(TStream& stream, std::int32_t value)
     return stream.Write(b, sizeof b);
 }
 
+bool ReadInt64(TStream& stream, std::int64_t& value)
+{
+    std::int32_t low, high;
+    if (!ReadInt32(stream, low) || !ReadInt32(stream, high)) return false;
+    value = static_cast<std::int64_t>(static_cast<std::uint64_t>(static_cast<std::uint32_t>(high)) << 32 |
+                                      static_cast<std::uint32_t>(low));
+    return true;
+}
+
+bool WriteInt64(TStream& stream, std::int64_t value)
+{
+    const auto u = static_cast<std::uint64_t>(value);
+    return WriteInt32(stream, static_cast<std::int32_t>(static_cast<std::uint32_t>(u))) &&
+           WriteInt32(stream, static_cast<std::int32_t>(static_cast<std::uint32_t>(u >> 32)));
+}
+
 bool TMemoryStream::Read(void* buffer, std::size_t count)
 {
     std::size_t n = std::min(count, Remaining());

@@ -31,6 +31,8 @@ bool ReadInt32(TStream& stream, std::int32_t& value);
 bool WriteUInt8(TStream& stream, std::uint8_t value);
 bool WriteUInt16(TStream& stream, std::uint16_t value);
 bool WriteInt32(TStream& stream, std::int32_t value);
+bool ReadInt64(TStream& stream, std::int64_t& value);
+bool WriteInt64(TStream& stream, std::int64_t value);
 
 // The length-prefixed string of the data files. The reader leaves the string unchanged when the
 // length or the bytes can't be read, and never allocates more than the bytes left.

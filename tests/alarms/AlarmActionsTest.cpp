@@ -1,4 +1,5 @@
 #include "alarms/AlarmActions.h"
+#include "alarms/AlarmLife.h"
 
 #include "Moment.h"
 
@@ -31,13 +32,14 @@ TEST(RemindLater, MovesTheMomentOnAndArmsTheAlarm)
         EXPECT_FALSE(alarm.OnceADay);
         EXPECT_EQ(alarm.Kind, akReminder);
     }
-    // A cron alarm keeps ringing once a day by its mask.
+    // A cron alarm keeps ringing once a day by its mask; its moment is kept apart from SignalTime.
     TAlarm cron;
     cron.Kind = akCron;
     cron.OnceADay = true;
     RemindLater(cron, Moment(2026, 6, 1, 12, 0, 5), 5);
     EXPECT_TRUE(cron.OnceADay);
-    EXPECT_EQ(cron.SignalTime.wMinute, 5);
+    EXPECT_EQ(cron.SignalTime, TSystemTime{});
+    EXPECT_EQ(RecordOfSeconds(cron.RemindAt), Moment(2026, 6, 1, 12, 5, 5));
 }
 
 TEST(RemindLater, OnlyAPlainReminderMoreThanAMinuteLateSaysWhenItWasDue)

@@ -89,12 +89,58 @@ TEST_F(AlarmFile, SavingThreeOverFiveLeavesExactlyThree)
     DeleteAlarm(list, 0);
     list.Items(1)->Name = "Cup";
     ASSERT_TRUE(SaveAlarms(list, Folder, files));
-    EXPECT_EQ(files.files.at(Path).size(), Records(3, 3).size());  // no stale tail
+    constexpr std::size_t Trailer = 4 + 4 + 3 * 45 + 4;
+    EXPECT_EQ(files.files.at(Path).size(), Records(3, 3).size() + Trailer);  // no stale tail
 
     FreeAlarms(list);
     Load();
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list.Items(1)->Name, "Cup");
+}
+
+// The trailer keeps what the scheduler judged; a file without it, or with one that does not
+// vouch for its records, loads as files always did.
+TEST_F(AlarmFile, TrailerKeepsWhatWasJudgedOrIsIgnored)
+{
+    for (int i = 0; i < 2; ++i) list.Add(new TAlarm);
+    TAlarm& a = *list.Items(0);
+    const TJudged judged{TJudged::jsKnown, 1'800'000'000, 1'800'003'600};
+    a.Judged = judged;
+    a.LastRung = -5;
+    a.RemindAt = 1'800'000'060;
+    a.LastSignalled = {2027, 1, 15, 6, 8, 0};
+    const TJudged lastTick{TJudged::jsKnown, 1'800'000'001, 1'800'003'601};
+    ASSERT_TRUE(SaveAlarms(list, Folder, files, lastTick));
+    const TBytes saved = files.files.at(Path);
+
+    const struct {
+        const char* why;
+        std::size_t cut;         // bytes cut from the end
+        std::size_t flip;        // a byte from the end inverted (0: none)
+        bool kept;
+    } cases[] = {{"as saved", 0, 0, true},        {"CRC off", 0, 1, false},  {"a state byte off", 0, 50, false},
+                 {"count off", 0, 2 * 45 + 8, false}, {"trailer cut", 3, 0, false}, {"no trailer", 4 + 4 + 2 * 45 + 4, 0, false}};
+    for (const auto& c : cases) {
+        FreeAlarms(list);
+        TBytes bytes(saved.begin(), saved.end() - static_cast<std::ptrdiff_t>(c.cut));
+        if (c.flip) bytes[bytes.size() - c.flip] ^= 0xFF;
+        files.files[Path] = bytes;
+        Load();
+        ASSERT_EQ(list.Count(), 2) << c.why;
+        const TAlarm& r = *list.Items(0);
+        const TAlarm& fresh = *list.Items(1);
+        if (c.kept) {
+            EXPECT_EQ(r.Judged, judged);
+            EXPECT_EQ(r.LastRung, -5);
+            EXPECT_EQ(r.RemindAt, 1'800'000'060);
+            EXPECT_EQ(r.LastSignalled, (TAlarmStamp{2027, 1, 15, 6, 8, 0}));
+            EXPECT_EQ(fresh.Judged, lastTick);  // a new alarm is judged from the last tick
+        } else {
+            EXPECT_EQ(r.Judged.State, TJudged::jsLegacy) << c.why;
+            EXPECT_EQ(fresh.Judged.State, TJudged::jsLegacy) << c.why;
+            EXPECT_EQ(r.RemindAt, NoMoment) << c.why;
+        }
+    }
 }
 
 TEST_F(AlarmFile, LoadAppendsToTheList)

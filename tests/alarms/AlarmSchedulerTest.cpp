@@ -1,6 +1,7 @@
 #include "alarms/AlarmScheduler.h"
 
-#include "alarms/AlarmActions.h"
+#include "alarms/AlarmFile.h"
+#include "alarms/AlarmLife.h"
 
 #include "Moment.h"
 
@@ -64,9 +65,10 @@ protected:
         return *a;
     }
 
+    // Local time and UTC read alike: no zone, no summer time.
     void Tick(const TSystemTime& now)
     {
-        scheduler.Tick(list, now, [&](TAlarm& a) {
+        scheduler.Tick(list, {now, now}, [&](TAlarm& a) {
             signals.push_back({a.Name, now});
             if (a.OneTime) DeleteAlarm(list, list.IndexOf(&a));
         });
@@ -117,7 +119,8 @@ TEST_F(Scheduler, UsualAlarmSignalsOnceForEachPassingOfItsSecond)
         {"asleep over it", {At(2026, 3, 1, 1, 0, 0), At(2026, 3, 1, 9, 0, 0), At(2026, 3, 1, 9, 0, 1)}, 1},
         {"asleep for two days", {At(2026, 3, 1, 1, 0, 0), At(2026, 3, 3, 9, 0, 0)}, 1},
         {"clock moved back: its own second only", {At(2026, 3, 1, 8, 0, 0), At(2026, 3, 1, 7, 0, 0)}, 0},
-        {"clock moved back onto it", {At(2026, 3, 1, 7, 30, 0), At(2026, 3, 1, 7, 29, 0), At(2026, 3, 1, 7, 30, 0)}, 2},
+        {"clock moved back onto it: rung already", {At(2026, 3, 1, 7, 30, 0), At(2026, 3, 1, 7, 29, 0), At(2026, 3, 1, 7, 30, 0)}, 1},
+        {"clock moved back a day onto it", {At(2026, 3, 2, 7, 30, 0), At(2026, 3, 1, 7, 29, 59), At(2026, 3, 1, 7, 30, 0)}, 2},
         {"across midnight", {At(2026, 3, 1, 23, 59, 59), At(2026, 3, 2, 7, 30, 0)}, 1},
     };
     for (const auto& c : cases) {
@@ -136,9 +139,9 @@ TEST_F(Scheduler, NestedTickDoesNothing)
     Add("a", akUsual, At(2026, 1, 1, 9, 0, 0));
     Add("b", akUsual, At(2026, 1, 1, 9, 0, 1));
     const TSystemTime first = At(2026, 6, 1, 9, 0, 0), nested = At(2026, 6, 1, 9, 0, 1);
-    scheduler.Tick(list, first, [&](TAlarm& a) {
+    scheduler.Tick(list, {first, first}, [&](TAlarm& a) {
         signals.push_back({a.Name, first});
-        scheduler.Tick(list, nested, [&](TAlarm& b) { signals.push_back({b.Name, nested}); });
+        scheduler.Tick(list, {nested, nested}, [&](TAlarm& b) { signals.push_back({b.Name, nested}); });
     });
     EXPECT_EQ(Names(), std::vector<std::string>{"a"});
     // The nested tick did not count as the previous one: the next tick still covers 09:00:01.
@@ -150,7 +153,7 @@ TEST_F(Scheduler, FailingActionStopsNoOther)
 {
     for (const char* name : {"fails", "next", "last"}) Add(name, akUsual, At(2000, 1, 1, 9, 0, 0));
     const TSystemTime now = At(2026, 6, 1, 9, 0, 0);
-    scheduler.Tick(list, now, [&](TAlarm& a) {
+    scheduler.Tick(list, {now, now}, [&](TAlarm& a) {
         signals.push_back({a.Name, now});
         if (a.Name == "fails") throw std::runtime_error("no window");
     });
@@ -200,23 +203,29 @@ TEST_F(Scheduler, CronSignalsOncePerMatchingMinute)
     EXPECT_EQ(list.Items(1)->LastSignalled, AlarmStampOf(At(2026, 5, 5, 12, 0, 0)));
 }
 
-TEST_F(Scheduler, RestartWithinTheMinuteSignalsAgain)
+// The file keeps what was judged: a restart rings nothing twice and catches up what fell due
+// while the program was closed, once.
+TEST_F(Scheduler, RestartJudgesFromWhereTheFileLeftOff)
 {
-    TAlarm& before = Add("noon", akCron, {}, "0 12 * * *");
+    Add("noon", akCron, {}, "0 12 * * *");
+    Add("wake", akUsual, At(2000, 1, 1, 12, 0, 5));
+    Tick(At(2026, 5, 4, 11, 59, 59));
     Tick(At(2026, 5, 4, 12, 0, 0));
-    Tick(At(2026, 5, 4, 12, 0, 10));
-    ASSERT_EQ(signals.size(), 1u);
+    Tick(At(2026, 5, 4, 12, 0, 5));
+    ASSERT_EQ(Names(), (std::vector<std::string>{"noon", "wake"}));
 
     TMemoryStream file;
-    ASSERT_TRUE(before.WriteToStream(file));
+    ASSERT_TRUE(WriteAlarms(file, list, scheduler.LastTick()));
     FreeAlarms(list);
-    auto* after = new TAlarm;
     TMemoryStream reread(file.Bytes());
-    ASSERT_TRUE(after->ReadFromStream(reread));
-    list.Add(after);
+    ReadAlarms(reread, list);
+    ASSERT_EQ(list.Count(), 2);
     scheduler.Reset();
     Tick(At(2026, 5, 4, 12, 0, 30));
     EXPECT_EQ(signals.size(), 2u);
+    // Closed for a day: each rings once, late.
+    Tick(At(2026, 5, 5, 13, 0, 0));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"noon", "wake", "noon", "wake"}));
 }
 
 TEST_F(Scheduler, DueAlarmsSignalInListOrder)
@@ -261,7 +270,7 @@ TEST_F(Scheduler, AlarmAddedDuringATickWaitsForTheNext)
 {
     Add("first", akCron, {}, "* * * * *");
     TSystemTime now = At(2026, 6, 1, 9, 0, 0);
-    scheduler.Tick(list, now, [&](TAlarm& a) {
+    scheduler.Tick(list, {now, now}, [&](TAlarm& a) {
         signals.push_back({a.Name, now});
         if (list.Count() == 1) Add("new", akCron, {}, "* * * * *");
     });
@@ -299,16 +308,17 @@ TEST_F(Scheduler, AlarmWithItsDialogOpenWaitsUntilTheDialogCloses)
     TAlarm& reminder = Add("reminder", akReminder, At(2026, 6, 1, 9, 0, 2));
     reminder.OneTime = true;
     TAlarm& cron = Add("cron", akCron, {}, "* * * * *");
+    Tick(At(2026, 6, 1, 8, 59, 59));
+    signals.clear();
     for (TAlarm* a : {&usual, &reminder, &cron}) a->PropDialog = &dialog;
     Run(At(2026, 6, 1, 9, 0, 0), 4);
     EXPECT_TRUE(signals.empty());
     EXPECT_EQ(list.Count(), 3);
     EXPECT_TRUE(reminder.Enabled);
-    // Closed: judged from the next tick on. The usual alarm's second has gone by; the one-time
-    // reminder has never rung; the cron alarm's minute still matches.
+    // Cancelled: judged from where it was before the dialog, so what fell due meanwhile rings, late.
     for (TAlarm* a : {&usual, &reminder, &cron}) a->PropDialog = nullptr;
     Tick(At(2026, 6, 1, 9, 0, 4));
-    EXPECT_EQ(Names(), (std::vector<std::string>{"reminder", "cron"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"usual", "reminder", "cron"}));
 }
 
 // "Remind later" on a cron alarm: one more signal at the moment it set, besides the mask.

@@ -15,6 +15,7 @@ namespace {
 class TSetClock : public TTimeSource {
 public:
     TSystemTime LocalNow() override { return now; }
+    TSystemTime UtcNow() override { return now; }
     TSystemTime now;
 };
 

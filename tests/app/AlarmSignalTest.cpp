@@ -26,6 +26,7 @@ public:
         actions.push_back("start " + commandLine + " in " + startFolder);
     }
     TSystemTime LocalNow() override { return now; }
+    TSystemTime UtcNow() override { return now; }
 
     std::vector<std::string> actions;
     TSystemTime now = Moment(2026, 4, 1, 12, 0, 0);

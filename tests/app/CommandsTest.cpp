@@ -19,6 +19,7 @@ namespace {
 class TFixedNow : public TTimeSource {
 public:
     TSystemTime LocalNow() override { return Now; }
+    TSystemTime UtcNow() override { return Now; }
     TSystemTime Now = Moment(2026, 4, 1, 12, 0, 0);
 };
 

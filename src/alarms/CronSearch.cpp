@@ -1,0 +1,72 @@
+#include "alarms/CronSearch.h"
+
+#include "alarms/CronMask.h"
+#include "base/DateTime.h"
+
+namespace {
+
+constexpr std::int64_t SecondsPerDay = 86400;
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
+
+template <std::size_t N>
+bool Fill(bool (&admitted)[N], std::string_view field, unsigned first)
+{
+    bool any = false;
+    for (unsigned v = first; v < N; ++v) any |= admitted[v] = MatchCronField(field, v);
+    return any;
+}
+
+}  // namespace
+
+TCronPattern::TCronPattern(std::string_view mask)
+{
+    const bool any = Fill(minutes_, NthWord(mask, 1), 0) & Fill(hours_, NthWord(mask, 2), 0) &
+                     Fill(days_, NthWord(mask, 3), 1) & Fill(weekdays_, NthWord(mask, 4), 1) &
+                     Fill(months_, NthWord(mask, 5), 1);
+    empty_ = !any;
+}
+
+bool TCronPattern::DayAdmitted(std::int64_t day) const
+{
+    const TSystemTime date = RecordOfSeconds(day * SecondsPerDay);
+    return months_[date.wMonth] && days_[date.wDay] && weekdays_[date.wDayOfWeek + 1];
+}
+
+std::optional<std::int64_t> TCronPattern::LatestIn(std::int64_t from, std::int64_t to) const
+{
+    if (empty_ || from > to) return std::nullopt;
+    const std::int64_t firstMinute = FloorDiv(from, 60), lastMinute = FloorDiv(to, 60);
+    for (std::int64_t day = FloorDiv(lastMinute, 1440); day >= FloorDiv(firstMinute, 1440); --day) {
+        if (!DayAdmitted(day)) continue;
+        for (int hour = 23; hour >= 0; --hour) {
+            if (!hours_[hour]) continue;
+            for (int minute = 59; minute >= 0; --minute) {
+                const std::int64_t m = day * 1440 + hour * 60 + minute;
+                if (minutes_[minute] && m >= firstMinute && m <= lastMinute) return m * 60;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> TCronPattern::NextAfter(std::int64_t moment, std::int64_t days) const
+{
+    if (empty_) return std::nullopt;
+    const std::int64_t firstMinute = FloorDiv(moment, 60) + 1;
+    const std::int64_t firstDay = FloorDiv(firstMinute, 1440);
+    for (std::int64_t day = firstDay; day <= firstDay + days; ++day) {
+        if (!DayAdmitted(day)) continue;
+        for (int hour = 0; hour < 24; ++hour) {
+            if (!hours_[hour]) continue;
+            for (int minute = 0; minute < 60; ++minute) {
+                const std::int64_t m = day * 1440 + hour * 60 + minute;
+                if (minutes_[minute] && m >= firstMinute) return m * 60;
+            }
+        }
+    }
+    return std::nullopt;
+}
