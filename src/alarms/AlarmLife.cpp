@@ -1,26 +1,13 @@
 #include "alarms/AlarmLife.h"
 
-TAlarmSchedule ScheduleOf(const TAlarm& alarm)
-{
-    return {alarm.Enabled, alarm.SignalTime, alarm.OnceADay, alarm.LastSignalled,
-            alarm.Judged,  alarm.LastRung,   alarm.RemindAt};
-}
-
-void RestoreSchedule(TAlarm& alarm, const TAlarmSchedule& schedule)
-{
-    alarm.Enabled = schedule.Enabled;
-    alarm.SignalTime = schedule.SignalTime;
-    alarm.OnceADay = schedule.OnceADay;
-    alarm.LastSignalled = schedule.LastSignalled;
-    alarm.Judged = schedule.Judged;
-    alarm.LastRung = schedule.LastRung;
-    alarm.RemindAt = schedule.RemindAt;
-}
-
-void ArmAlarm(TAlarm& alarm)
+void ArmAlarm(TAlarm& alarm, TAlarmKind wasKind)
 {
     alarm.Judged = {};
     if (alarm.Kind != akCron) alarm.RemindAt = NoMoment;
+    if (alarm.Kind != wasKind) {
+        alarm.LastRung = NoMoment;
+        alarm.LastSignalled = {};
+    }
 }
 
 void RemindLater(TAlarm& alarm, const TSystemTime& now, int minutes)
@@ -37,20 +24,7 @@ void RemindLater(TAlarm& alarm, const TSystemTime& now, int minutes)
         alarm.OnceADay = false;
     }
     alarm.Enabled = true;
-    ArmAlarm(alarm);
-}
-
-TAlarmSchedule BeginCustomRemind(TAlarm& alarm, const TSystemTime& now)
-{
-    TAlarmSchedule before = ScheduleOf(alarm);
-    alarm.SignalTime = now;
-    alarm.Enabled = true;
-    return before;
-}
-
-void EndCustomRemind(TAlarm& alarm, const TAlarmSchedule& before, bool confirmed)
-{
-    if (!confirmed) RestoreSchedule(alarm, before);
+    ArmAlarm(alarm, alarm.Kind);
 }
 
 bool DisableAfterSignal(TAlarm& alarm)

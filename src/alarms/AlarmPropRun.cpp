@@ -117,8 +117,9 @@ std::unique_ptr<TAlarm> NewAlarm(bool isReminder, const TSystemTime& defaultTime
     return alarm;
 }
 
-bool EditAlarm(TAlarm& alarm)
+bool EditAlarm(TAlarm& alarm, const TSystemTime* proposal)
 {
+    const TSystemTime& shown = proposal ? *proposal : alarm.SignalTime;
     // One dialog per alarm: a second "Modify" finds the first.
     if (alarm.PropDialog) {
         if (auto* open = dynamic_cast<TAlPropForm*>(alarm.PropDialog)) open->BringToFront();
@@ -147,15 +148,15 @@ bool EditAlarm(TAlarm& alarm)
     switch (alarm.Kind) {
     case akUsual:
         // The whole record must be a date and time, as the field holds one.
-        SystemTimeToDateTime(alarm.SignalTime);
-        form.TimePicker1.SetTime(FromRecord(alarm.SignalTime));
+        SystemTimeToDateTime(shown);
+        form.TimePicker1.SetTime(FromRecord(shown));
         form.UsualRB.SetChecked(true);
         form.UpdateKindControls();
         break;
     case akReminder:
-        SystemTimeToDateTime(alarm.SignalTime);
-        form.TimePicker2.SetTime(FromRecord(alarm.SignalTime));
-        form.DatePicker1.SetDate(FromRecord(alarm.SignalTime));
+        SystemTimeToDateTime(shown);
+        form.TimePicker2.SetTime(FromRecord(shown));
+        form.DatePicker1.SetDate(FromRecord(shown));
         form.OnceADayCB.SetChecked(alarm.OnceADay);
         form.ReminderRB.SetChecked(true);
         form.ReminderRBClick();
@@ -183,7 +184,7 @@ bool EditAlarm(TAlarm& alarm)
         form.OneTimeCBClick();
         form.RemoveCB.SetChecked(alarm.RemoveAfterSignal);
     }
-    form.EnabledCB.SetChecked(alarm.Enabled);
+    form.EnabledCB.SetChecked(proposal || alarm.Enabled);
 
     TPropDialogLink link(form, alarm);
     const int result = form.ShowModal();
@@ -193,7 +194,8 @@ bool EditAlarm(TAlarm& alarm)
         return false;
     }
     if (result != mrOk) return false;
+    const TAlarmKind wasKind = alarm.Kind;
     form.WriteBack(alarm);
-    ArmAlarm(alarm);
+    ArmAlarm(alarm, wasKind);
     return true;
 }

@@ -23,13 +23,21 @@ struct TSpan {
 };
 
 // The local seconds that time really passed through since the alarm was judged: as many as UTC
-// moved on, ending at this tick's reading. After the clock went back, the tick's own second.
-TSpan ElapsedSpan(const TJudged& from, std::int64_t utc, std::int64_t local)
+// moved on, reckoned in the zone of this tick and in the zone of the last judgement, since a
+// change of zone or of summer time in between could have come at any moment of it. Neither goes
+// past this tick's reading. Without a judgement, the tick's own second.
+struct TElapsed {
+    TSpan Now;
+    TSpan Then;
+};
+
+TElapsed ElapsedSpans(const TJudged& from, std::int64_t utc, std::int64_t local)
 {
-    if (from.State != TJudged::jsKnown) return {local, local};
+    if (from.State != TJudged::jsKnown) return {{local, local}, {}};
+    // Set back, or a zone's change alone: no time passed, so no second of the day did either.
     const std::int64_t elapsed = utc - from.Utc;
-    if (elapsed < 0) return {local, local};
-    return {local - elapsed + 1, local};
+    if (elapsed <= 0) return {};
+    return {{local - elapsed + 1, local}, {from.Local + 1, std::min(from.Local + elapsed, local)}};
 }
 
 // The local readings passed since the alarm was judged, however the local clock got there.
@@ -83,11 +91,17 @@ bool RingsFor(TAlarm& alarm, std::optional<std::int64_t> moment)
     return true;
 }
 
-bool UsualDue(TAlarm& alarm, const TSpan& elapsed)
+std::optional<std::int64_t> Later(std::optional<std::int64_t> a, std::optional<std::int64_t> b)
+{
+    return !a ? b : !b ? a : std::max(*a, *b);
+}
+
+bool UsualDue(TAlarm& alarm, const TElapsed& elapsed)
 {
     const TSystemTime& t = alarm.SignalTime;
     if (t.wHour > 23 || t.wMinute > 59 || t.wSecond > 59) return false;
-    return RingsFor(alarm, LatestTimeOfDay(elapsed, t.wHour * 3600LL + t.wMinute * 60LL + t.wSecond));
+    const std::int64_t secondOfDay = t.wHour * 3600LL + t.wMinute * 60LL + t.wSecond;
+    return RingsFor(alarm, Later(LatestTimeOfDay(elapsed.Now, secondOfDay), LatestTimeOfDay(elapsed.Then, secondOfDay)));
 }
 
 bool ReminderDue(TAlarm& alarm, const TJudged& from, std::int64_t local, const TAlarmStamp& stamp)
@@ -109,7 +123,7 @@ bool ReminderDue(TAlarm& alarm, const TJudged& from, std::int64_t local, const T
     return due && RingsFor(alarm, moment);
 }
 
-bool CronDue(TAlarm& alarm, const TJudged& from, const TSpan& elapsed, std::int64_t local, const TAlarmStamp& now)
+bool CronDue(TAlarm& alarm, const TJudged& from, const TElapsed& spans, std::int64_t local, const TAlarmStamp& now)
 {
     bool reminded = false;
     if (alarm.RemindAt != NoMoment && alarm.RemindAt <= local) {
@@ -118,10 +132,14 @@ bool CronDue(TAlarm& alarm, const TJudged& from, const TSpan& elapsed, std::int6
     }
     // Most ticks cover one minute: the mask is matched as it stands, without reading it whole.
     std::optional<std::int64_t> minute;
-    if (elapsed.First <= elapsed.Last && elapsed.Last == local && elapsed.First >= local - FloorMod(local, 60)) {
+    const TSpan& elapsed = spans.Now;
+    const bool oneZone = spans.Then.First > spans.Then.Last ||
+                         (spans.Then.First == elapsed.First && spans.Then.Last == elapsed.Last);
+    if (oneZone && elapsed.First <= elapsed.Last && elapsed.First >= local - FloorMod(local, 60)) {
         if (MatchCronMask(alarm.CronMask, now)) minute = local - FloorMod(local, 60);
     } else {
-        minute = TCronPattern(alarm.CronMask).LatestIn(elapsed.First, elapsed.Last);
+        const TCronPattern pattern(alarm.CronMask);
+        minute = Later(pattern.LatestIn(elapsed.First, elapsed.Last), pattern.LatestIn(spans.Then.First, spans.Then.Last));
     }
     if (!minute) return reminded;
     const TAlarmStamp stamp = *minute == local - FloorMod(local, 60) ? now : AlarmStampOf(RecordOfSeconds(*minute));
@@ -137,12 +155,12 @@ bool IsDue(TAlarm& alarm, const TJudged& from, std::int64_t utc, std::int64_t lo
 {
     switch (alarm.Kind) {
     case akUsual:
-        return UsualDue(alarm, ElapsedSpan(from, utc, local));
+        return UsualDue(alarm, ElapsedSpans(from, utc, local));
     case akReminder:
         alarm.SignalTime.wDayOfWeek = now.wDayOfWeek;
         return ReminderDue(alarm, from, local, stamp);
     case akCron:
-        return CronDue(alarm, from, ElapsedSpan(from, utc, local), local, stamp);
+        return CronDue(alarm, from, ElapsedSpans(from, utc, local), local, stamp);
     }
     return false;
 }
@@ -197,12 +215,13 @@ void TAlarmScheduler::Tick(TOvList<TAlarm>& alarms, const TClockReading& now, co
     int i = 0;
     while (i < end && i < alarms.Count()) {
         TAlarm* alarm = alarms.Items(i);
+        if (alarm->Judged.State == TJudged::jsFresh) alarm->Judged = previous;
         // An alarm being edited waits: its dialog decides what it becomes.
         if (alarm->PropDialog) {
             ++i;
             continue;
         }
-        const TJudged from = alarm->Judged.State == TJudged::jsFresh ? previous : alarm->Judged;
+        const TJudged from = alarm->Judged;
         alarm->Judged = judged;
         if (!alarm->Enabled || !IsDue(*alarm, from, utc, local, tick, stamp)) {
             ++i;

@@ -91,8 +91,9 @@ private:
 std::unique_ptr<TAlarm> NewAlarm(bool isReminder, const TSystemTime& defaultTime);
 
 // Runs the dialog on an alarm; OK writes it back and gives true. alarm.PropDialog names the
-// dialog while it is open.
-bool EditAlarm(TAlarm& alarm);
+// dialog while it is open. With a proposal ("Remind later"), the dialog shows the alarm enabled
+// at that moment; the alarm itself changes only on OK.
+bool EditAlarm(TAlarm& alarm, const TSystemTime* proposal = nullptr);
 
 // Tests hear the sound requests instead of the sound device. Null: PlaySoundA.
 extern std::function<BOOL(const char* sound, DWORD flags)> PlaySoundHook;

@@ -188,10 +188,8 @@ void TMessageForm::ModifyItemClick(TMenuItem* sender)
         RemindLater(*Alarm, now, sender->Tag);
         confirmed = true;
     } else {
-        const TAlarmSchedule before = BeginCustomRemind(*Alarm, now);
-        confirmed = hooks_.EditAlarm && hooks_.EditAlarm(*Alarm);
-        // Cancel puts the alarm back as it was; the dialog's loop may have seen it go.
-        if (Alarm) EndCustomRemind(*Alarm, before, confirmed);
+        // Only OK changes the alarm: Cancel leaves it exactly as it was.
+        confirmed = hooks_.EditAlarm && hooks_.EditAlarm(*Alarm, now);
     }
     // The dialog's loop may have seen the alarm go.
     if (confirmed && Alarm && hooks_.AlarmChanged) hooks_.AlarmChanged(*Alarm);

@@ -16,8 +16,8 @@
 // What the window does to the rest of the program.
 struct TMessageHooks {
     TTimeSource* Clock = nullptr;
-    // The properties dialog on the alarm; true on OK.
-    std::function<bool(TAlarm&)> EditAlarm;
+    // The properties dialog on the alarm, proposing it enabled at a moment; true on OK.
+    std::function<bool(TAlarm&, const TSystemTime& proposal)> EditAlarm;
     // A confirmed change: the alarm's row in the alarm list shows it.
     std::function<void(TAlarm&)> AlarmChanged;
     // The alarm's last window has closed; the alarm goes if it is finished.

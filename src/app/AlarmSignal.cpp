@@ -28,7 +28,7 @@ void TClockForm::SignalAlarm(TAlarm& alarm)
     if (alarm.MessageOn) {
         TMessageHooks hooks;
         hooks.Clock = Services.Clock;
-        hooks.EditAlarm = [](TAlarm& a) { return EditAlarm(a); };
+        hooks.EditAlarm = [](TAlarm& a, const TSystemTime& proposal) { return EditAlarm(a, &proposal); };
         hooks.AlarmChanged = [this](TAlarm& a) {
             if (AlarmsForm) AlarmsForm->UpdateAlarmRow(a);
             // "Remind later" is on disk at once: a crash must not lose the snooze.

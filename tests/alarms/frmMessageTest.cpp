@@ -30,9 +30,9 @@ protected:
         alarm->Kind = akReminder;
         alarm->OnceADay = true;
         hooks.Clock = &clock;
-        hooks.EditAlarm = [this](TAlarm& a) {
+        hooks.EditAlarm = [this](TAlarm& a, const TSystemTime& proposal) {
             edits.push_back(a.Name);
-            editedAt = a.SignalTime;
+            editedAt = proposal;
             return editAnswer;
         };
         hooks.AlarmChanged = [this](TAlarm& a) { changed.push_back(a.Name); };
@@ -132,9 +132,9 @@ TEST_F(MessageForm, ButtonBodyAndCustomItemOpenTheDialogAtNow)
                 Item(form, "ModifyItem").Click();
             EXPECT_EQ(edits, std::vector<std::string>{"Tea"});
             EXPECT_EQ(editedAt, clock.now);
-            // Cancel keeps the moment and the arming just set.
-            EXPECT_EQ(alarm->SignalTime, clock.now);
-            EXPECT_TRUE(alarm->Enabled);
+            // The dialog alone changes the alarm: Cancel leaves it as it was.
+            EXPECT_EQ(alarm->SignalTime, TSystemTime{});
+            EXPECT_FALSE(alarm->Enabled);
             EXPECT_EQ(changed.size(), ok ? 1u : 0u) << body;
         }
     }
