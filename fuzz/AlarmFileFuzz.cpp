@@ -14,7 +14,8 @@ bool SameRecord(const TAlarm& a, const TAlarm& b)
            a.MessageText == b.MessageText && a.CronFlag == b.CronFlag && a.CronMask == b.CronMask &&
            a.OneTime == b.OneTime && a.RemoveAfterSignal == b.RemoveAfterSignal && a.RunOn == b.RunOn &&
            a.CommandLine == b.CommandLine && a.StartFolder == b.StartFolder && a.Kind == b.Kind &&
-           a.OnceADay == b.OnceADay;
+           a.OnceADay == b.OnceADay && a.Judged == b.Judged && a.LastRung == b.LastRung &&
+           a.RemindAt == b.RemindAt && a.LastSignalled == b.LastSignalled;
 }
 
 }  // namespace

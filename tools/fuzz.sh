@@ -10,16 +10,19 @@ cd "$(dirname "$0")/.."
 runs=${1:-1000000}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(alarm_file cron_mask clocks_file)
+[ ${#targets[@]} -gt 0 ] || targets=(alarm_file cron_mask clocks_file alarm_life)
 
 CXX=${CXX_FUZZ:-clang++}
 out=build/fuzz
 mkdir -p "$out/obj"
-flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
-core=(src/base/Stream.cpp src/base/OvList.cpp src/alarms/Alarm.cpp src/alarms/AlarmFile.cpp src/alarms/CronMask.cpp src/app/ClocksCodec.cpp)
+flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc -Itests/support)
+core=(src/base/Stream.cpp src/base/OvList.cpp src/base/DateTime.cpp src/alarms/Alarm.cpp src/alarms/AlarmFile.cpp
+      src/alarms/CronMask.cpp src/alarms/CronSearch.cpp src/alarms/AlarmScheduler.cpp src/alarms/AlarmLife.cpp
+      src/alarms/AlarmActions.cpp src/app/ClocksCodec.cpp)
 
-declare -A sources=([alarm_file]=fuzz/AlarmFileFuzz.cpp [cron_mask]=fuzz/CronMaskFuzz.cpp [clocks_file]=fuzz/ClocksFileFuzz.cpp)
-declare -A maxlen=([alarm_file]=4096 [cron_mask]=256 [clocks_file]=4096)
+declare -A sources=([alarm_file]=fuzz/AlarmFileFuzz.cpp [cron_mask]=fuzz/CronMaskFuzz.cpp [clocks_file]=fuzz/ClocksFileFuzz.cpp
+                   [alarm_life]=fuzz/AlarmLifeFuzz.cpp)
+declare -A maxlen=([alarm_file]=4096 [cron_mask]=256 [clocks_file]=4096 [alarm_life]=1024)
 
 for t in "${targets[@]}"; do
   [ -n "${sources[$t]:-}" ] || { echo "fuzz: no target $t" >&2; exit 2; }

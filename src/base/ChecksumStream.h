@@ -28,13 +28,23 @@ public:
     TStream& Inner() { return inner_; }
 
 private:
+    struct TTable {
+        std::uint32_t Entries[256];
+        constexpr TTable() : Entries()
+        {
+            for (std::uint32_t n = 0; n < 256; ++n) {
+                std::uint32_t c = n;
+                for (int bit = 0; bit < 8; ++bit) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+                Entries[n] = c;
+            }
+        }
+    };
+
     void Add(const void* buffer, std::size_t count)
     {
+        static constexpr TTable table;
         const auto* p = static_cast<const std::uint8_t*>(buffer);
-        for (std::size_t i = 0; i < count; ++i) {
-            crc_ ^= p[i];
-            for (int bit = 0; bit < 8; ++bit) crc_ = (crc_ >> 1) ^ (0xEDB88320u & (0u - (crc_ & 1u)));
-        }
+        for (std::size_t i = 0; i < count; ++i) crc_ = table.Entries[(crc_ ^ p[i]) & 0xFFu] ^ (crc_ >> 8);
     }
 
     TStream& inner_;

@@ -10,6 +10,7 @@
 
 #include "E2eSupport.h"
 #include "alarms/AlarmFile.h"
+#include "base/SystemTimeRecord.h"
 
 namespace {
 
@@ -34,11 +35,19 @@ SYSTEMTIME SecondsFromNow(int seconds)
     return due;
 }
 
-// The program's alarms file beside it, holding just this reminder due at that moment; its path.
+// The program's alarms file beside it, holding just this reminder due at that moment, as a
+// program closed two hours ago left it; its path.
 std::string StoreReminder(TAlarm* reminder, const SYSTEMTIME& due)
 {
     static_assert(sizeof due == sizeof reminder->SignalTime);
     memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
+    SYSTEMTIME local, utc;
+    GetLocalTime(&local);
+    GetSystemTime(&utc);
+    std::int64_t localSeconds = 0, utcSeconds = 0;
+    SecondsOf(ToRecord(local), localSeconds);
+    SecondsOf(ToRecord(utc), utcSeconds);
+    reminder->Judged = {TJudged::jsKnown, utcSeconds - 7200, localSeconds - 7200};
     TOvList<TAlarm> alarms;
     alarms.Add(reminder);
     TMemoryStream file;

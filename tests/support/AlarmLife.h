@@ -149,17 +149,19 @@ private:
         if (a.V.Kind == akReminder && passed(a.V.Moment)) latest = a.V.Moment;
         // Each second of UTC that went by, read in the zone of this tick and in that of the last
         // judgement (a change of zone between them could have come at any moment), never past
-        // this tick's reading.
+        // this tick's reading; looked at minute by minute.
         const std::int64_t elapsed = tick.Utc - judged.Utc;
-        for (std::int64_t k = 0; a.V.Kind != akReminder && k < elapsed; ++k) {
-            for (std::int64_t local : {tick.Local - k, judged.Local + 1 + k}) {
-                if (local > tick.Local) continue;
-                if (a.V.Kind == akUsual && Mod(local, Day) == a.V.Moment) latest = std::max(latest.value_or(NoMoment), local);
-                // A minute is looked at from its first second that went by.
-                const std::int64_t minute = local - Mod(local, 60);
-                if (a.V.Kind == akCron && (local == minute || k == 0 || k == elapsed - 1) &&
-                    MatchCronMask(a.V.Mask, AlarmStampOf(RecordOfSeconds(minute))))
+        const std::int64_t spans[2][2] = {{tick.Local - elapsed + 1, tick.Local},
+                                          {judged.Local + 1, std::min(judged.Local + elapsed, tick.Local)}};
+        for (const auto& span : spans) {
+            if (a.V.Kind == akReminder || elapsed <= 0) break;
+            for (std::int64_t minute = span[0] - Mod(span[0], 60); minute <= span[1]; minute += 60) {
+                if (a.V.Kind == akCron && MatchCronMask(a.V.Mask, AlarmStampOf(RecordOfSeconds(minute))))
                     latest = std::max(latest.value_or(NoMoment), minute);
+                const std::int64_t second = minute + a.V.Moment % 60;
+                if (a.V.Kind == akUsual && Mod(minute, Day) == a.V.Moment - a.V.Moment % 60 && span[0] <= second &&
+                    second <= span[1])
+                    latest = std::max(latest.value_or(NoMoment), second);
             }
         }
         if (a.V.Kind == akCron) {
@@ -201,7 +203,10 @@ struct TWindow : TAlarmWindow {
 
 class TLife {
 public:
-    explicit TLife(TChoices& choices, bool autoSave = true) : choices_(choices), autoSave_(autoSave)
+    // unit: the length of the walk's long steps (a sleep, a clock set back or forward, how far
+    // ahead an alarm is set), an hour for the test; shorter to make more lives a second.
+    explicit TLife(TChoices& choices, bool autoSave = true, std::int64_t unit = 3600)
+        : choices_(choices), autoSave_(autoSave), unit_(unit)
     {
         // Somewhere in 2026, zone offset whole quarters of an hour.
         utc_ = 1'767'225'600 + Pick(365) * Day + Pick(Day);
@@ -239,15 +244,15 @@ public:
             what << "close window";
             CloseWindow(Pick(static_cast<unsigned>(windows_.size())));
         } else if (op < 84) {
-            const std::int64_t hours = 1 + Pick(5);
-            what << "asleep " << hours << " h";
-            Pass(hours * 3600 + Pick(60));
+            const std::int64_t by = (1 + Pick(5)) * unit_ + Pick(60);
+            what << "asleep " << by << " s";
+            Pass(by);
         } else if (op < 88) {
-            const std::int64_t by = (1 + Pick(180)) * 60;
+            const std::int64_t by = (1 + Pick(180)) * unit_ / 60;
             what << "set back " << by;
             Jump(-by, 0);
         } else if (op < 91) {
-            const std::int64_t by = (1 + Pick(180)) * 60;
+            const std::int64_t by = (1 + Pick(180)) * unit_ / 60;
             what << "set forward " << by;
             Pass(by);
         } else if (op < 94) {
@@ -289,8 +294,9 @@ private:
         const std::int64_t local = utc_ + offset_;
         v.Kind = static_cast<TAlarmKind>(Pick(3));
         v.Enabled = Pick(6) != 0;
-        if (v.Kind == akUsual) v.Moment = Mod(local + static_cast<std::int64_t>(Pick(7200)) - 600, Day);
-        if (v.Kind == akReminder) v.Moment = local + static_cast<std::int64_t>(Pick(7200)) - 600;
+        const std::int64_t ahead = static_cast<std::int64_t>(Pick(static_cast<unsigned>(2 * unit_))) - unit_ / 6;
+        if (v.Kind == akUsual) v.Moment = Mod(local + ahead, Day);
+        if (v.Kind == akReminder) v.Moment = local + ahead;
         if (v.Kind == akCron) v.Mask = masks[Pick(7)];
         v.OnceADay = v.Kind != akUsual && Pick(4) == 0;
         v.OneTime = Pick(2);
@@ -303,6 +309,7 @@ private:
     {
         SaveAlarms(alarms_, "", file_, scheduler_.LastTick());
         model_.Disk = model_.Alarms;
+        CheckDisk();
     }
 
     void KeepIfAutoSave()
@@ -335,7 +342,6 @@ private:
             Fail(s.str());
         }
         if (!rang.empty()) KeepIfAutoSave();
-        CheckDisk();
     }
 
     void Signalled(int id)
@@ -574,6 +580,7 @@ private:
 
     TChoices& choices_;
     bool autoSave_;
+    std::int64_t unit_;
     std::int64_t utc_ = 0, offset_ = 0;
     TModel model_;
     TOvList<TAlarm> alarms_;
