@@ -1,5 +1,7 @@
 #include "alarms/frmAlarmProp.h"
 
+#include "alarms/CronSearch.h"
+
 #include <mmsystem.h>
 
 #include "../../res/resource.h"
@@ -88,7 +90,7 @@ TAlPropForm::TAlPropForm()
     MaskEditBtn.SetGlyph(IDB_GLYPH_MASK);
     PlayBtn.SetGlyph(IDB_GLYPH_PLAY);
     DirBtn.SetGlyph(IDB_GLYPH_FOLDER);
-    OkBtn.ModalResult = mrOk;
+    OkBtn.OnClick = [this](TButton&) { OkBtnClick(); };
     OkBtn.SetGlyph(IDB_GLYPH_OK);
     CancelBtn.ModalResult = mrCancel;
     CancelBtn.SetGlyph(IDB_GLYPH_CANCEL);
@@ -229,6 +231,20 @@ void TAlPropForm::MaskEditBtnClick()
     TCronMaskForm editor;
     editor.ListsFromMask(CronEdit.Text());
     if (editor.ShowModal() == mrOk) CronEdit.SetText(editor.Mask());
+}
+
+void TAlPropForm::OkBtnClick()
+{
+    // A mask that admits no minute at all would be kept without a word and never ring.
+    if (CronRB.Checked() && !TCronPattern(CronEdit.Text()).NextAfter(0)) {
+        const std::string text = "The cron mask \"" + CronEdit.Text() +
+                                 "\" matches no minute of any day: this alarm will never ring.\n\nKeep it anyway?";
+        if (Application.ShowMessageBox(text, Application.Title(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
+            SetFocus(CronEdit.Handle());
+            return;
+        }
+    }
+    SetModalResult(mrOk);
 }
 
 void TAlPropForm::DetachAlarm()

@@ -69,6 +69,8 @@ public:
     void PlayBtnClick();
     void DirBtnClick();
     void MaskEditBtnClick();
+    // OK, once a cron mask that never matches is confirmed as meant.
+    void OkBtnClick();
 
     // The alarm being edited; none for a new one or once its alarm has been destroyed.
     TAlarm* Alarm() const { return alarm_; }

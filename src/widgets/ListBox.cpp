@@ -148,12 +148,33 @@ void TListBox::SetSelected(int index, bool selected)
 
 void TListBox::Command(WORD notifyCode)
 {
+    if (notifyCode == LBN_SELCHANGE) selChangeSeen_ = true;
     if (notifyCode == LBN_SELCHANGE && OnClick) OnClick(*this);
     if (notifyCode == LBN_DBLCLK && OnDblClick) OnDblClick(*this);
 }
 
+std::vector<int> TListBox::SelectedRows() const
+{
+    std::vector<int> rows;
+    for (int i = 0; i < Count(); ++i)
+        if (Selected(i)) rows.push_back(i);
+    return rows;
+}
+
 LRESULT TListBox::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (multiSelect_ && (msg == WM_KEYDOWN || msg == WM_CHAR)) {
+        // A key that changes the selection (Space on the caret's row) is told like a click, also
+        // where the list itself sends no notification of it.
+        const std::vector<int> before = SelectedRows();
+        selChangeSeen_ = false;
+        const HWND self = Handle();
+        const LRESULT result = TControl::SubclassProc(msg, wParam, lParam);
+        if (IsWindow(self) && !selChangeSeen_ && SelectedRows() != before)
+            SendMessageA(GetParent(self), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(self), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(self));
+        return result;
+    }
     if (multiSelect_ && msg == WM_LBUTTONDOWN) {
         const LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, lParam);
         const int index = LOWORD(hit);

@@ -3,6 +3,8 @@
 
 #include "widgets/Controls.h"
 
+#include <vector>
+
 class TListBox : public TControl {
 public:
     TListBox(TForm& parent, const TControlSpec& place, bool sorted, bool multiSelect, HWND parentHandle = nullptr);
@@ -35,10 +37,12 @@ protected:
 
 private:
     int RowWidth(const std::string& text) const;
+    std::vector<int> SelectedRows() const;
     void UpdateExtent();
     void SetExtent(int widest);
 
     bool multiSelect_;
     int widest_ = 0;
     int anchor_ = -1;
+    bool selChangeSeen_ = false;
 };

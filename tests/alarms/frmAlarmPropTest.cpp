@@ -7,6 +7,7 @@
 
 #include "AlarmDialogTestSupport.h"
 #include "alarms/frmCronMask.h"
+#include "widgets/Application.h"
 
 namespace {
 
@@ -117,6 +118,33 @@ TEST(AlPropForm, CancelMakesNoAlarm)
     TModalHook actor([](TForm& f) { SendMessageA(f.Handle(), WM_CLOSE, 0, 0); });
     EXPECT_EQ(NewAlarm(false, Stamp(2026, 1, 1, 8, 0)), nullptr);
     EXPECT_EQ(actor.Shown(), 1);
+}
+
+// OK on a mask that matches no minute asks first; No leaves the dialog open on the mask.
+TEST(AlPropForm, OkOnAMaskThatNeverMatchesAsksWhetherToKeepIt)
+{
+    const struct {
+        const char* mask;
+        int answer;
+        bool asked;
+        int result;
+    } cases[] = {{"0 0 31 * 2", IDNO, true, 0}, {"0 0 31 * 2", IDYES, true, mrOk},
+                 {"*/5 * * * *", IDNO, true, 0}, {"0 0 29 * 2", IDNO, false, mrOk}};
+    for (const auto& c : cases) {
+        TAlPropForm form;
+        form.CronRB.SetChecked(true);
+        form.CronEdit.SetText(c.mask);
+        int asked = 0;
+        Application.MessageBoxHook = [&](const std::string& text, const std::string&, UINT) {
+            ++asked;
+            EXPECT_NE(text.find(c.mask), std::string::npos);
+            return c.answer;
+        };
+        form.OkBtnClick();
+        Application.MessageBoxHook = nullptr;
+        EXPECT_EQ(asked, c.asked ? 1 : 0) << c.mask;
+        EXPECT_EQ(form.ModalResult(), c.result) << c.mask;
+    }
 }
 
 TEST(AlPropForm, EachRuleFollowsItsControl)

@@ -100,6 +100,14 @@ TEST(CronMaskForm, ClicksInTheListsRebuildTheMask)
     ClickRow(form.HourList, 10, MK_SHIFT);
     ClickRow(form.MinList, 3, MK_SHIFT);
     EXPECT_EQ(form.Mask(), "0,1,2,3 8,9,10 1 1 1,12");
+    // Space on the caret's row selects it as a click does, and the mask follows.
+    SetFocus(form.MonthList.Handle());
+    SendMessageA(form.MonthList.Handle(), LB_SETCARETINDEX, 5, FALSE);
+    PostMessageA(form.MonthList.Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    PostMessageA(form.MonthList.Handle(), WM_CHAR, ' ', 0);
+    PostMessageA(form.MonthList.Handle(), WM_KEYUP, VK_SPACE, 0);
+    PumpMessages();
+    EXPECT_EQ(form.Mask(), "0,1,2,3 8,9,10 1 1 1,6,12");
 }
 
 TEST(CronMaskForm, TypingAddsValuesAndNeverTakesThemAway)
