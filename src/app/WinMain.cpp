@@ -7,9 +7,12 @@
 #include "app/Main.h"
 #include "app/SingleInstance.h"
 #include "widgets/Application.h"
+#include "widgets/SystemLibrary.h"
 
 int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int)
 {
+    // Before anything maps a library on demand: none may come from the program's own folder.
+    RestrictLibrarySearch();
     // One copy per data folder: a second start brings the first forward and touches nothing.
     const TDataFolderPlaces places = SystemDataFolderPlaces();
     TClockFormConfig config;

@@ -1,12 +1,14 @@
 #include "widgets/OnDemand.h"
 
+#include "widgets/SystemLibrary.h"
+
 namespace {
 
 // Looked up once; the library then stays for the rest of the run.
 template <class TFunction>
 TFunction Bind(const char* library, const char* name)
 {
-    HMODULE module = LoadLibraryA(library);
+    HMODULE module = LoadSystemLibrary(library);
     if (!module) return nullptr;
     return reinterpret_cast<TFunction>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }

@@ -9,8 +9,6 @@
 #include <string>
 
 #include "E2eSupport.h"
-#include "alarms/AlarmFile.h"
-#include "base/SystemTimeRecord.h"
 
 namespace {
 
@@ -18,44 +16,6 @@ std::string ReadFile(const std::string& path)
 {
     const TBytes bytes = ReadBytes(path);
     return std::string(bytes.begin(), bytes.end());
-}
-
-// The local time some seconds from now (before now when negative).
-SYSTEMTIME SecondsFromNow(int seconds)
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    FILETIME ft;
-    SystemTimeToFileTime(&now, &ft);
-    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000;
-    ft = {t.LowPart, t.HighPart};
-    SYSTEMTIME due;
-    FileTimeToSystemTime(&ft, &due);
-    return due;
-}
-
-// The program's alarms file beside it, holding just this reminder due at that moment, as a
-// program closed two hours ago left it; its path.
-std::string StoreReminder(TAlarm* reminder, const SYSTEMTIME& due)
-{
-    static_assert(sizeof due == sizeof reminder->SignalTime);
-    memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
-    SYSTEMTIME local, utc;
-    GetLocalTime(&local);
-    GetSystemTime(&utc);
-    std::int64_t localSeconds = 0, utcSeconds = 0;
-    SecondsOf(ToRecord(local), localSeconds);
-    SecondsOf(ToRecord(utc), utcSeconds);
-    reminder->Judged = {TJudged::jsKnown, utcSeconds - 7200, localSeconds - 7200};
-    TOvList<TAlarm> alarms;
-    alarms.Add(reminder);
-    TMemoryStream file;
-    const bool written = WriteAlarms(file, alarms);
-    FreeAlarms(alarms);
-    const std::string path = Beside(AlarmFileName);
-    EXPECT_TRUE(written && WriteBytes(path, file.Bytes()));
-    return path;
 }
 
 TEST(DueReminder, OpensItsWindowStartsItsApplicationAndGoesWhenClosed)

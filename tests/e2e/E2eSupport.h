@@ -14,6 +14,8 @@
 #include "../support/DataBytes.h"
 #include "../support/Poll.h"
 #include "../support/ScratchFolder.h"
+#include "alarms/AlarmFile.h"
+#include "base/SystemTimeRecord.h"
 
 // A file beside this test program.
 inline std::string Beside(const char* name)
@@ -22,6 +24,45 @@ inline std::string Beside(const char* name)
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string s = path;
     return s.substr(0, s.find_last_of("\\/") + 1) + name;
+}
+
+// The local time some seconds from now (before now when negative).
+inline SYSTEMTIME SecondsFromNow(int seconds)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    FILETIME ft;
+    SystemTimeToFileTime(&now, &ft);
+    ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
+    t.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000;
+    ft = {t.LowPart, t.HighPart};
+    SYSTEMTIME due;
+    FileTimeToSystemTime(&ft, &due);
+    return due;
+}
+
+// The alarms file in the program's folder (by default the one beside this test program), holding
+// just this reminder due at that moment; its path.
+inline std::string StoreReminder(TAlarm* reminder, const SYSTEMTIME& due, const std::string& folder = Beside(""))
+{
+    static_assert(sizeof due == sizeof reminder->SignalTime);
+    memcpy(static_cast<void*>(&reminder->SignalTime), &due, sizeof due);
+    // As a program closed two hours ago left it: judged up to then.
+    SYSTEMTIME local, utc;
+    GetLocalTime(&local);
+    GetSystemTime(&utc);
+    std::int64_t localSeconds = 0, utcSeconds = 0;
+    SecondsOf(ToRecord(local), localSeconds);
+    SecondsOf(ToRecord(utc), utcSeconds);
+    reminder->Judged = {TJudged::jsKnown, utcSeconds - 7200, localSeconds - 7200};
+    TOvList<TAlarm> alarms;
+    alarms.Add(reminder);
+    TMemoryStream file;
+    const bool written = WriteAlarms(file, alarms);
+    FreeAlarms(alarms);
+    const std::string path = folder + AlarmFileName;
+    EXPECT_TRUE(written && WriteBytes(path, file.Bytes()));
+    return path;
 }
 
 // Presses the key with the modifiers held, wherever the keyboard focus is, as a user's hands do.
