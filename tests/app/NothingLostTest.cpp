@@ -113,20 +113,36 @@ TEST_F(NothingLost, AFileThatCannotBeReadIsNeverSavedOver)
     EXPECT_EQ(StoredClocks().size(), 2u);
 }
 
-// A reader that denies writing makes every save fail: the user hears of it once, by file name.
+// A reader that denies writing makes every save fail: the user hears of it once, by file name,
+// in a note from the tray icon while the clock is hidden.
 TEST_F(NothingLost, AFailedSaveIsToldOnceAndTriedAgainAtTheNextSave)
 {
-    TClockForm form(Config());
-    form.SaveClocks();
-    HANDLE held = CreateFileA(ClocksPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    form.AddItemClick();
-    form.AddItemClick();
+    std::vector<std::string> notes;
+    TTrayIcon::NotifyHook = [&](DWORD message, const NOTIFYICONDATAA& data) {
+        if (message == NIM_MODIFY && (data.uFlags & NIF_INFO)) notes.push_back(data.szInfo);
+        return true;
+    };
+    for (bool hidden : {false, true}) {
+        DeleteFileA(ClocksPath().c_str());
+        TClockForm form(Config());
+        form.ShowClock();
+        if (hidden) form.HideItemClick();
+        form.SaveClocks();
+        HANDLE held =
+            CreateFileA(ClocksPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        form.AddItemClick();
+        form.AddItemClick();
+        CloseHandle(held);
+        form.AddItemClick();
+        EXPECT_EQ(StoredClocks().size(), 4u) << hidden;
+        form.CloseItemClick();
+    }
+    TTrayIcon::NotifyHook = nullptr;
     ASSERT_EQ(told.size(), 1u);
     EXPECT_NE(told[0].find(ClocksPath()), std::string::npos) << told[0];
-    CloseHandle(held);
-    form.AddItemClick();
-    EXPECT_EQ(StoredClocks().size(), 4u);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes[0], told[0].substr(0, notes[0].size()));  // the same words, as far as a note holds
 }
 
 TEST_F(NothingLost, OkInTheOptionsDialogWritesTheOptionsAtOnce)
@@ -144,14 +160,36 @@ TEST_F(NothingLost, OkInTheOptionsDialogWritesTheOptionsAtOnce)
     EXPECT_EQ(stored.substr(0, 1), "1");
 }
 
-// A run that ended before it could save the option left the program starting at logon.
-TEST_F(NothingLost, ARunValueOfThisProgramWithTheOptionOffGoesAtStart)
+// The Run value belongs to one copy: this one's is removed at start when the option is off (a run
+// that ended before saving "off" left it); another copy's is left alone while that program is
+// there, until the user ticks the box here.
+TEST_F(NothingLost, TheRunValueIsOwnedByTheCopyWhoseBoxWasLastTicked)
 {
     const char runKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    TRegKey::Create(root.Handle(), runKey, KEY_ALL_ACCESS).WriteString("Doviz Clock", "\"" + ProgramPath() + "\"");
-    TClockForm form(Config());
-    std::string value;
-    EXPECT_FALSE(TRegKey::Open(root.Handle(), runKey, KEY_READ).ReadData("Doviz Clock", value)) << value;
+    const std::string mine = "\"" + ProgramPath() + "\"", other = "\"" + folder.Make("DovizClock.exe") + "\"";
+    auto run = [&] {
+        std::string value = "<none>";
+        TRegKey key = TRegKey::Open(root.Handle(), runKey, KEY_READ);
+        if (key && key.ReadData("Doviz Clock", value)) value.erase(value.find_last_not_of('\0') + 1);
+        return value;
+    };
+    auto store = [&](const std::string& command) {
+        TRegKey::Create(root.Handle(), runKey, KEY_ALL_ACCESS).WriteString("Doviz Clock", command);
+    };
+    store(mine);
+    { TClockForm form(Config()); }
+    EXPECT_EQ(run(), "<none>");
+    store(other);
+    { TClockForm form(Config()); }
+    EXPECT_EQ(run(), other);
+    StoreOption("StartWithWindows", "1");
+    {
+        TClockForm form(Config());
+        EXPECT_EQ(run(), other);
+        form.Options->SetStartWithWindows(false);
+        form.Options->SetStartWithWindows(true);
+        EXPECT_EQ(run(), mine);
+    }
 }
 
 // Files from a CD or an unpacker come read-only; the user's copies must not.
