@@ -22,7 +22,8 @@ TLoadOutcome JudgeLoad(const std::string& path, TFileAccess& files, bool whole,
     TBytes read;
     if (!files.ReadWholeFile(path, read))
         return files.LastFault() == TFileFault::Missing ? TLoadOutcome::Missing : TLoadOutcome::Unreadable;
-    if (whole) return TLoadOutcome::Whole;
+    // An empty file holds nothing to lose.
+    if (whole || read.empty()) return TLoadOutcome::Whole;
     // The program's own rewrite of a file it read short reads short the same way: saving over it
     // loses nothing, and keeping it would only hide the first backup among copies of itself.
     return read == ownRewrite() ? TLoadOutcome::Whole : TLoadOutcome::Short;
