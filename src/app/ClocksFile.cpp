@@ -18,16 +18,24 @@ TClockRecord RecordOf(const TMyRoVudez& face)
 
 }  // namespace
 
+std::vector<TClockRecord> TClockForm::ClockRecords() const
+{
+    std::vector<TClockRecord> records{RecordOf(*LocalClock)};
+    for (int i = 0; Clocks && i < Clocks->Count(); ++i) records.push_back(RecordOf(*Clocks->Items(i)));
+    return records;
+}
+
 void TClockForm::SaveClocks()
 {
     // After the close step the list is gone and the file already holds the faces.
     if (!Clocks) return;
     try {
-        std::vector<TClockRecord> records{RecordOf(*LocalClock)};
-        for (int i = 0; i < Clocks->Count(); ++i) records.push_back(RecordOf(*Clocks->Items(i)));
-        // A failed save leaves the old file whole and is not reported.
-        clocksBackup_.Save(ClocksFilePath(dataFolder_), files_,
-                           [&] { return SaveClocksFile(records, dataFolder_, files_); });
+        const std::vector<TClockRecord> records = ClockRecords();
+        // A failed save leaves the old file whole; the faces go with the next save.
+        TellSaveFailure(clocksBackup_
+                            .Save(ClocksFilePath(dataFolder_), files_,
+                                  [&] { return SaveClocksFile(records, dataFolder_, files_); })
+                            .Tell);
     } catch (const std::exception&) {
     }
 }
@@ -71,20 +79,24 @@ void TClockForm::LoadClocks()
         ~TRestore() { flag = was; }
     } restore{Options->AutoSaveData, Options->AutoSaveData};
     Options->AutoSaveData = false;
-    // Until the file is read in full, it counts as one to keep.
-    clocksBackup_.Loaded(true);
+    bool whole = false;
     try {
         TZoneKeys keys;
         for (int i = 0; i < TimeZones.Count(); ++i) keys.push_back(TimeZones.Items(i)->KeyName);
         std::vector<TReadClock> clocks = ReadClocksFile(dataFolder_, files_, keys);
-        bool whole = !clocks.empty();
+        whole = !clocks.empty();
         for (const TReadClock& c : clocks) whole = whole && c.Complete();
-        clocksBackup_.Loaded(!whole);
         for (std::size_t i = 0; i < clocks.size(); ++i) {
             if (i > 0) AddItemClick();
             ApplyClock(i == 0 ? *LocalClock : *Clocks->Items(Clocks->Count() - 1), clocks[i]);
         }
     } catch (const std::exception&) {
-        // Errors are silent; what was applied stays.
+        // Errors are silent; what was applied stays, and the file counts as read short.
+        whole = false;
     }
+    clocksBackup_.Loaded(JudgeLoad(ClocksFilePath(dataFolder_), files_, whole, [this] {
+        TMemoryStream ours;
+        WriteClocks(ours, ClockRecords());
+        return ours.Bytes();
+    }));
 }

@@ -5,6 +5,7 @@
 
 #include "alarms/AlarmFile.h"
 #include "app/ClocksCodec.h"
+#include "base/WinFileAccess.h"
 
 std::string ProgramPath()
 {
@@ -31,15 +32,6 @@ std::string ProgramFolder()
 
 namespace {
 
-bool CanCreateFile(const std::string& folder)
-{
-    // The way a save starts: a fresh temporary file in the folder.
-    char temp[MAX_PATH];
-    if (folder.size() >= MAX_PATH - 14 || GetTempFileNameA(folder.c_str(), "dvz", 0, temp) == 0) return false;
-    DeleteFileA(temp);
-    return true;
-}
-
 std::string UserFolder(const TDataFolderPlaces& places)
 {
     return places.UserRoot + "Doviz Clock\\";
@@ -56,22 +48,29 @@ TDataFolderPlaces SystemDataFolderPlaces()
         places.UserRoot = appData;
         if (places.UserRoot.back() != '\\') places.UserRoot += '\\';
     }
-    places.CanCreateFileIn = CanCreateFile;
+    places.Lock = TFolderLock::Take;
     return places;
 }
 
-std::string ChooseDataFolder(const TDataFolderPlaces& places)
+TDataFolder ChooseDataFolder(const TDataFolderPlaces& places)
 {
-    if (places.CanCreateFileIn(places.ProgramFolder) || places.UserRoot.empty()) return places.ProgramFolder;
+    TFolderLock here = places.Lock(places.ProgramFolder);
+    if (here.State() != TFolderLockState::Refused || places.UserRoot.empty())
+        return {places.ProgramFolder, std::move(here)};
     const std::string user = UserFolder(places);
     if (!CreateDirectoryA(user.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-        return places.ProgramFolder;  // nowhere better: saves fail as they did
-    return user;
+        return {places.ProgramFolder, std::move(here)};  // nowhere better: saves fail, and say so
+    return {user, places.Lock(user)};
 }
 
 void SeedDataFolder(const TDataFolderPlaces& places, const std::string& dataFolder)
 {
     if (dataFolder == places.ProgramFolder) return;
-    for (const char* name : {ClocksFileName, AlarmFileName})
-        CopyFileA((places.ProgramFolder + name).c_str(), (dataFolder + name).c_str(), TRUE);  // never over the user's
+    // Read and written, not copied: a copy would keep a read-only attribute from a CD or an unpacker.
+    TWinFileAccess files;
+    for (const char* name : {ClocksFileName, AlarmFileName}) {
+        TBytes bytes;
+        if (files.ReadWholeFile(dataFolder + name, bytes) || files.LastFault() != TFileFault::Missing) continue;
+        if (files.ReadWholeFile(places.ProgramFolder + name, bytes)) files.ReplaceWholeFile(dataFolder + name, bytes);
+    }
 }

@@ -84,6 +84,9 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     Application.Guard([this] { Options->Load(); });
     LoadClocks();
     LoadAlarms();
+    loaded_ = true;
+    // A run that ended before it could store the option "off" may have left the logon start.
+    if (!Options->StartWithWindows()) SetStartWithWindows(false);
     // The loaded faces take their zones' rules.
     MainTimerTimer();
 
@@ -286,7 +289,8 @@ void TClockForm::ZonesChanged()
 
 void TClockForm::OptionsItemClick()
 {
-    RunOptionsDialog(*Options);
+    // Written at once, so that a crash can't leave the logon start and the box at odds.
+    if (RunOptionsDialog(*Options) && Options->AutoSave()) Application.Guard([this] { Options->Save(); });
 }
 
 void TClockForm::SaveDataItemClick()
@@ -297,15 +301,29 @@ void TClockForm::SaveDataItemClick()
 
 void TClockForm::SaveAlarms()
 {
-    // A failed save leaves the old file whole and is not reported.
-    alarmsBackup_.Save(AlarmFilePath(dataFolder_), files_, [this] {
-        return ::SaveAlarms(Alarms, dataFolder_, files_, scheduler_.LastTick());
-    });
+    // A failed save leaves the old file whole; the alarms go with the next save.
+    TellSaveFailure(alarmsBackup_
+                        .Save(AlarmFilePath(dataFolder_), files_,
+                              [this] { return ::SaveAlarms(Alarms, dataFolder_, files_, scheduler_.LastTick()); })
+                        .Tell);
 }
 
 void TClockForm::LoadAlarms()
 {
-    alarmsBackup_.Loaded(!::LoadAlarms(Alarms, dataFolder_, files_, Options->AutoSaveData));
+    const bool whole = ::LoadAlarms(Alarms, dataFolder_, files_, Options->AutoSaveData);
+    alarmsBackup_.Loaded(JudgeLoad(AlarmFilePath(dataFolder_), files_, whole, [this] {
+        TCaptureFiles ours;
+        ::SaveAlarms(Alarms, dataFolder_, ours);
+        return ours.Written;
+    }));
+}
+
+void TClockForm::TellSaveFailure(const std::string& text)
+{
+    // At the session's end nobody is there to read it.
+    if (text.empty() || endingSession_) return;
+    if (Hidden && TrayIcon.ShowBalloon("Doviz Clock", text)) return;
+    Application.ShowMessageBox(text, "Doviz Clock", MB_OK | MB_ICONWARNING);
 }
 
 void TClockForm::AlarmTimerTimer()
@@ -355,6 +373,8 @@ void TClockForm::FormDestroy()
     AlarmTimer.SetEnabled(false);
     // Every option goes back to the registry; an error is shown like any other.
     if (Options) {
+        // Options half loaded would overwrite the stored ones with defaults.
+        if (!loaded_) Options->SetAutoSave(false);
         Application.Guard([this] { Options->Close(); });
         Options.reset();
     }
@@ -366,7 +386,10 @@ void TClockForm::FormDestroy()
 void TClockForm::EndSession()
 {
     // The system ends the process once this returns, so no close or destroy step will run: save
-    // here what they save, in their order, and ask nothing of the user.
+    // here what they save, in their order, and ask nothing of the user. Before the load has
+    // finished, memory holds less than the disk: nothing is saved.
+    if (!loaded_) return;
+    endingSession_ = true;
     placement_.SaveOnClose();
     DeleteAlarmsLeftToWindows();
     if (AutoSaveData()) {

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/FileBackup.h"
 #include "app/MyClock.h"
 #include "app/Placement.h"
 #include "options/Relayout.h"
@@ -17,8 +16,9 @@
 #include "alarms/Alarm.h"
 #include "alarms/AlarmScheduler.h"
 #include "alarms/WinAlarmActions.h"
-#include "alarms/WinFileAccess.h"
+#include "base/FileBackup.h"
 #include "base/OvList.h"
+#include "base/WinFileAccess.h"
 #include "clock/TimeZoneBlock.h"
 #include "options/Opts.h"
 #include "widgets/CommonDialogs.h"
@@ -37,6 +37,7 @@ struct TClockFormConfig {
     std::string ZoneKey;  // empty: the platform family's key
 };
 
+struct TClockRecord;
 struct TReadClock;
 class TAlarmsForm;
 class TCalendarForm;
@@ -136,6 +137,9 @@ private:
     void SetFaceDefaults(TMyRoVudez& face);
     // Applies a record of the clocks file as far as it was read.
     void ApplyClock(TMyRoVudez& face, const TReadClock& read);
+    std::vector<TClockRecord> ClockRecords() const;
+    // Tells the user what a save left unsaved; empty: nothing new to tell.
+    void TellSaveFailure(const std::string& text);
     // Moves the window back onto its monitor's work area after it has grown.
     void KeepOnMonitor();
     void FormCreate();
@@ -181,6 +185,9 @@ private:
     TBitmapHandle captionBitmap_;
     TFontHandle titleFont_;
     bool catalogueRead_ = false;
+    // The start-up load has finished: only from then on is anything saved.
+    bool loaded_ = false;
+    bool endingSession_ = false;
     bool holdRelayout_ = false;
     // A hide that waits for the tray icon to go in.
     bool hideWhenIconIn_ = false;

@@ -1,6 +1,5 @@
 #include "app/SingleInstance.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -69,23 +68,53 @@ UINT ShowRunningCopyMessage()
     return message;
 }
 
-TSingleInstance::TSingleInstance(const std::string& dataFolder) : key_(DataFolderKey(dataFolder))
+TFolderLock TFolderLock::Take(const std::string& folder)
 {
-    char name[64];
-    std::snprintf(name, sizeof name, "Local\\DovizClock.%016llx", static_cast<unsigned long long>(key_));
-    mutex_ = CreateMutexA(nullptr, FALSE, name);
-    // A mutex that can't be opened for us is another user's copy on the same folder.
-    first_ = mutex_ ? GetLastError() != ERROR_ALREADY_EXISTS : GetLastError() != ERROR_ACCESS_DENIED;
+    TFolderLock lock;
+    lock.file_ = CreateFileA((folder + LockFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                             FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (lock.file_ != INVALID_HANDLE_VALUE) {
+        lock.state_ = TFolderLockState::Held;
+        return lock;
+    }
+    const DWORD error = GetLastError();
+    lock.state_ = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? TFolderLockState::Busy
+                                                                                      : TFolderLockState::Refused;
+    return lock;
 }
 
-TSingleInstance::~TSingleInstance()
+TFolderLock::~TFolderLock()
 {
-    if (mutex_) CloseHandle(mutex_);
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
 }
 
-bool TSingleInstance::BringRunningCopyForward() const
+TFolderLock::TFolderLock(TFolderLock&& other) noexcept : file_(other.file_), state_(other.state_)
 {
-    TSearch search{ShowRunningCopyMessage(), key_, false};
+    other.file_ = INVALID_HANDLE_VALUE;
+    other.state_ = TFolderLockState::Refused;
+}
+
+TFolderLock& TFolderLock::operator=(TFolderLock&& other) noexcept
+{
+    if (this != &other) {
+        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+        file_ = other.file_;
+        state_ = other.state_;
+        other.file_ = INVALID_HANDLE_VALUE;
+        other.state_ = TFolderLockState::Refused;
+    }
+    return *this;
+}
+
+bool BringRunningCopyForward(const std::string& folder)
+{
+    TSearch search{ShowRunningCopyMessage(), DataFolderKey(folder), false};
     EnumWindows(AskWindow, reinterpret_cast<LPARAM>(&search));
     return search.answered;
+}
+
+std::string AlreadyRunningText(const std::string& folder)
+{
+    return "Doviz Clock is already running with the clocks and alarms in " + folder +
+           ", in another session or for another user. Only one copy at a time can use them.";
 }

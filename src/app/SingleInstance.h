@@ -1,7 +1,8 @@
 #pragma once
-// One running copy per data folder. A named mutex, named after the folder, tells a second start
-// that a copy runs; a registered window message, carrying the folder's key, asks that copy's
-// clock window to come to the front.
+// One running copy per data folder, for every user and every session: a copy holds a lock file in
+// its data folder, open and shared with nobody, while it runs; the system closes it with the
+// process however that ends. A registered window message, carrying the folder's key, asks the
+// running copy's clock window to come to the front.
 
 #include <windows.h>
 
@@ -16,20 +17,33 @@ std::uint64_t DataFolderKey(const std::string& folder);
 // itself as "Show clock" does.
 UINT ShowRunningCopyMessage();
 
-class TSingleInstance {
-public:
-    explicit TSingleInstance(const std::string& dataFolder);
-    ~TSingleInstance();
-    TSingleInstance(const TSingleInstance&) = delete;
-    TSingleInstance& operator=(const TSingleInstance&) = delete;
+inline constexpr char LockFileName[] = "DovizClock.lock";
 
-    // No other copy holds the folder.
-    bool First() const { return first_; }
-    // Asks the copy that holds the folder to show its clock in front; false when none answered.
-    bool BringRunningCopyForward() const;
+enum class TFolderLockState {
+    Held,     // this copy holds the folder
+    Busy,     // another copy holds it
+    Refused,  // no file can be made there: the folder is not one to keep data in
+};
+
+class TFolderLock {
+public:
+    TFolderLock() = default;  // holds nothing: Refused
+    // Opening the lock file is the whole check: nothing else in the folder is touched.
+    static TFolderLock Take(const std::string& folder);
+    ~TFolderLock();
+    TFolderLock(TFolderLock&& other) noexcept;
+    TFolderLock& operator=(TFolderLock&& other) noexcept;
+
+    TFolderLockState State() const { return state_; }
 
 private:
-    HANDLE mutex_ = nullptr;
-    bool first_ = true;
-    std::uint64_t key_;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    TFolderLockState state_ = TFolderLockState::Refused;
 };
+
+// Asks the copy that holds the folder to show its clock in front; false when none answered (it
+// runs in another session, or for another user).
+bool BringRunningCopyForward(const std::string& folder);
+
+// What a second start says when the running copy can't be brought forward.
+std::string AlreadyRunningText(const std::string& folder);

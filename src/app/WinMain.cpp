@@ -13,16 +13,18 @@ int WINAPI WinMain(HINSTANCE module, HINSTANCE, LPSTR, int)
 {
     // Before anything maps a library on demand: none may come from the program's own folder.
     RestrictLibrarySearch();
-    // One copy per data folder: a second start brings the first forward and touches nothing.
+    // One copy per data folder: the folder's lock is the first thing a start touches. A second
+    // start brings the first forward, or says why it can't, and ends touching nothing else.
     const TDataFolderPlaces places = SystemDataFolderPlaces();
-    TClockFormConfig config;
-    config.DataFolder = ChooseDataFolder(places);
-    TSingleInstance instance(config.DataFolder);
-    if (!instance.First()) {
-        instance.BringRunningCopyForward();
+    TDataFolder data = ChooseDataFolder(places);
+    if (data.Lock.State() == TFolderLockState::Busy) {
+        if (!BringRunningCopyForward(data.Folder))
+            MessageBoxA(nullptr, AlreadyRunningText(data.Folder).c_str(), "Doviz Clock", MB_OK | MB_ICONINFORMATION);
         return 0;
     }
-    SeedDataFolder(places, config.DataFolder);
+    SeedDataFolder(places, data.Folder);
+    TClockFormConfig config;
+    config.DataFolder = data.Folder;
 
     Application.SetTitle("Doviz Clock");
     Application.Initialize(module);

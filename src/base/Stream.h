@@ -58,6 +58,15 @@ private:
     std::size_t position_ = 0;
 };
 
+// Why a file operation failed.
+enum class TFileFault {
+    None,
+    Missing,   // no such file: nothing to lose
+    Locked,    // another process holds it
+    ReadOnly,  // read-only, and the attribute can't be cleared
+    Other,
+};
+
 // Whole files on disk, as the data files are read and written.
 class TFileAccess {
 public:
@@ -66,6 +75,29 @@ public:
     // The file's bytes, read while others may read but not write it. On failure: false, with the
     // bytes read before it (none when the file can't be opened).
     virtual bool ReadWholeFile(const std::string& path, TBytes& contents) = 0;
-    // Replaces the file with the bytes, all or nothing: on failure the old file stays whole.
+    // Replaces the file with the bytes, all or nothing: on failure the old file stays whole and
+    // nothing else is left behind. A read-only old file is replaced too.
     virtual bool ReplaceWholeFile(const std::string& path, const TBytes& contents) = 0;
+
+    // Why the last read or replace failed, and the system's words for it; None after a success.
+    TFileFault LastFault() const { return fault_; }
+    const std::string& LastReason() const { return reason_; }
+
+protected:
+    bool Succeeded()
+    {
+        fault_ = TFileFault::None;
+        reason_.clear();
+        return true;
+    }
+    bool Failed(TFileFault fault, std::string reason)
+    {
+        fault_ = fault;
+        reason_ = std::move(reason);
+        return false;
+    }
+
+private:
+    TFileFault fault_ = TFileFault::None;
+    std::string reason_;
 };

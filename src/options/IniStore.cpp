@@ -1,5 +1,6 @@
 #include "options/IniStore.h"
 
+#include "base/WinFileAccess.h"
 #include "options/OvIniFile.h"
 
 #include <windows.h>
@@ -34,7 +35,7 @@ private:
 class TOvIniBackEnd : public TOvBackEnd {
 public:
     TOvIniBackEnd(TOvIniFile* storage, const std::string& iniName, const std::string& section)
-        : owned_(storage ? nullptr : std::make_unique<TOvIniFile>(iniName)),
+        : owned_(storage ? nullptr : std::make_unique<TOvIniFile>(iniName, files_)),
           file_(storage ? *storage : *owned_),
           section_(TOvIniFile::PathDelimiter + section)
     {
@@ -53,6 +54,7 @@ public:
     }
 
 private:
+    TWinFileAccess files_;
     std::unique_ptr<TOvIniFile> owned_;
     TOvIniFile& file_;
     std::string section_;

@@ -2,75 +2,20 @@
 
 #include "options/OvOpts.h"
 
-#include <windows.h>
-
 namespace {
 
-class THandle {
-public:
-    explicit THandle(HANDLE h) : h_(h) {}
-    THandle(const THandle&) = delete;
-    THandle& operator=(const THandle&) = delete;
-    ~THandle()
-    {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
-    }
-    HANDLE Get() const { return h_; }
-    bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE h_;
-};
-
-// False when the file exists but cannot be read; a missing file reads as empty.
-bool ReadWholeFile(const std::string& fileName, std::string& text)
+TBytes BytesOf(const std::string& text)
 {
-    text.clear();
-    THandle file(CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    }
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 16 * 1024 * 1024) return false;
-    text.resize(static_cast<std::size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!text.empty() && (!ReadFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr) ||
-                          read != text.size()))
-        return false;
-    return true;
-}
-
-// Through a temporary file beside it, so that a failed write leaves the old file whole.
-bool WriteWholeFile(const std::string& fileName, const std::string& text)
-{
-    const std::string temp = fileName + ".tmp";
-    {
-        THandle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                 nullptr));
-        if (!file.Valid()) return false;
-        DWORD written = 0;
-        if (!WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-            written != text.size()) {
-            DeleteFileA(temp.c_str());
-            return false;
-        }
-    }
-    if (!MoveFileExA(temp.c_str(), fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temp.c_str());
-        return false;
-    }
-    return true;
+    return TBytes(text.begin(), text.end());
 }
 
 }  // namespace
 
-TOvIniFile::TOvIniFile(std::string fileName) : fileName_(std::move(fileName))
+TOvIniFile::TOvIniFile(std::string fileName, TFileAccess& files) : fileName_(std::move(fileName)), files_(files)
 {
-    std::string text;
-    unreadable_ = !ReadWholeFile(fileName_, text);
-    if (!unreadable_) document_.Parse(text);
+    TBytes bytes;
+    if (files_.ReadWholeFile(fileName_, bytes)) document_.Parse(std::string(bytes.begin(), bytes.end()));
+    backup_.Loaded(JudgeLoad(fileName_, files_, false, [this] { return BytesOf(document_.Text()); }));
 }
 
 bool TOvIniFile::OpenSection(const std::string& section, bool create)
@@ -110,6 +55,8 @@ void TOvIniFile::WriteInteger(const std::string& section, const std::string& nam
 
 void TOvIniFile::Flush()
 {
-    if (unreadable_ || !WriteWholeFile(fileName_, document_.Text()))
+    const TBytes bytes = BytesOf(document_.Text());
+    // The store's own message says which file; it is raised at every failure, as the store does.
+    if (!backup_.Save(fileName_, files_, [&] { return files_.ReplaceWholeFile(fileName_, bytes); }).Saved)
         throw EOvOptionsError(FormatOvMessage(SUnableToWrite, fileName_));
 }

@@ -1,7 +1,9 @@
 #pragma once
 // A small structured INI file: sections named by paths whose parts are separated by "\".
-// It is read when created and rewritten whole after every change.
+// It is read when created and rewritten whole after every change, by the rules of the data files.
 
+#include "base/FileBackup.h"
+#include "base/Stream.h"
 #include "options/OvIniDocument.h"
 
 #include <cstdint>
@@ -9,7 +11,8 @@
 
 class TOvIniFile {
 public:
-    explicit TOvIniFile(std::string fileName);
+    // files: the program's whole-file reader and writer; it must outlive this object.
+    TOvIniFile(std::string fileName, TFileAccess& files);
     TOvIniFile(const TOvIniFile&) = delete;
     TOvIniFile& operator=(const TOvIniFile&) = delete;
 
@@ -29,6 +32,9 @@ private:
     void Flush();
 
     std::string fileName_;
+    TFileAccess& files_;
     TOvIniDocument document_;
-    bool unreadable_ = false;  // it exists but could not be read: never overwrite it
+    // A file that exists but could not be read is never written over; one whose text we would
+    // not write back as it is gets a backup first.
+    TFileBackup backup_;
 };

@@ -121,9 +121,11 @@ void TOptForm::ApplyOptions(TClockOptions& options) const
     options.SetDblClickAction(index < 0 ? options.DblClickAction() : static_cast<TDblClickAction>(index));
 }
 
-void RunOptionsDialog(TClockOptions& options)
+bool RunOptionsDialog(TClockOptions& options)
 {
     TOptForm form;
     form.ReadOptions(options);
-    if (form.ShowModal() == mrOk) form.ApplyOptions(options);
+    if (form.ShowModal() != mrOk) return false;
+    form.ApplyOptions(options);
+    return true;
 }

@@ -38,5 +38,5 @@ public:
     TButton CancelBtn;
 };
 
-// Opens a fresh dialog on the options; OK applies it, anything else leaves them as they were.
-void RunOptionsDialog(TClockOptions& options);
+// Opens a fresh dialog on the options; OK applies it (true), anything else leaves them as they were.
+bool RunOptionsDialog(TClockOptions& options);

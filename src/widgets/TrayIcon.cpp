@@ -34,7 +34,7 @@ std::string TTrayIcon::Tip() const
     return tip;
 }
 
-bool TTrayIcon::Notify(DWORD message)
+bool TTrayIcon::Notify(DWORD message, const std::string& title, const std::string& text)
 {
     NOTIFYICONDATAA nid{};
     nid.cbSize = sizeof(nid);
@@ -45,8 +45,19 @@ bool TTrayIcon::Notify(DWORD message)
     nid.hIcon = icon_;
     std::string tip = Tip();
     memcpy(nid.szTip, tip.c_str(), tip.size() + 1);
+    if (!text.empty()) {
+        nid.uFlags |= NIF_INFO;
+        nid.dwInfoFlags = NIIF_WARNING;
+        lstrcpynA(nid.szInfoTitle, title.c_str(), sizeof nid.szInfoTitle);
+        lstrcpynA(nid.szInfo, text.c_str(), sizeof nid.szInfo);
+    }
     if (NotifyHook) return NotifyHook(message, nid);
     return Shell_NotifyIconA(message, &nid) != FALSE;
+}
+
+bool TTrayIcon::ShowBalloon(const std::string& title, const std::string& text)
+{
+    return active_ && Notify(NIM_MODIFY, title, text);
 }
 
 void TTrayIcon::SetActive(bool active)

@@ -28,6 +28,8 @@ public:
     // The tool tip is the short part of the hint, before any "|", at most 63 characters.
     void SetHint(const std::string& hint);
     std::string Tip() const;
+    // A note from the icon (the text cut to 255 characters); false when the icon is not in.
+    bool ShowBalloon(const std::string& title, const std::string& text);
 
     TPopupMenu* PopupMenu = nullptr;
     std::function<void(TTrayIcon&)> OnDblClick;
@@ -47,7 +49,7 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    bool Notify(DWORD message);
+    bool Notify(DWORD message, const std::string& title = {}, const std::string& text = {});
     // One add, and the retry timer set by its result.
     void TryAdd();
     void ShowMenu();

@@ -13,7 +13,7 @@
 #include "app/ClocksCodec.h"
 #include "app/Main.h"
 #include "clock/TimeZones.h"
-#include "alarms/WinFileAccess.h"
+#include "base/WinFileAccess.h"
 
 struct TTestZone {
     const char* key;

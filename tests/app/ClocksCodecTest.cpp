@@ -1,9 +1,9 @@
 #include "app/ClocksCodec.h"
-#include "app/FileBackup.h"
 
 #include <gtest/gtest.h>
 
 #include "../support/DataBytes.h"
+#include "../support/MemoryFiles.h"
 
 #include <map>
 
@@ -339,25 +339,6 @@ TEST(ClocksCodec, CharacterSetTakesItsLowByteAndStyleItsFourBits)
     EXPECT_EQ(read[0].Record.Color, 0xFFFFFFFFu);
 }
 
-class TMemoryFiles : public TFileAccess {
-public:
-    bool ReadWholeFile(const std::string& path, TBytes& contents) override
-    {
-        auto it = files.find(path);
-        if (it == files.end()) return false;
-        contents = it->second;
-        return true;
-    }
-    bool ReplaceWholeFile(const std::string& path, const TBytes& contents) override
-    {
-        if (failWrites) return false;
-        files[path] = contents;
-        return true;
-    }
-    std::map<std::string, TBytes> files;
-    bool failWrites = false;
-};
-
 TEST(ClocksFile, SavingThreeThenTwoReadsBackTwoAndAFailedSaveKeepsTheOld)
 {
     TMemoryFiles files;
@@ -373,42 +354,6 @@ TEST(ClocksFile, SavingThreeThenTwoReadsBackTwoAndAFailedSaveKeepsTheOld)
     EXPECT_FALSE(SaveClocksFile({LocalDefaults}, folder, files));
     EXPECT_EQ(ReadClocksFile(folder, files, Catalogue()).size(), 2u);
     EXPECT_TRUE(ReadClocksFile("D:\\Elsewhere\\", files, Catalogue()).empty());
-}
-
-// The old file is kept once, before the first save after a load that fell short, and only then.
-TEST(FileBackup, KeepsTheOldFileOnceBeforeTheFirstSave)
-{
-    TMemoryFiles files;
-    const std::string path = "C:\\Doviz\\RoVudez.clk", bak = path + ".bak";
-    const TBytes old{1, 2, 3}, ours{9};
-    auto write = [&] { return files.ReplaceWholeFile(path, ours); };
-    files.files[path] = old;
-    TFileBackup backup;
-
-    backup.Loaded(false);
-    ASSERT_TRUE(backup.Save(path, files, write));
-    EXPECT_FALSE(files.files.count(bak));  // a whole load keeps nothing
-
-    files.files[path] = old;
-    backup.Loaded(true);
-    files.failWrites = true;
-    EXPECT_FALSE(backup.Save(path, files, write));  // no backup, no save: the old file stays
-    EXPECT_EQ(files.files.at(path), old);
-    files.failWrites = false;
-    ASSERT_TRUE(backup.Save(path, files, write));
-    EXPECT_EQ(files.files.at(bak), old);
-    EXPECT_EQ(files.files.at(path), ours);
-    files.files[path] = TBytes{7};
-    ASSERT_TRUE(backup.Save(path, files, write));
-    EXPECT_EQ(files.files.at(bak), old);  // our own file is never kept over it
-
-    files.files.erase(path);
-    files.files.erase(bak);
-    backup.Loaded(true);  // no file at all: nothing to keep, and saving makes the file ours
-    ASSERT_TRUE(backup.Save(path, files, write));
-    files.files[path] = TBytes{5};
-    ASSERT_TRUE(backup.Save(path, files, write));
-    EXPECT_FALSE(files.files.count(bak));
 }
 
 }  // namespace

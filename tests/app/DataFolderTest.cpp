@@ -13,12 +13,12 @@ using DataFolder = ClockWindow;
 TEST_F(DataFolder, AFolderThatRefusesWritesSendsTheDataToTheUsersFolderWithTheFilesCopied)
 {
     TScratchFolder program("Program"), user("AppData");
-    TDataFolderPlaces places{program.Path(), user.Path(), [](const std::string&) { return false; }};
+    TDataFolderPlaces places{program.Path(), user.Path(), [](const std::string&) { return TFolderLock(); }};
     const TBytes clocks{1, 0, 0, 0, 7}, alarms{0, 0, 0, 0};
     ASSERT_TRUE(files.ReplaceWholeFile(program.File(ClocksFileName), clocks));
     ASSERT_TRUE(files.ReplaceWholeFile(program.File(AlarmFileName), alarms));
 
-    const std::string chosen = ChooseDataFolder(places);
+    const std::string chosen = ChooseDataFolder(places).Folder;
     ASSERT_EQ(chosen, user.Path() + "Doviz Clock\\");
     SeedDataFolder(places, chosen);
     TBytes read;
@@ -29,20 +29,25 @@ TEST_F(DataFolder, AFolderThatRefusesWritesSendsTheDataToTheUsersFolderWithTheFi
 
     // Only the first time: the user's own files are never replaced by the program's.
     ASSERT_TRUE(files.ReplaceWholeFile(chosen + ClocksFileName, {2, 0, 0, 0}));
-    EXPECT_EQ(ChooseDataFolder(places), chosen);
+    EXPECT_EQ(ChooseDataFolder(places).Folder, chosen);
     SeedDataFolder(places, chosen);
     ASSERT_TRUE(files.ReadWholeFile(chosen + ClocksFileName, read));
     EXPECT_EQ(read, (TBytes{2, 0, 0, 0}));
     for (const char* name : {ClocksFileName, AlarmFileName}) DeleteFileA((chosen + name).c_str());
     RemoveDirectoryA(chosen.c_str());
 
-    // A folder that takes a file stays the data folder, and the probe leaves nothing behind.
-    places.CanCreateFileIn = SystemDataFolderPlaces().CanCreateFileIn;
-    EXPECT_EQ(ChooseDataFolder(places), program.Path());
-    WIN32_FIND_DATAA found;
-    HANDLE left = FindFirstFileA(program.File("*.tmp").c_str(), &found);
-    EXPECT_EQ(left, INVALID_HANDLE_VALUE);
-    if (left != INVALID_HANDLE_VALUE) FindClose(left);
+    // A folder that takes the lock stays the data folder; a second lock on it is refused as busy,
+    // and the lock leaves nothing behind.
+    places.Lock = SystemDataFolderPlaces().Lock;
+    {
+        TDataFolder first = ChooseDataFolder(places);
+        EXPECT_EQ(first.Folder, program.Path());
+        EXPECT_EQ(first.Lock.State(), TFolderLockState::Held);
+        TDataFolder second = ChooseDataFolder(places);
+        EXPECT_EQ(second.Folder, program.Path());
+        EXPECT_EQ(second.Lock.State(), TFolderLockState::Busy);
+    }
+    EXPECT_EQ(program.Files().size(), 2u);  // the two data files, no lock file and no probe
     EXPECT_EQ(SystemDataFolderPlaces().ProgramFolder, ProgramFolder());
 }
 

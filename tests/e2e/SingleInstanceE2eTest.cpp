@@ -58,6 +58,10 @@ TEST(OneCopy, BringsTheHiddenFirstForwardAndEndsTouchingNothing)
     ASSERT_FALSE(IsWindowVisible(first.Window()));
     const TFileState clocks = StateOf(data.clocks), alarms = StateOf(data.alarms);
     const std::string registry = Dump(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
+    // Not even a file made and removed again.
+    const std::string folder = Beside("");
+    HANDLE change = FindFirstChangeNotificationA(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+    ASSERT_NE(change, INVALID_HANDLE_VALUE);
 
     STARTUPINFOA si{sizeof(si)};
     PROCESS_INFORMATION pi{};
@@ -70,6 +74,8 @@ TEST(OneCopy, BringsTheHiddenFirstForwardAndEndsTouchingNothing)
     EXPECT_EQ(ClockWindowOf(pi.dwProcessId), nullptr);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    EXPECT_EQ(WaitForSingleObject(change, 0), WAIT_TIMEOUT) << "the second start made or removed a file";
+    FindCloseChangeNotification(change);
 
     EXPECT_TRUE(IsWindowVisible(first.Window()));
     EXPECT_EQ(GetForegroundWindow(), first.Window());
@@ -77,6 +83,37 @@ TEST(OneCopy, BringsTheHiddenFirstForwardAndEndsTouchingNothing)
     EXPECT_TRUE(StateOf(data.alarms) == alarms);
     EXPECT_EQ(Dump(HKEY_CURRENT_USER, "SOFTWARE\\Doviz"), registry);
     ASSERT_TRUE(first.CloseAndWait());
+}
+
+// A copy in another user's session can't be brought forward: the second start says why it ends.
+TEST(OneCopy, AFolderHeldFromAnotherSessionIsNotSharedAndTheSecondStartSaysWhy)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Doviz");
+    TDataFiles data;
+    const TFileState clocks = StateOf(data.clocks);
+    // What a running copy holds, with no window of this session to answer.
+    HANDLE held = CreateFileA(Beside("DovizClock.lock").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    STARTUPINFOA si{sizeof(si)};
+    PROCESS_INFORMATION pi{};
+    std::string exe = Beside("DovizClock.exe"), cmd = "\"" + exe + "\"";
+    ASSERT_TRUE(CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    HWND box = nullptr, clock = nullptr;
+    WaitUntil([&] { return (box = Shown("#32770", "Doviz Clock")) || (clock = ClockWindowOf(pi.dwProcessId)); });
+    EXPECT_EQ(clock, nullptr) << "a second copy runs on the folder";
+    if (box) {
+        char text[512] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        EXPECT_NE(std::string(text).find("already running"), std::string::npos) << text;
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    if (WaitForSingleObject(pi.hProcess, 15000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    CloseHandle(held);
+    EXPECT_NE(box, nullptr);
+    EXPECT_TRUE(StateOf(data.clocks) == clocks);
 }
 
 TEST(OneCopy, FromAnotherFolderRunsBesideTheFirst)

@@ -1,6 +1,7 @@
 #include "OptionsWinTestSupport.h"
 #include "options/OptionsStore.h"
 #include "options/Opts.h"
+#include "base/WinFileAccess.h"
 #include "options/OvIniFile.h"
 
 #include <gtest/gtest.h>
@@ -89,7 +90,8 @@ TEST(OptionsIni, StructuredFileRoundTrip)
     EXPECT_NE(text.find("\r\nShowTrayIcon=2\r\n"), std::string::npos) << text;
 
     // A file object of the caller's own is used as it is, and sees the values at once.
-    TOvIniFile shared(folder.File("shared.ovi"));
+    TWinFileAccess files;
+    TOvIniFile shared(folder.File("shared.ovi"), files);
     ExpectRoundTrip(eosOvIni, "ignored.ovi", &shared);
     EXPECT_EQ(shared.ReadString("\\Options", "Name", ""), "clock name");
     EXPECT_EQ(shared.ReadInteger("\\Options", "Tag", 0), -42);

@@ -1,4 +1,4 @@
-#include "alarms/WinFileAccess.h"
+#include "base/WinFileAccess.h"
 
 #include "alarms/AlarmFile.h"
 
@@ -62,6 +62,67 @@ TEST_F(WinFileAccess, FileOpenForWritingCannotBeRead)
     TBytes read;
     EXPECT_FALSE(files.ReadWholeFile(Path(), read));
     CloseHandle(writer);
+}
+
+// Windows refuses to move a file over a read-only one; Wine, run as root, does not.
+class TWindowsLikeFiles : public TWinFileAccess {
+protected:
+    bool MoveOver(const std::string& temp, const std::string& path) override
+    {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return false;
+        }
+        return TWinFileAccess::MoveOver(temp, path);
+    }
+};
+
+TEST_F(WinFileAccess, AReadOnlyFileIsReplacedByAPlainOne)
+{
+    TWindowsLikeFiles windows;
+    ASSERT_TRUE(windows.ReplaceWholeFile(Path(), TBytes{1}));
+    ASSERT_TRUE(SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_TRUE(windows.ReplaceWholeFile(Path(), TBytes{2})) << windows.LastReason();
+    TBytes read;
+    ASSERT_TRUE(windows.ReadWholeFile(Path(), read));
+    EXPECT_EQ(read, TBytes{2});
+    EXPECT_EQ(GetFileAttributesA(Path().c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+}
+
+// Each failure says why, so that the store can tell a missing file from one it must not touch.
+TEST_F(WinFileAccess, FailuresSayWhy)
+{
+    TBytes read;
+    EXPECT_FALSE(files.ReadWholeFile(Path(), read));
+    EXPECT_EQ(files.LastFault(), TFileFault::Missing);
+    ASSERT_TRUE(files.ReplaceWholeFile(Path(), TBytes{1}));
+    EXPECT_EQ(files.LastFault(), TFileFault::None);
+    HANDLE writer = CreateFileA(Path().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(files.ReadWholeFile(Path(), read));
+    EXPECT_EQ(files.LastFault(), TFileFault::Locked);
+    EXPECT_FALSE(files.LastReason().empty());
+    CloseHandle(writer);
+    EXPECT_FALSE(files.ReplaceWholeFile(folder.File("no such folder\\x"), TBytes{1}));
+    EXPECT_FALSE(files.LastReason().empty());
+}
+
+// A program killed between its temporary file and the replace left one behind: the next save
+// takes a name of its own.
+TEST_F(WinFileAccess, ATemporaryFileLeftBehindIsNoObstacle)
+{
+    ASSERT_TRUE(files.ReplaceWholeFile(Path(), TBytes{1}));
+    char temp[MAX_PATH];
+    ASSERT_NE(GetTempFileNameA(folder.Path().c_str(), "dvz", 0, temp), 0u);
+    HANDLE held = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(files.ReplaceWholeFile(Path(), TBytes{2}));
+    CloseHandle(held);
+    TBytes read;
+    ASSERT_TRUE(files.ReadWholeFile(Path(), read));
+    EXPECT_EQ(read, TBytes{2});
 }
 
 TEST_F(WinFileAccess, AlarmsSurviveASaveAndALoad)
