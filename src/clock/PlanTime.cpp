@@ -36,7 +36,12 @@ TPlanZone ZoneFacePlan(const TTimeZoneBlock& block, const TZoneRules* rules, boo
 {
     if (zoneDaylight && rules) return {*rules, 0};
     TPlanZone plan;
-    plan.Rules.Rule = {block.Bias, block.StandardBias, block.DaylightBias, block.StandardDate, block.DaylightDate};
+    // As the system converts the block: without a daylight date it is Bias alone, period biases
+    // unread; with one but no standard date the conversion fails and the face shows UTC.
+    if (block.DaylightDate.wMonth == 0)
+        plan.Rules.Rule.Bias = block.Bias;
+    else if (block.StandardDate.wMonth != 0)
+        plan.Rules.Rule = {block.Bias, block.StandardBias, block.DaylightBias, block.StandardDate, block.DaylightDate};
     // Per-zone daylight saving replaces the common hour, also on a face whose rules are unknown.
     plan.ExtraMinutes = daylightAdjust && !zoneDaylight ? 60 : 0;
     return plan;

@@ -47,6 +47,12 @@ TEST(PlanTime, AMomentIsShownInEachFacesZoneAcrossChangesAndTheDateLine)
     const TPlanZone nyFixed = ZoneFacePlan(Block(300), &nyRules, false, false);
     const TPlanZone nyHour = ZoneFacePlan(Block(300), &nyRules, false, true);
     const TPlanZone nyUnknown = ZoneFacePlan(Block(300), nullptr, true, true);  // no rules known: no hour either
+    // As the catalogue decodes New York's value: the stored standard date's hour lands in the
+    // standard bias. Without a daylight date the system adds no period bias: UTC minus Bias.
+    TTimeZoneBlock decoded = Block(300);
+    decoded.StandardBias = 2;
+    decoded.StandardDate.wDayOfWeek = 0xFFC4;
+    const TPlanZone nyDecoded = ZoneFacePlan(decoded, nullptr, false, false);
     struct Case {
         const char* name;
         const TPlanZone& zone;
@@ -58,6 +64,7 @@ TEST(PlanTime, AMomentIsShownInEachFacesZoneAcrossChangesAndTheDateLine)
         {"New York, standard time all year", nyFixed, At(2026, 7, 1, 12), At(2026, 7, 1, 7)},
         {"New York, the common hour all year", nyHour, At(2026, 1, 1, 12), At(2026, 1, 1, 8)},
         {"New York, rules unknown", nyUnknown, At(2026, 7, 1, 12), At(2026, 7, 1, 7)},
+        {"New York, its block as decoded", nyDecoded, At(2026, 7, 1, 12), At(2026, 7, 1, 7)},
         {"Sydney, summer over the new year", Sydney, At(2026, 12, 31, 13), At(2027, 1, 1, 0)},
         {"Sydney, winter from April", Sydney, At(2026, 4, 4, 16), At(2026, 4, 5, 2)},
         {"Sydney, summer from October", Sydney, At(2026, 10, 3, 16), At(2026, 10, 4, 3)},
