@@ -104,6 +104,7 @@ struct TOutcome {
     bool twelveHour = false;
     bool saved = false;
     bool closed = false;
+    bool planned = false;
 };
 
 struct TCommandRow {
@@ -134,6 +135,7 @@ const TCommandRow Rows[] = {
     {"Popup", "CloseItem", {.closed = true}},
     {"Popup", "CalendarItem", {.calendarShown = true}},
     {"Popup", "AboutItem", {.opened = "TAboutBox"}},
+    {"Popup", "PlanItem", {.planned = true}},
 
     {"TrayMenu", "ShowClockItem", {}, dcaRestore, true},
     {"TrayMenu", "HideClockItem", {.hidden = true}},
@@ -148,6 +150,7 @@ const TCommandRow Rows[] = {
     {"TrayMenu", "Exit1Item", {.closed = true}},
     {"TrayMenu", "Calendar1Item", {.calendarShown = true}},
     {"TrayMenu", "About1Item", {.opened = "TAboutBox"}},
+    {"TrayMenu", "Plan1Item", {.planned = true}},
     {"TrayMenu", "Options1Item", {.opened = "TOptForm", .hidden = true}, dcaRestore, true},
     {"TrayMenu", "Addalarm1", {.opened = "TAlPropForm", .alarms = 1, .hidden = true}, dcaRestore, true},
 
@@ -156,6 +159,7 @@ const TCommandRow Rows[] = {
     {"key", "Shift+Ctrl+A", {.listShown = true}},
     {"key", "Ctrl+O", {.opened = "TOptForm"}},
     {"key", "Ctrl+S", {.saved = true}},
+    {"key", "Ctrl+P", {.planned = true}},
     // Only the exact chords count.
     {"key", "Alt+Shift+A", {}},
     {"key", "A", {}},
@@ -168,6 +172,7 @@ const TCommandRow Rows[] = {
     {"caption", "dcaAddReminder", {.opened = "TAlPropForm", .alarms = 1, .reminderMinutes = 0}, dcaAddReminder},
     {"caption", "dcaCalendar", {.calendarShown = true}, dcaCalendar},
     {"caption", "dcaOptions", {.opened = "TOptForm"}, dcaOptions},
+    {"caption", "dcaPlan", {.planned = true}, dcaPlan},
     {"tray icon", "dcaRestore", {}, dcaRestore, true},
     {"tray icon", "dcaRestore", {.hidden = true}, dcaRestore},
     {"tray icon", "dcaAddClock", {.zoneClocks = 2, .hidden = true}, dcaAddClock, true},
@@ -175,6 +180,7 @@ const TCommandRow Rows[] = {
     {"tray icon", "dcaAddReminder", {.opened = "TAlPropForm", .alarms = 1, .reminderMinutes = 0}, dcaAddReminder},
     {"tray icon", "dcaCalendar", {.calendarShown = true}, dcaCalendar},
     {"tray icon", "dcaOptions", {.opened = "TOptForm"}, dcaOptions},
+    {"tray icon", "dcaPlan", {.planned = true}, dcaPlan},
 };
 
 // Presses a letter key with exactly the given modifiers held, as the clock window receives it.
@@ -256,6 +262,7 @@ protected:
         }
         EXPECT_EQ(AlarmsForm && AlarmsForm->Visible(), expect.listShown);
         EXPECT_EQ(CalendarForm && CalendarForm->Visible(), expect.calendarShown);
+        EXPECT_EQ(!closed && p.Clock.Planner() && p.Clock.Planner()->Visible(), expect.planned);
         EXPECT_EQ(p.Clock.Clocks && p.Clock.Clocks->Count() > 0 && p.Clock.Clocks->Items(0)->AM_PM, expect.twelveHour);
         EXPECT_EQ(GetFileAttributesA(folder.File("RoVudez.clk").c_str()) != INVALID_FILE_ATTRIBUTES, expect.saved);
         EXPECT_EQ(GetFileAttributesA(folder.File("RoVudez.alm").c_str()) != INVALID_FILE_ATTRIBUTES, expect.saved);
