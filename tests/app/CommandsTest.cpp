@@ -350,6 +350,7 @@ TEST_F(Commands, NoWindowOfTheProgramCanHaveATaskbarButton)
     TProgram p(Config());
     p.Clock.AlarmsItemClick();
     p.Clock.CalendarItemClick();
+    p.Clock.PlanItemClick(nullptr);
     p.Clock.HideItemClick();
     struct TFound {
         HWND allowed[2];
