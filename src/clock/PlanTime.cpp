@@ -88,6 +88,12 @@ int PlanStepOf(const TSystemTime& start, const TSystemTime& moment)
     return std::clamp(step, 0, PlanSteps);
 }
 
+bool PlannableDate(const TSystemTime& wall)
+{
+    const double at = SystemTimeToDateTime(wall);
+    return at >= SystemTimeToDateTime(PlanFirstDate) && at <= SystemTimeToDateTime(PlanLastDate);
+}
+
 bool InWorkingHours(const TSystemTime& t)
 {
     return t.wHour >= 8 && t.wHour < 18;

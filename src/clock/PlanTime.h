@@ -29,6 +29,11 @@ TSystemTime PlannedTime(const TPlanZone& zone, const TSystemTime& utc);
 // before the change, so it names the moment as far past the change as the time is.
 TSystemTime PlannedUtc(const TPlanZone& zone, const TSystemTime& wall);
 
+// The first and last dates on which a time can be planned: its reckoning looks a day either side.
+constexpr TSystemTime PlanFirstDate{1753, 1, 0, 2, 0, 0, 0, 0};
+constexpr TSystemTime PlanLastDate{9999, 12, 0, 29, 23, 59, 59, 999};
+bool PlannableDate(const TSystemTime& wall);
+
 // The planner's slider: 15-minute steps over 48 hours, from the local face's current hour.
 constexpr int PlanStepMinutes = 15;
 constexpr int PlanSteps = 48 * 60 / PlanStepMinutes;

@@ -55,6 +55,9 @@ TPlanForm::TPlanForm()
     CancelButton = &CloseBtn;
     Slider.OnChange = [this](TTrackBar&) { SliderChange(); };
     Slider.OnHome = [this] { SliderHome(); };
+    // The calendar offers only the dates a time can be planned on.
+    SYSTEMTIME range[2] = {FromRecord(PlanFirstDate), FromRecord(PlanLastDate)};
+    SendMessageA(DateEdit.Handle(), DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
     DateEdit.OnChange = [this](TDateTimeField&) { FieldChange(); };
     TimeEdit.OnChange = [this](TDateTimeField&) { FieldChange(); };
     CopyBtn.OnClick = [this](TButton&) {
@@ -124,7 +127,8 @@ void TPlanForm::SliderHome()
 }
 
 // A typed date or time: the fields stay as typed (a time that does not exist is shown on the
-// faces as the moment it names); the slider follows.
+// faces as the moment it names); the slider follows. A date outside the plannable ones is
+// not taken: the fields show the moment again.
 void TPlanForm::FieldChange()
 {
     if (showing_) return;
@@ -134,6 +138,10 @@ void TPlanForm::FieldChange()
     wall.wMinute = time.wMinute;
     wall.wSecond = 0;
     wall.wMilliseconds = 0;
+    if (!PlannableDate(wall)) {
+        ShowMoment();
+        return;
+    }
     moment_ = PlannedUtc(field_.Zone, wall);
     Slider.SetPosition(PlanStepOf(start_, moment_));
     Changed();

@@ -111,6 +111,11 @@ TEST_F(Planner, TypedTimeSliderKeysCopyAndEscMoveTheFacesAndBringThemBack)
         EXPECT_STREQ(text, s.newYorkField) << s.name;
     }
 
+    // A date the reckoning can't look past is not taken: the fields go back to the moment.
+    plan->DateEdit.SetValue(At(9999, 12, 31, 0, 0));
+    EXPECT_EQ(Shown(newYork), "09:05");
+    EXPECT_EQ(plan->DateEdit.Value().wYear, 2026);
+
     // 23:00 in New York is the next day everywhere else: New York's face shows its date.
     plan->TimeEdit.SetValue(At(2026, 12, 15, 23, 0));
     EXPECT_EQ(newYork.DisplayText(), FormatDate(At(2026, 12, 15, 0, 0)) + "\r\n23:00");

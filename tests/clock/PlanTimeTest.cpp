@@ -146,6 +146,13 @@ TEST(PlanTime, WorkingHoursDatesColoursAndTheCopiedLine)
     };
     EXPECT_EQ(PlanLine(parts, " | "), "Tue 15 Dec 2026 15:00 Local time | 09:00 New York | Wed 16 Dec 2026 00:00 Tokyo | 2:00 PM");
     EXPECT_EQ(PlanLine({}, " | "), "");
+
+    // The dates a moment can be typed on: a day either side stays within the calendar.
+    for (const auto& [wall, plannable] : {std::pair{At(1753, 1, 2, 0), true}, std::pair{At(1753, 1, 1, 23, 59), false},
+                                          std::pair{At(9999, 12, 29, 23, 59), true}, std::pair{At(9999, 12, 30, 0), false}}) {
+        EXPECT_EQ(PlannableDate(wall), plannable) << wall.wYear;
+        if (plannable) EXPECT_NO_THROW(PlannedUtc(Sydney, wall)) << wall.wYear;
+    }
 }
 
 }  // namespace
