@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "clock/PlanTime.h"
-
 #include "clock/FaceText.h"
+#include "clock/PlanTime.h"
 #include "base/SystemTimeRecord.h"
 #include "clock/ZoneTime.h"
 #include "widgets/Application.h"
