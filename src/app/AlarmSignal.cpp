@@ -80,6 +80,11 @@ void TClockForm::CustomItemClick(TMenuItem* sender)
 {
     TSystemTime moment = Services.Clock->LocalNow();
     if (sender && sender->Tag != -1) moment = IncMinutes(moment, sender->Tag);
+    AddReminder(moment);
+}
+
+void TClockForm::AddReminder(const TSystemTime& moment)
+{
     std::unique_ptr<TAlarm> reminder = NewAlarm(true, moment);
     if (!reminder) return;
     TAlarm& alarm = *reminder;

@@ -14,6 +14,7 @@ constexpr TKeyRow rows[] = {
     {'A', {true, true, false}, TKeyCommand::Alarms},
     {'O', {false, true, false}, TKeyCommand::Options},
     {'S', {false, true, false}, TKeyCommand::SaveData},
+    {'P', {false, true, false}, TKeyCommand::Plan},
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-enum class TKeyCommand { AddClock, AddAlarm, Alarms, Options, SaveData };
+enum class TKeyCommand { AddClock, AddAlarm, Alarms, Options, SaveData, Plan };
 
 struct TKeyModifiers {
     bool Shift = false;
@@ -11,5 +11,5 @@ struct TKeyModifiers {
     bool Alt = false;
 };
 
-// Every row that matches, in table order; key is the virtual key ('A', 'O', 'S').
+// Every row that matches, in table order; key is the virtual key ('A', 'O', 'S', 'P').
 std::vector<TKeyCommand> CommandsForKey(int key, TKeyModifiers modifiers);

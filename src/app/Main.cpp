@@ -104,6 +104,7 @@ TClockForm::TClockForm(const TClockFormConfig& config)
 
 TClockForm::~TClockForm()
 {
+    planner_.reset();
     calendar_.reset();
     alarmList_.reset();
     UnbindApplicationEvents();
@@ -185,6 +186,7 @@ void TClockForm::BuildMenus()
     on(p.Add("CloseItem", "E&xit"), [this] { CloseItemClick(); });
     p.AddSeparator();
     on(p.Add("CalendarItem", "&Calendar"), [this] { CalendarItemClick(); });
+    on(p.Add("PlanItem", "Plan a time ...", "Ctrl+P"), [this] { PlanItemClick(CurrentClock); });
     on(p.Add("AboutItem", "&About ..."), [this] { AboutItemClick(); });
     Popup.Build();
 
@@ -200,6 +202,7 @@ void TClockForm::BuildMenus()
     on(t.Add("Exit1Item", "E&xit"), [this] { CloseItemClick(); });
     t.AddSeparator();
     on(t.Add("Calendar1Item", "&Calendar"), [this] { CalendarItemClick(); });
+    on(t.Add("Plan1Item", "Plan a time ...", "Ctrl+P"), [this] { PlanItemClick(nullptr); });
     on(t.Add("About1Item", "&About ..."), [this] { AboutItemClick(); });
     TrayMenu.Build();
 }
@@ -263,6 +266,9 @@ void TClockForm::FormKeyDown(WORD key, TShiftState shift)
         case TKeyCommand::SaveData:
             SaveDataItemClick();
             break;
+        case TKeyCommand::Plan:
+            PlanItemClick(nullptr);
+            break;
         }
     }
 }
@@ -276,6 +282,8 @@ void TClockForm::MainTimerTimer()
         face.Rules = face.Tag >= 0 && face.Tag < TimeZones.Count() ? &TimeZones.Items(face.Tag)->Rules : nullptr;
         face.UpdateDisplay();
     }
+    // A face added or given a zone while a time is planned shows that time too.
+    ApplyPlan();
 }
 
 void TClockForm::ZonesChanged()

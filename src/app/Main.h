@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "base/OvList.h"
 #include "base/WinFileAccess.h"
 #include "clock/TimeZoneBlock.h"
+#include "clock/frmPlan.h"
 #include "options/Opts.h"
 #include "widgets/CommonDialogs.h"
 #include "widgets/Form.h"
@@ -103,6 +105,15 @@ public:
     void CloseItemClick();
     void CalendarItemClick();
     void AboutItemClick();
+    // Opens the planner with its time field on that face (the local face when none).
+    void PlanItemClick(TMyRoVudez* face);
+    // "Add reminder" proposing that local moment.
+    void AddReminder(const TSystemTime& moment);
+
+    // The planner, once opened.
+    TPlanForm* Planner() const { return planner_.get(); }
+    // The local face's zone for planning; the system's when not set (tests fix one).
+    std::optional<TZoneRules> LocalZone;
 
     void SaveClocks();
     void LoadClocks();
@@ -153,6 +164,13 @@ private:
     // Deletes the remove-after-signal alarms that only their open message windows still keep.
     void DeleteAlarmsLeftToWindows();
     void MainTimerTimer();
+    // The faces show the planner's moment while it is open.
+    void ApplyPlan();
+    void PlanClosed();
+    void PlanCopy();
+    TPlanZone LocalPlanZone() const;
+    TPlanZone FacePlanZone(const TMyRoVudez& face) const;
+    void PlacePlanner();
     // The system's zones may have changed: their rules are read again and every face refreshed.
     void ZonesChanged();
     void Paint(HDC dc) override;
@@ -196,6 +214,7 @@ private:
     // Made when first asked for: most runs never show them.
     std::unique_ptr<TAlarmsForm> alarmList_;
     std::unique_ptr<TCalendarForm> calendar_;
+    std::unique_ptr<TPlanForm> planner_;
 };
 
 // The program's main window, while it exists.

@@ -78,5 +78,8 @@ void TClockForm::BindDblClick(TDblClickAction action)
     case dcaOptions:
         DblClickHandler = [this](void*) { OptionsItemClick(); };
         break;
+    case dcaPlan:
+        DblClickHandler = [this](void*) { PlanItemClick(nullptr); };
+        break;
     }
 }

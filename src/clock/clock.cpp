@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "clock/FaceText.h"
+#include "clock/PlanTime.h"
 #include "base/SystemTimeRecord.h"
 #include "clock/ZoneTime.h"
 #include "widgets/Application.h"
@@ -174,7 +175,7 @@ void TRoVudez::MeasureTextNeed()
         if (labels_) measure(hint_.c_str());
     }
     ReleaseDC(Handle(), dc);
-    const TFaceNeed need = FaceNeedFor(widest, metrics.tmHeight, 1 + (showDate_ ? 1 : 0) + (labels_ ? 1 : 0));
+    const TFaceNeed need = FaceNeedFor(widest, metrics.tmHeight, 1 + (DateLine() ? 1 : 0) + (labels_ ? 1 : 0));
     if (need == need_) return;
     need_ = need;
     if (OnTextNeedChange) OnTextNeedChange();
@@ -198,17 +199,49 @@ SYSTEMTIME TRoVudez::FaceTime() const
     return t;
 }
 
+const TFont& TRoVudez::PlannedFont() const
+{
+    // Made again whenever the face's own font or DPI has changed since.
+    const auto italic = static_cast<std::uint8_t>(font_.Style() | fsItalic);
+    TFont wanted = font_;
+    wanted.SetStyle(italic);
+    if (!(plannedFont_ == wanted) || plannedFont_.Dpi() != font_.Dpi()) plannedFont_ = wanted;
+    return plannedFont_;
+}
+
+void TRoVudez::ShowPlanned(const TPlannedFace& planned)
+{
+    const bool first = !planned_;
+    const bool dimChanged = first || planned_->Dimmed != planned.Dimmed;
+    planned_ = planned;
+    if (first) MeasureTextNeed();
+    if (dimChanged) Invalidate();
+    UpdateDisplay();
+}
+
+void TRoVudez::ShowNow()
+{
+    if (!planned_) return;
+    planned_.reset();
+    MeasureTextNeed();
+    Invalidate();
+    UpdateDisplay();
+}
+
 void TRoVudez::UpdateDisplay()
 {
     if (AM_PM != measuredAmPm_ || ShowSeconds != measuredSeconds_) MeasureTextNeed();
-    SYSTEMTIME t = FaceTime();
+    SYSTEMTIME t = planned_ ? planned_->Time : FaceTime();
+    const bool dateShown = showDate_ || buttonDown_ || (planned_ && planned_->WithDate);
     char date[100] = {};
     char time[100] = {};
     // The date is formatted only when it is shown.
-    if ((showDate_ || buttonDown_) && !GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date))
+    if (dateShown && !GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, date, sizeof date))
         date[0] = 0;
-    if (!GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, TimePicture(AM_PM, ShowSeconds), time, sizeof time)) time[0] = 0;
-    std::string text = ComposeDisplayText(time, date, hint_, showDate_, labels_, buttonDown_);
+    const bool seconds = ShowSeconds && !planned_;
+    if (!GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, TimePicture(AM_PM, seconds), time, sizeof time)) time[0] = 0;
+    // A planned face keeps a date line, empty while its date is the local face's.
+    std::string text = ComposeDisplayText(time, date, hint_, DateLine(), labels_, buttonDown_);
     // A face repaints only when what it shows changes: one without seconds once a minute.
     if (text == displayText_) return;
     displayText_ = std::move(text);
@@ -220,13 +253,20 @@ void TRoVudez::UpdateDisplay()
 void TRoVudez::Paint(HDC dc)
 {
     RECT r = ClientRect();
-    if (!background_) background_.Reset(CreateSolidBrush(color_));
-    FillRect(dc, &r, background_.Get());
+    const bool dimmed = planned_ && planned_->Dimmed;
+    const COLORREF back = dimmed ? DimmedColour(color_) : color_;
+    TBrushHandle dimBrush;
+    if (dimmed)
+        dimBrush.Reset(CreateSolidBrush(back));
+    else if (!background_)
+        background_.Reset(CreateSolidBrush(color_));
+    FillRect(dc, &r, dimmed ? dimBrush.Get() : background_.Get());
     Frame(dc, r, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
     Frame(dc, r, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
-    TSelectObject font(dc, font_.Handle());
-    SetTextColor(dc, font_.Color());
-    SetBkColor(dc, color_);
+    const TFont& shown = planned_ ? PlannedFont() : font_;
+    TSelectObject font(dc, shown.Handle());
+    SetTextColor(dc, dimmed ? DimmedColour(font_.Color()) : font_.Color());
+    SetBkColor(dc, back);
     SetBkMode(dc, OPAQUE);
     RECT text = ClientRect();
     InflateRect(&text, -2, -2);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/DateTime.h"
@@ -38,6 +39,14 @@ public:
 };
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// A planned moment as one face shows it: its time there, whether its date is shown (it differs
+// from the local face's), and whether it falls outside the zone's working hours.
+struct TPlannedFace {
+    SYSTEMTIME Time{};
+    bool WithDate = false;
+    bool Dimmed = false;
+};
 
 class TRoVudez : public TWindow {
 public:
@@ -79,6 +88,13 @@ public:
 
     void UpdateDisplay();
 
+    // While a time is planned the face shows it instead of now: in italics, without seconds,
+    // with a line for the date. ShowNow returns it to the current time.
+    void ShowPlanned(const TPlannedFace& planned);
+    void ShowNow();
+    bool Planned() const { return planned_.has_value(); }
+    bool Dimmed() const { return planned_ && planned_->Dimmed; }
+
     // The room this face's text takes in its own font: the widest of its time (at any hour), its
     // date (in any month) and its label, and its lines, in pixels at its DPI.
     TFaceNeed TextNeed() const { return need_; }
@@ -95,6 +111,8 @@ protected:
 private:
     SYSTEMTIME FaceTime() const;
     void MeasureTextNeed();
+    bool DateLine() const { return showDate_ || planned_; }
+    const TFont& PlannedFont() const;
 
     std::unique_ptr<TTimer> timer_;
     bool showDate_ = false;
@@ -108,5 +126,8 @@ private:
     COLORREF color_ = GetSysColor(COLOR_BTNFACE);
     TBrushHandle background_;
     TFont font_;
+    // The face's font in italics, made for the planned moment.
+    mutable TFont plannedFont_;
+    std::optional<TPlannedFace> planned_;
     HWND toolTip_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "clock/frmTZSelect.h"
 
+#include "clock/ZoneCities.h"
+
 namespace {
 
 TForm::TParams TZSelectParams()
@@ -47,8 +49,12 @@ LRESULT TZoneListBox::SubclassProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void TZoneListBox::Typed(char key)
 {
+    // A row is found by its text and by its zone's big cities.
     std::vector<std::string> rows;
-    for (int i = 0; i < Count(); ++i) rows.push_back(Item(i));
+    for (int i = 0; i < Count(); ++i) {
+        const auto* zone = static_cast<const TTimeZoneInfo*>(Data(i));
+        rows.push_back(zone ? ZoneSearchText(Item(i), zone->KeyName) : Item(i));
+    }
     // The message's own time: the pause the user made, not how long the program took.
     int row = search_.Type(key, static_cast<std::uint32_t>(GetMessageTime()), rows, ItemIndex());
     if (row < 0) return;

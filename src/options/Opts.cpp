@@ -117,6 +117,6 @@ void TClockOptions::SetZoneDST(TOvBool value)
 void TClockOptions::SetDblClickAction(TDblClickAction value)
 {
     dblClickAction_ = value;
-    // Outside 0-5 the earlier binding stays.
+    // Outside 0-6 the earlier binding stays.
     if (IsBindable(value) && target_) target_->BindDblClick(value);
 }

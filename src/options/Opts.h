@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-// Stored as its ordinal; a stored value outside 0-5 is kept and binds nothing.
+// Stored as its ordinal; a stored value outside 0-6 is kept and binds nothing.
 enum TDblClickAction : std::uint8_t {
     dcaRestore = 0,
     dcaAddClock = 1,
@@ -14,15 +14,16 @@ enum TDblClickAction : std::uint8_t {
     dcaAddReminder = 3,
     dcaCalendar = 4,
     dcaOptions = 5,
+    dcaPlan = 6,
 };
 
 constexpr bool IsBindable(TDblClickAction action)
 {
-    return action <= dcaOptions;
+    return action <= dcaPlan;
 }
 
 // What the setters act on: the main window. Each setter makes at most one call, and only when
-// its value changes (DblClickAction: every time it is assigned 0-5).
+// its value changes (DblClickAction: every time it is assigned 0-6).
 class TClockOptionsTarget {
 public:
     // OnTop.
@@ -38,7 +39,7 @@ public:
     virtual void SetZoneSeconds(bool show) = 0;
     // ShowTrayIcon: the icon stays in the tray while the window is visible too.
     virtual void SetTrayIconAlways(bool show) = 0;
-    // DblClickAction, 0-5 only: DblClickHandler := the action's operation.
+    // DblClickAction, 0-6 only: DblClickHandler := the action's operation.
     virtual void BindDblClick(TDblClickAction action) = 0;
     // StartWithWindows: the program is started at logon (on) or no longer (off).
     virtual void SetStartWithWindows(bool on) = 0;

@@ -50,6 +50,8 @@ public:
     // Reflected from the parent.
     virtual void Command(WORD notifyCode) {}
     virtual LRESULT Notify(NMHDR* hdr) { return 0; }
+    // A trackbar's or scroll bar's WM_HSCROLL or WM_VSCROLL, with its code.
+    virtual void Scroll(WORD code) {}
     virtual bool CtlColor(HDC dc, LRESULT& brush) { return false; }
     virtual void DrawItem(const DRAWITEMSTRUCT& dis) {}
     // Its window has been moved to a monitor of this DPI and rescaled.

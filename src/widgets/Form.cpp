@@ -372,6 +372,13 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         if (id == IDOK && DefaultButton && IsWindowEnabled(DefaultButton->Handle())) DefaultButton->Click();
         return 0;
     }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (TControl* control = TControl::FromHandle(reinterpret_cast<HWND>(lParam))) {
+            control->Scroll(LOWORD(wParam));
+            return 0;
+        }
+        break;
     case WM_NOTIFY: {
         auto* hdr = reinterpret_cast<NMHDR*>(lParam);
         if (TControl* control = TControl::FromHandle(hdr->hwndFrom)) return control->Notify(hdr);

@@ -105,6 +105,7 @@ struct TOutcome {
     bool twelveHour = false;
     bool saved = false;
     bool closed = false;
+    bool planned = false;
 };
 
 struct TCommandRow {
@@ -135,6 +136,7 @@ const TCommandRow Rows[] = {
     {"Popup", "CloseItem", {.closed = true}},
     {"Popup", "CalendarItem", {.calendarShown = true}},
     {"Popup", "AboutItem", {.opened = "TAboutBox"}},
+    {"Popup", "PlanItem", {.planned = true}},
 
     {"TrayMenu", "ShowClockItem", {}, dcaRestore, true},
     {"TrayMenu", "HideClockItem", {.hidden = true}},
@@ -149,6 +151,7 @@ const TCommandRow Rows[] = {
     {"TrayMenu", "Exit1Item", {.closed = true}},
     {"TrayMenu", "Calendar1Item", {.calendarShown = true}},
     {"TrayMenu", "About1Item", {.opened = "TAboutBox"}},
+    {"TrayMenu", "Plan1Item", {.planned = true}},
     {"TrayMenu", "Options1Item", {.opened = "TOptForm", .hidden = true}, dcaRestore, true},
     {"TrayMenu", "Addalarm1", {.opened = "TAlPropForm", .alarms = 1, .hidden = true}, dcaRestore, true},
 
@@ -157,6 +160,7 @@ const TCommandRow Rows[] = {
     {"key", "Shift+Ctrl+A", {.listShown = true}},
     {"key", "Ctrl+O", {.opened = "TOptForm"}},
     {"key", "Ctrl+S", {.saved = true}},
+    {"key", "Ctrl+P", {.planned = true}},
     // Only the exact chords count.
     {"key", "Alt+Shift+A", {}},
     {"key", "A", {}},
@@ -169,6 +173,7 @@ const TCommandRow Rows[] = {
     {"caption", "dcaAddReminder", {.opened = "TAlPropForm", .alarms = 1, .reminderMinutes = 0}, dcaAddReminder},
     {"caption", "dcaCalendar", {.calendarShown = true}, dcaCalendar},
     {"caption", "dcaOptions", {.opened = "TOptForm"}, dcaOptions},
+    {"caption", "dcaPlan", {.planned = true}, dcaPlan},
     {"tray icon", "dcaRestore", {}, dcaRestore, true},
     {"tray icon", "dcaRestore", {.hidden = true}, dcaRestore},
     {"tray icon", "dcaAddClock", {.zoneClocks = 2, .hidden = true}, dcaAddClock, true},
@@ -176,6 +181,7 @@ const TCommandRow Rows[] = {
     {"tray icon", "dcaAddReminder", {.opened = "TAlPropForm", .alarms = 1, .reminderMinutes = 0}, dcaAddReminder},
     {"tray icon", "dcaCalendar", {.calendarShown = true}, dcaCalendar},
     {"tray icon", "dcaOptions", {.opened = "TOptForm"}, dcaOptions},
+    {"tray icon", "dcaPlan", {.planned = true}, dcaPlan},
 };
 
 // Presses a letter key with exactly the given modifiers held, as the clock window receives it.
@@ -257,6 +263,7 @@ protected:
         }
         EXPECT_EQ(AlarmsForm && AlarmsForm->Visible(), expect.listShown);
         EXPECT_EQ(CalendarForm && CalendarForm->Visible(), expect.calendarShown);
+        EXPECT_EQ(!closed && p.Clock.Planner() && p.Clock.Planner()->Visible(), expect.planned);
         EXPECT_EQ(p.Clock.Clocks && p.Clock.Clocks->Count() > 0 && p.Clock.Clocks->Items(0)->AM_PM, expect.twelveHour);
         EXPECT_EQ(GetFileAttributesA(folder.File("RoVudez.clk").c_str()) != INVALID_FILE_ATTRIBUTES, expect.saved);
         EXPECT_EQ(GetFileAttributesA(folder.File("RoVudez.alm").c_str()) != INVALID_FILE_ATTRIBUTES, expect.saved);
@@ -344,6 +351,7 @@ TEST_F(Commands, NoWindowOfTheProgramCanHaveATaskbarButton)
     TProgram p(Config());
     p.Clock.AlarmsItemClick();
     p.Clock.CalendarItemClick();
+    p.Clock.PlanItemClick(nullptr);
     p.Clock.HideItemClick();
     struct TFound {
         HWND allowed[2];

@@ -23,6 +23,8 @@ TEST(KeyTable, ModifiersMustMatchExactly)
         {'O', {true, true, false}, {}},
         {'S', {false, true, false}, {C::SaveData}},
         {'S', {false, false, true}, {}},
+        {'P', {false, true, false}, {C::Plan}},
+        {'P', {true, true, false}, {}},
         {'B', {true, false, false}, {}},
         {'a', {true, false, false}, {}},  // the virtual key, not a character
     };

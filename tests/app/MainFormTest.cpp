@@ -147,11 +147,11 @@ TEST_F(MainForm, MenusHoldEveryItemInOrder)
                                       "Change clock &background color", "-", "Add reminder", "Add a&larm ...\tCtrl+A",
                                       "Alarms ...\tShift+Ctrl+A", "-", "&Hide Doviz Clock", "&Options ...\tCtrl+O",
                                       "Save clock and alarm settings now\tCtrl+S", "E&xit", "-", "&Calendar",
-                                      "&About ..."};
+                                      "Plan a time ...\tCtrl+P", "&About ..."};
     EXPECT_EQ(captions(form.Popup.Items()), popup);
     std::vector<std::string> tray = {"&Show clock", "&Hide clock", "-", "Add reminder", "Add a&larm ...\tCtrl+A",
                                      "Alarms ...\tShift+Ctrl+A", "-", "&Options ...", "E&xit", "-", "&Calendar",
-                                     "&About ..."};
+                                     "Plan a time ...\tCtrl+P", "&About ..."};
     EXPECT_EQ(captions(form.TrayMenu.Items()), tray);
     for (TPopupMenu* menu : {&form.Popup, &form.TrayMenu}) {
         TMenuItem& reminders = *(menu == &form.Popup ? menu->Find("AddRemindItem") : menu->Find("Addreminder1"));

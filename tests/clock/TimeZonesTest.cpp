@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/WinTestSupport.h"
+#include "clock/ZoneCities.h"
 
 namespace {
 
@@ -16,6 +17,17 @@ void PutZone(const TRegKey& zones, const std::string& name, const char* display,
     TRegKey zone = TRegKey::Create(zones.Handle(), name, KEY_ALL_ACCESS);
     if (display) zone.WriteString("Display", display);
     if (tzi) RegSetValueExA(zone.Handle(), "TZI", 0, REG_BINARY, tzi, tziSize);
+}
+
+// CLDR names cities for every zone of the system's list but these.
+TEST(TimeZones, EveryZoneOfTheSystemsListHasItsBigCities)
+{
+    TCatalogue catalogue;
+    ASSERT_TRUE(GetTimeZones(catalogue.list));
+    std::vector<std::string> without;
+    for (int i = 0; i < catalogue.list.Count(); ++i)
+        if (!*ZoneCities(catalogue.list.Items(i)->KeyName)) without.push_back(catalogue.list.Items(i)->KeyName);
+    EXPECT_EQ(without, (std::vector<std::string>{"Dateline Standard Time", "UTC"}));
 }
 
 TEST(TimeZones, SystemCatalogueIsCompleteAndStable)

@@ -1,5 +1,7 @@
 #include "clock/ZonePick.h"
 
+#include "clock/ZoneCities.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,6 +127,35 @@ TEST(ZonePick, TypingSelectsTheNextRowWithSuchAWordAndAPauseStartsAgain)
     }
     TZoneTypeSearch empty;
     EXPECT_EQ(empty.Type('a', 0, {}, -1), -1);
+}
+
+// The rows as the zone list searches them: their text, then their zones' cities.
+TEST(ZonePick, TypingFindsAZoneByItsBigCities)
+{
+    const std::vector<std::string> rows = {
+        ZoneSearchText("(UTC-05:00) Eastern Time (US & Canada)", "Eastern Standard Time"),
+        ZoneSearchText("(UTC-08:00) Pacific Time (US & Canada)", "Pacific Standard Time"),
+        ZoneSearchText("(UTC+08:00) Beijing, Chongqing, Hong Kong, Urumqi", "China Standard Time"),
+        ZoneSearchText("(UTC-03:30) Newfoundland", "Newfoundland Standard Time"),
+        ZoneSearchText("(UTC) Coordinated Universal Time", "UTC"),
+    };
+    struct Case {
+        const char* typed;
+        int row;
+    } cases[] = {
+        {"new y", 0}, {"los", 1}, {"shang", 2}, {"toronto", 0}, {"vanc", 1}, {"st j", 3}, {"new", 0}, {"coord", 4},
+        {"york", 0}, {"angeles", 1}, {"canada) n", -1},  // the row's text does not run on into its cities
+    };
+    for (const auto& c : cases) {
+        TZoneTypeSearch search;
+        int row = -1;
+        for (const char* k = c.typed; *k; ++k) row = search.Type(*k, 0, rows, row);
+        EXPECT_EQ(row, c.row) << c.typed;
+    }
+    EXPECT_STREQ(ZoneCities("UTC"), "");  // CLDR names no city for it
+    EXPECT_STREQ(ZoneCities("No Such Zone"), "");
+    for (std::size_t i = 1; i < ZoneCitiesCount; ++i)
+        EXPECT_LT(std::string(ZoneCitiesTable[i - 1].KeyName), ZoneCitiesTable[i].KeyName) << "sorted, once each";
 }
 
 }  // namespace

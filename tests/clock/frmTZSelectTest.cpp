@@ -162,14 +162,19 @@ TEST(TZSelectDlg, TypingACitySelectsItsRowAndCopiesItIntoTheAlias)
 {
     const char* rows[] = {"(UTC+09:00) Osaka, Sapporo, Tokyo", "(UTC+09:00) Yakutsk", "(UTC+10:00) Canberra, Melbourne, Sydney",
                           "(UTC-05:00) Eastern Time (US & Canada)", "(UTC-03:30) Newfoundland"};
+    // Each row carries its zone, whose big cities are found too.
+    TTimeZoneInfo zones[] = {{"Tokyo Standard Time", rows[0], {}}, {"Yakutsk Standard Time", rows[1], {}},
+                             {"AUS Eastern Standard Time", rows[2], {}}, {"Eastern Standard Time", rows[3], {}},
+                             {"Newfoundland Standard Time", rows[4], {}}};
     struct Case {
         const char* typed;
         const char* row;
-    } cases[] = {{"tok", rows[0]}, {"syd", rows[2]}, {"new", rows[4]}, {"qqq", nullptr}};
+    } cases[] = {{"tok", rows[0]}, {"syd", rows[2]}, {"new", rows[4]}, {"new y", rows[3]}, {"toro", rows[3]},
+                 {"qqq", nullptr}};
     for (const auto& c : cases) {
         TTZSelectDlg dlg;
         dlg.Show();
-        for (const char* row : rows) dlg.TZListBox.Add(row);
+        for (TTimeZoneInfo& zone : zones) dlg.TZListBox.Add(zone.DisplayName, &zone);
         dlg.AliasEdit.SetText("Typed alias");
         SetFocus(dlg.TZListBox.Handle());
         Type(dlg.TZListBox, c.typed);

@@ -58,10 +58,12 @@ TEST(Opts, DblClickActionBindsEveryTimeWithinRange)
     options.SetDblClickAction(dcaRestore);
     options.SetDblClickAction(dcaRestore);
     options.SetDblClickAction(dcaOptions);
-    options.SetDblClickAction(static_cast<TDblClickAction>(6));
-    EXPECT_EQ(options.DblClickAction(), 6);
+    options.SetDblClickAction(dcaPlan);
+    options.SetDblClickAction(static_cast<TDblClickAction>(7));
+    EXPECT_EQ(options.DblClickAction(), 7);
     options.SetDblClickAction(static_cast<TDblClickAction>(255));
-    EXPECT_EQ(target.Calls, (std::vector<std::string>{"BindDblClick 0", "BindDblClick 0", "BindDblClick 5"}));
+    EXPECT_EQ(target.Calls,
+              (std::vector<std::string>{"BindDblClick 0", "BindDblClick 0", "BindDblClick 5", "BindDblClick 6"}));
 }
 
 TEST(Opts, LoadActsThroughTheSettersInNameOrder)

@@ -183,7 +183,7 @@ TEST(OptForm, IsACentredDialogWithItsPanelsButtonsAndActions)
     std::vector<std::string> items;
     for (int i = 0; i < form.ActionCombo.Count(); ++i) items.push_back(form.ActionCombo.Item(i));
     EXPECT_EQ(items, (std::vector<std::string>{"Show/hide clock ", "Add clock", "Add alarm", "Add reminder",
-                                               "Show calendar", "Set options"}));
+                                               "Show calendar", "Set options", "Plan a time"}));
     EXPECT_EQ(GetWindowLongPtrA(form.ActionCombo.Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
     EXPECT_TRUE(form.HorzRB.Checked());
     EXPECT_FALSE(form.VertRB.Checked());
