@@ -26,22 +26,27 @@ void TThreadProcessStarter::Start(const std::string& commandLine, const std::str
     TTaskThread::Run(new TTaskThread(commandLine, startFolder));
 }
 
-TSystemTime TSystemClock::LocalNow()
+namespace {
+
+TSystemTime Reading(void(WINAPI* read)(LPSYSTEMTIME))
 {
     SYSTEMTIME now;
-    GetLocalTime(&now);
+    read(&now);
     TSystemTime time;
     std::memcpy(static_cast<void*>(&time), &now, sizeof time);
     return time;
 }
 
+}  // namespace
+
+TSystemTime TSystemClock::LocalNow()
+{
+    return Reading(&GetLocalTime);
+}
+
 TSystemTime TSystemClock::UtcNow()
 {
-    SYSTEMTIME now;
-    GetSystemTime(&now);
-    TSystemTime time;
-    std::memcpy(static_cast<void*>(&time), &now, sizeof time);
-    return time;
+    return Reading(&GetSystemTime);
 }
 
 TAlarmServices SystemAlarmServices()
