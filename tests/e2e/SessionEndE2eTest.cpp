@@ -46,12 +46,16 @@ TEST(SessionEnd, DISABLED_ChangeAndLeaveRunning)
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options) || !IsWindowVisible(options); }));
 
     SetWindowPos(clock.Window(), nullptr, 150, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Focus(clock.Window());
-    SendChord({VK_SHIFT}, 'A');
-    ASSERT_TRUE(WaitUntil([&] { return Faces(clock.Window()) == 2; }));
-
     RECT wr{};
     GetWindowRect(clock.Window(), &wr);
+    const LONG oneFace = wr.right - wr.left;
+    Focus(clock.Window());
+    SendChord({VK_SHIFT}, 'A');
+    // The window grows after the face is made: note its place once it has.
+    ASSERT_TRUE(WaitUntil([&] {
+        GetWindowRect(clock.Window(), &wr);
+        return Faces(clock.Window()) == 2 && wr.right - wr.left > oneFace;
+    }));
     const std::string norm = std::to_string(wr.left) + "," + std::to_string(wr.top) + "," +
                              std::to_string(wr.right) + "," + std::to_string(wr.bottom);
     RegSetKeyValueA(HKEY_CURRENT_USER, SessionNote, "NormPos", REG_SZ, norm.c_str(),

@@ -289,7 +289,7 @@ private:
     TValues RandomValues()
     {
         static const char* const masks[] = {"* * * * *", "0,15,30,45 * * * *", "30 * * * *", "0 3 * * *",
-                                            "5 12 * * *", "* * * 4 *", "0 0 31 2 *"};
+                                            "5 12 * * *", "* * * 4 *", "0 0 31 * 2"};
         TValues v;
         const std::int64_t local = utc_ + offset_;
         v.Kind = static_cast<TAlarmKind>(Pick(3));
