@@ -27,7 +27,13 @@ TCronPattern::TCronPattern(std::string_view mask)
     const bool any = Fill(minutes_, NthWord(mask, 1), 0) & Fill(hours_, NthWord(mask, 2), 0) &
                      Fill(days_, NthWord(mask, 3), 1) & Fill(weekdays_, NthWord(mask, 4), 1) &
                      Fill(months_, NthWord(mask, 5), 1);
-    empty_ = !any;
+    // A day of a month that has it comes on every day of the week within the 400 years the
+    // calendar takes to repeat, so only the day and the month can rule out every minute.
+    static constexpr int MonthDays[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool someDay = false;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= MonthDays[month]; ++day) someDay |= months_[month] && days_[day];
+    empty_ = !any || !someDay;
 }
 
 bool TCronPattern::DayAdmitted(std::int64_t day) const
