@@ -21,6 +21,17 @@ void TWinSoundPlayer::PlayFile(const std::string& fileName)
     OnDemandPlaySound(fileName.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
+void TWinSoundPlayer::Loop(const std::string& sound, bool alias)
+{
+    // A file that can't be played loops the default sound, as a single play would.
+    OnDemandPlaySound(sound.c_str(), nullptr, (alias ? SND_ALIAS : SND_FILENAME) | SND_ASYNC | SND_LOOP);
+}
+
+void TWinSoundPlayer::Stop()
+{
+    OnDemandPlaySound(nullptr, nullptr, 0);
+}
+
 void TThreadProcessStarter::Start(const std::string& commandLine, const std::string& startFolder)
 {
     TTaskThread::Run(new TTaskThread(commandLine, startFolder));

@@ -7,6 +7,8 @@ class TWinSoundPlayer : public TSoundPlayer {
 public:
     void PlayAlias(const std::string& alias) override;
     void PlayFile(const std::string& fileName) override;
+    void Loop(const std::string& sound, bool alias) override;
+    void Stop() override;
 };
 
 // Each start on a TTaskThread of its own.

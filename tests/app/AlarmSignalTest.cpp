@@ -20,6 +20,8 @@ class TRecorder : public TSoundPlayer, public TProcessStarter, public TTimeSourc
 public:
     void PlayAlias(const std::string& alias) override { actions.push_back("alias " + alias); }
     void PlayFile(const std::string& fileName) override { actions.push_back("file " + fileName); }
+    void Loop(const std::string& sound, bool alias) override { actions.push_back("loop " + sound + (alias ? " alias" : "")); }
+    void Stop() override { actions.push_back("stop"); }
     void Start(const std::string& commandLine, const std::string& startFolder) override
     {
         if (failStart) throw std::runtime_error("no thread");
@@ -474,6 +476,27 @@ TEST_F(AlarmSignal, OpenWindowsDoNotOutliveTheClockWindow)
     }
     EXPECT_EQ(a->MessageWindows.Count(), 0);
     EXPECT_EQ(FindWindowA("TMessageForm", nullptr), nullptr);
+}
+
+
+// The tray tip names the soonest alarm, in the program's code page, and follows the alarms at the
+// next tick, however they were changed.
+TEST_F(AlarmSignal, TheTrayTipNamesTheNextAlarm)
+{
+    TickAt(Moment(2026, 3, 2, 12, 0, 0));
+    EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock");
+    TAlarm& wake = Add("Wake up");
+    wake.SignalTime = Moment(2026, 3, 3, 7, 30, 0);
+    TAlarm& later = Add("Later");
+    later.SignalTime = Moment(2026, 3, 4, 7, 30, 0);
+    TickAt(Moment(2026, 3, 2, 12, 0, 1));
+    EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock \x96 next alarm Tue 07:30 Wake up");
+    wake.Enabled = false;
+    TickAt(Moment(2026, 3, 2, 12, 0, 2));
+    EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock \x96 next alarm Wed 07:30 Later");
+    later.Enabled = false;
+    TickAt(Moment(2026, 3, 2, 12, 0, 3));
+    EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock");
 }
 
 }  // namespace
