@@ -1,6 +1,9 @@
 #include "alarms/frmAlarmProp.h"
 
+#include "alarms/AlarmLife.h"
 #include "alarms/CronSearch.h"
+#include "alarms/NextRing.h"
+#include "base/SystemTimeRecord.h"
 
 #include <mmsystem.h>
 
@@ -81,6 +84,8 @@ TAlPropForm::TAlPropForm()
       Label5(*this, {24, 220, 120, 13, "Startup folder:", {}}, Panel4.Handle()),
       AppDirEdit(*this, {24, 234, 159, FieldHeight, {}, "Application startup folder"}, Panel4.Handle()),
       DirBtn(*this, {185, 234, Small, Small, {}, {}}, Panel4.Handle()),
+      NextRingLabel(*this, {8, 286, 306, 13, {}, {}}),
+      NextRingTimer(1000),
       OkBtn(*this, {322, 280, 75, 25, "OK", {}}),
       CancelBtn(*this, {406, 280, 75, 25, "Cancel", {}})
 {
@@ -110,6 +115,12 @@ TAlPropForm::TAlPropForm()
     PlayBtn.OnClick = [this](TButton&) { PlayBtnClick(); };
     DirBtn.OnClick = [this](TButton&) { DirBtnClick(); };
     MaskEditBtn.OnClick = [this](TButton&) { MaskEditBtnClick(); };
+    OnceADayCB.OnClick = [this](TCheckBox&) { UpdateNextRing(); };
+    DatePicker1.OnChange = [this](TDateTimeField&) { UpdateNextRing(); };
+    TimePicker1.OnChange = [this](TDateTimeField&) { UpdateNextRing(); };
+    TimePicker2.OnChange = [this](TDateTimeField&) { UpdateNextRing(); };
+    CronEdit.OnChange = [this](TEdit&) { UpdateNextRing(); };
+    NextRingTimer.OnTimer = [this](TTimer&) { UpdateNextRing(); };
     auto kindKeyUp = [this](TControl&, WORD) { UpdateKindControls(); };
     UsualRB.OnKeyUp = kindKeyUp;
     CronRB.OnKeyUp = kindKeyUp;
@@ -151,6 +162,30 @@ void TAlPropForm::UpdateKindControls()
     CronEdit.SetEnabled(cron);
     MaskEditBtn.SetEnabled(cron);
     OnceADayCB.SetEnabled(cron || reminder);
+    UpdateNextRing();
+}
+
+void TAlPropForm::UpdateNextRing(std::int64_t now)
+{
+    // The alarm as OK would leave it: what it rang for is kept while its kind stays.
+    TAlarm edited;
+    WriteBack(edited);
+    if (alarm_) {
+        edited.LastRung = alarm_->LastRung;
+        edited.LastSignalled = alarm_->LastSignalled;
+        edited.RemindAt = alarm_->RemindAt;
+        ArmAlarm(edited, alarm_->Kind);
+    } else {
+        ArmAlarm(edited, edited.Kind);
+    }
+    const std::string text = NextRingText(edited, now);
+    if (text != NextRingLabel.Text()) NextRingLabel.SetText(text);
+}
+
+void TAlPropForm::UpdateNextRing()
+{
+    std::int64_t now;
+    if (SecondsOf(LocalNowRecord(), now)) UpdateNextRing(now);
 }
 
 void TAlPropForm::ReminderRBClick()
@@ -172,6 +207,7 @@ void TAlPropForm::EnabledCBClick()
 {
     // The panel carries its controls: each keeps its own state for when the panel comes back.
     Panel4.SetEnabled(EnabledCB.Checked());
+    UpdateNextRing();
 }
 
 void TAlPropForm::SoundCBClick()

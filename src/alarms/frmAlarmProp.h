@@ -13,6 +13,7 @@
 #include "widgets/Edits.h"
 #include "widgets/FileNameEdit.h"
 #include "widgets/Form.h"
+#include "widgets/Timer.h"
 
 class TAlPropForm : public TForm, public TAlarmWindow {
 public:
@@ -52,6 +53,9 @@ public:
     TEdit AppDirEdit;
     TButton DirBtn;
 
+    // When the alarm as edited will next ring, kept up to date as it is edited and as time passes.
+    TLabel NextRingLabel;
+    TTimer NextRingTimer;
     TButton OkBtn;
     TButton CancelBtn;
 
@@ -65,6 +69,9 @@ public:
     void SoundEditChange();
     void MessageCBClick();
     void RunCBClick();
+    // The next-ring line for the controls as they stand, at the local moment given.
+    void UpdateNextRing(std::int64_t now);
+    void UpdateNextRing();
 
     void PlayBtnClick();
     void DirBtnClick();

@@ -8,6 +8,7 @@
 #include "app/SingleInstance.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
+#include "alarms/NextRing.h"
 #include "alarms/frmAlarms.h"
 #include "calendar/frmCalendar.h"
 #include "clock/TimeZones.h"
@@ -339,6 +340,9 @@ void TClockForm::AlarmTimerTimer()
     const TClockReading now{Services.Clock->LocalNow(), Services.Clock->UtcNow()};
     scheduler_.Tick(Alarms, now, [this](TAlarm& alarm) { SignalAlarm(alarm); });
     KeepSignalChanges();
+    // The tip follows every change to the alarms within a second, whatever made it.
+    std::int64_t local;
+    if (SecondsOf(now.Local, local)) TrayIcon.SetHint(NextAlarmTip(Alarms, local));
 }
 
 void TClockForm::CloseItemClick()
