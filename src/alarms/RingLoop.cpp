@@ -35,10 +35,11 @@ bool TRingLoop::Ringing(const void* window) const
 
 void TRingLoop::Sound(const void* wasPlaying)
 {
+    if (!player_) return;
     if (rings_.empty()) {
-        player_.Stop();
+        player_->Stop();
         return;
     }
     // Only a new newest sound starts over: an older window closing leaves the sound as it is.
-    if (rings_.back().Window != wasPlaying) player_.Loop(rings_.back().Sound, rings_.back().Alias);
+    if (rings_.back().Window != wasPlaying) player_->Loop(rings_.back().Sound, rings_.back().Alias);
 }

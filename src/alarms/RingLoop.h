@@ -11,7 +11,9 @@ inline constexpr std::int64_t RingLimitSeconds = 600;
 
 class TRingLoop {
 public:
-    explicit TRingLoop(TSoundPlayer& player) : player_(player) {}
+    explicit TRingLoop(TSoundPlayer* player = nullptr) : player_(player) {}
+    // Whoever plays the sounds from now on (the program's services may be replaced).
+    void SetPlayer(TSoundPlayer* player) { player_ = player; }
 
     // The window opened for an alarm with a sound at the local second `now`: its sound repeats,
     // over any older one.
@@ -34,6 +36,6 @@ private:
     // After a change: the newest ringing sound plays, or none.
     void Sound(const void* wasPlaying);
 
-    TSoundPlayer& player_;
+    TSoundPlayer* player_;
     std::vector<TRing> rings_;  // oldest first
 };

@@ -9,6 +9,7 @@
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
 #include "alarms/NextRing.h"
+#include "alarms/frmMessage.h"
 #include "alarms/frmAlarms.h"
 #include "calendar/frmCalendar.h"
 #include "clock/TimeZones.h"
@@ -342,7 +343,11 @@ void TClockForm::AlarmTimerTimer()
     KeepSignalChanges();
     // The tip follows every change to the alarms within a second, whatever made it.
     std::int64_t local;
-    if (SecondsOf(now.Local, local)) TrayIcon.SetHint(NextAlarmTip(Alarms, local));
+    if (!SecondsOf(now.Local, local)) return;
+    TrayIcon.SetHint(NextAlarmTip(Alarms, local));
+    // Only message windows ring, and each leaves the loop as it goes.
+    for (const void* window : ringLoop_.Expire(local))
+        static_cast<TMessageForm*>(const_cast<void*>(window))->RangOut();
 }
 
 void TClockForm::CloseItemClick()

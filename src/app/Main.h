@@ -16,6 +16,7 @@
 #include "app/TopMost.h"
 #include "alarms/Alarm.h"
 #include "alarms/AlarmScheduler.h"
+#include "alarms/RingLoop.h"
 #include "alarms/WinAlarmActions.h"
 #include "base/FileBackup.h"
 #include "base/OvList.h"
@@ -195,6 +196,8 @@ private:
     TFileBackup clocksBackup_;
     TFileBackup alarmsBackup_;
     TAlarmScheduler scheduler_;
+    // The sounds of message windows that repeat until heard (RepeatSound).
+    TRingLoop ringLoop_;
     TClockFormConfig config_;
     TPlacement placement_;
     TLayoutOptions layout_;

@@ -88,6 +88,8 @@ public:
 
     // No setter: assigning it only stores it.
     TOvBool AutoSaveData = true;
+    // A ringing alarm's sound repeats until its message window is closed or reminded later.
+    TOvBool RepeatSound = false;
 
 protected:
     void DeclareProperties(TOvPropertyTable& table) override;

@@ -26,6 +26,7 @@ public:
     TCheckBox AutoSaveDataCB;
     TCheckBox StartWithWindowsCB;
     TCheckBox ZoneDSTCB;
+    TCheckBox RepeatSoundCB;
     TLabel Label2;
     TComboBox ActionCombo;
 

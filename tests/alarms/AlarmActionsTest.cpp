@@ -111,7 +111,7 @@ TEST(RingLoop, PlaysTheNewestRingingSoundUntilHeard)
     def.SoundFile = DefaultSoundName;
     file.SoundFile = "C:\\ring.wav";
     TSounds sounds;
-    TRingLoop loop(sounds);
+    TRingLoop loop(&sounds);
     int a = 0, b = 0, c = 0;
     std::vector<const void*> expired;
     const struct {

@@ -222,10 +222,11 @@ TEST(AlPropForm, TheNextRingLineFollowsTheEdits)
         {[&] { Click(d.CronRB); }, "The cron mask never matches"},
         {[&] { d.CronEdit.SetText("* * * * *"); }, "Rings every minute that matches"},
         {[&] { Click(d.OnceADayCB); }, "Rings in 1 min ("},
-        {[&] { d.CronEdit.SetText("0 0 31 2 *"); }, "The cron mask never matches"},
+        {[&] { d.CronEdit.SetText("0 0 31 * 2"); }, "The cron mask never matches"},
         {[&] { Click(d.EnabledCB); }, "Will not ring: the alarm is disabled"},
-        {[&] { Click(d.EnabledCB), Click(d.ReminderRB), d.DatePicker1.SetDate(past); },
-         "Will not ring: the moment has passed"},
+        // Once a day, a reminder whose moment has passed rings within a second.
+        {[&] { Click(d.EnabledCB), Click(d.ReminderRB), d.DatePicker1.SetDate(past); }, "Rings in 1 min ("},
+        {[&] { Click(d.OnceADayCB); }, "Will not ring: the moment has passed"},
         {[&] { d.DatePicker1.SetDate(ahead); }, "Rings in "},
         {[&] { Click(d.UsualRB); }, "Rings in "},
     };

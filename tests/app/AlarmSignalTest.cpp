@@ -499,4 +499,49 @@ TEST_F(AlarmSignal, TheTrayTipNamesTheNextAlarm)
     EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock");
 }
 
+// With RepeatSound on, a message window's sound repeats: the newest window's alone, until that
+// window is answered (OK, Esc, the close box, "Remind later") or ten minutes have gone by, when
+// the window says so. Without a window the sound plays once. (Esc and the close box close the
+// window as OK does.)
+TEST_F(AlarmSignal, ASoundRepeatsUntilItsWindowIsAnswered)
+{
+    form.Options->RepeatSound = true;
+    TAlarm& first = Add("first");
+    first.Kind = akUsual;
+    first.SoundOn = first.MessageOn = true;
+    first.SoundFile = "(Default)";
+    TAlarm& second = Add("second");
+    second.SoundOn = second.MessageOn = true;
+    second.SoundFile = "C:\\ring.wav";
+    TAlarm& quiet = Add("quiet");
+    quiet.SoundOn = true;
+    quiet.SoundFile = "(Default)";
+    second.SignalTime = quiet.SignalTime = Moment(2026, 4, 1, 12, 1, 0);
+    TMenuItem fiveMinutes("later5", "In 5 minutes", {}, 5);
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> heard;
+    } steps[] = {
+        {"the first rings", [&] { TickAt(Moment(2026, 4, 1, 12, 0, 0)); }, {"loop .Default alias"}},
+        {"a newer one takes over; one without a window plays once",
+         [&] { TickAt(Moment(2026, 4, 1, 12, 1, 0)); }, {"loop C:\\ring.wav", "alias .Default"}},
+        {"OK on the newest: the first sounds again", [&] { Close(Window(second, 0)); }, {"loop .Default alias"}},
+        {"ten minutes after the first", [&] { TickAt(Moment(2026, 4, 1, 12, 10, 0)); }, {"stop"}},
+        {"it rings again", [&] { TickAt(Moment(2026, 4, 2, 12, 0, 0)); }, {"loop .Default alias"}},
+        {"Remind later on its second window",
+         [&] { Window(first, 1).ModifyItemClick(&fiveMinutes); }, {"stop"}},
+        {"and the close box on the first", [&] { SendMessageA(Window(first, 0).Handle(), WM_CLOSE, 0, 0); }, {}},
+    };
+    for (const auto& step : steps) {
+        recorder.actions.clear();
+        step.act();
+        EXPECT_EQ(recorder.actions, step.heard) << step.what;
+        if (std::string(step.what) == "ten minutes after the first") {
+            EXPECT_EQ(Window(first, 0).TextMemo.Text().rfind("Rang for 10 minutes\r\n", 0), 0u);
+        }
+    }
+    while (first.MessageWindows.Count() > 0) Close(Window(first, 0));
+}
+
 }  // namespace

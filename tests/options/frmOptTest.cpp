@@ -55,6 +55,8 @@ const TBoxRow boxes[] = {
     DOVIZ_BOX(ZoneDST, ZoneDSTCB, "SetZoneDaylight 1"),
     {"AutoSaveData", &TOptForm::AutoSaveDataCB, [](const TClockOptions& o) { return bool(o.AutoSaveData); },
      [](TClockOptions& o, bool v) { o.AutoSaveData = v; }, nullptr},
+    {"RepeatSound", &TOptForm::RepeatSoundCB, [](const TClockOptions& o) { return bool(o.RepeatSound); },
+     [](TClockOptions& o, bool v) { o.RepeatSound = v; }, nullptr},
 };
 
 #undef DOVIZ_BOX
@@ -104,16 +106,18 @@ TEST(OptForm, ShowsEveryControlWhereAndAsTheDialogTableSays)
          "Start Doviz Clock whenever you log on to Windows"},
         {form.ZoneDSTCB, upper, "Daylight saving per zone", 168, 128,
          "Each time-zone clock follows its own zone's daylight saving rules"},
-        // The new row moves everything under it down by its height.
-        {form.Label2, upper, "Double-click action:", 8, 152, ""},
-        {form.ActionCombo, upper, "", 104, 152,
+        {form.RepeatSoundCB, upper, "Repeat the sound until the message is closed", 8, 152,
+         "A ringing alarm keeps sounding until its message window is closed or reminded later"},
+        // The new rows move everything under them down by their height.
+        {form.Label2, upper, "Double-click action:", 8, 176, ""},
+        {form.ActionCombo, upper, "", 104, 176,
          "Action to be taken, when tray icon or caption \r\nis double-clicked with the left mouse button"},
-        {form.LowerPanel, nullptr, "", 0, 193, "Clock layout"},
+        {form.LowerPanel, nullptr, "", 0, 217, "Clock layout"},
         {form.Label1, lower, "Layout:", 8, 8, ""},
         {form.HorzRB, lower, "Horizontal", 56, 8, ""},
         {form.VertRB, lower, "Vertical", 144, 8, ""},
-        {form.OkBtn, nullptr, "OK", 81, 232, ""},
-        {form.CancelBtn, nullptr, "Cancel", 161, 232, ""},
+        {form.OkBtn, nullptr, "OK", 81, 256, ""},
+        {form.CancelBtn, nullptr, "Cancel", 161, 256, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.caption);
@@ -148,7 +152,7 @@ TEST(OptForm, IsACentredDialogWithItsPanelsButtonsAndActions)
     TOptForm form;
     EXPECT_EQ(form.Caption(), "Doviz Clock options");
     EXPECT_EQ(form.ClientSize().cx, 318);
-    EXPECT_EQ(form.ClientSize().cy, 260);
+    EXPECT_EQ(form.ClientSize().cy, 284);
     LONG_PTR style = GetWindowLongPtrA(form.Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -162,7 +166,7 @@ TEST(OptForm, IsACentredDialogWithItsPanelsButtonsAndActions)
     const struct {
         const TControl& control;
         LONG width, height;
-    } sizes[] = {{form.UpperPanel, 318, 193}, {form.LowerPanel, 318, 32}, {form.OkBtn, 75, 25},
+    } sizes[] = {{form.UpperPanel, 318, 217}, {form.LowerPanel, 318, 32}, {form.OkBtn, 75, 25},
                  {form.CancelBtn, 75, 25}};
     for (const auto& s : sizes) {
         EXPECT_EQ(SizeOf(s.control).cx, s.width) << s.control.Text();
@@ -196,7 +200,7 @@ TEST(OptForm, TabVisitsTheControlsInTheirOrderAndWrapsAround)
     const TControl* order[] = {&form.OnTopCB,   &form.DateCB,       &form.CaptionCB,      &form.HintCB,
                                &form.ShowTrayCB, &form.ShowSecCB,   &form.DayTimeCB,      &form.ShowTZSecsCB,
                                &form.AutoSaveDataCB, &form.StartWithWindowsCB, &form.ZoneDSTCB,
-                               &form.ActionCombo, &form.HorzRB,     &form.OkBtn,
+                               &form.RepeatSoundCB, &form.ActionCombo, &form.HorzRB,     &form.OkBtn,
                                &form.CancelBtn,  &form.OnTopCB};
     HWND at = form.OnTopCB.Handle();
     for (std::size_t i = 1; i < std::size(order); ++i) {
