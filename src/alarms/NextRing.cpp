@@ -154,3 +154,10 @@ std::string NextAlarmTip(const TOvList<TAlarm>& alarms, std::int64_t now)
     if (!alarm) return "Doviz Clock";
     return "Doviz Clock \x96 next alarm " + DayAndTime(moment) + " " + alarm->Name;
 }
+
+std::optional<std::int64_t> NextWakeUtc(const TOvList<TAlarm>& alarms, std::int64_t localNow, std::int64_t utcNow)
+{
+    std::int64_t moment = 0;
+    if (!SoonestAlarm(alarms, localNow, moment)) return std::nullopt;
+    return moment - (localNow - utcNow);
+}

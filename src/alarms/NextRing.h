@@ -23,3 +23,7 @@ std::string NextRingText(const TAlarm& alarm, std::int64_t now);
 // The tray icon's tip: "Doviz Clock – next alarm Tue 07:30 Wake up", in code page 1252; the
 // program's name alone while no alarm will ring.
 std::string NextAlarmTip(const TOvList<TAlarm>& alarms, std::int64_t now);
+
+// When the computer is to wake for the alarms, in UTC seconds since 1970: the soonest next ring,
+// moved by the zone's offset as it stands now. None while no alarm will ring.
+std::optional<std::int64_t> NextWakeUtc(const TOvList<TAlarm>& alarms, std::int64_t localNow, std::int64_t utcNow);

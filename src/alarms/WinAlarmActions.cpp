@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "alarms/TaskThread.h"
@@ -55,10 +56,31 @@ TSystemTime TSystemClock::UtcNow()
     return time;
 }
 
+TWinWakeTimer::~TWinWakeTimer()
+{
+    if (handle_) CloseHandle(handle_);
+}
+
+bool TWinWakeTimer::Set(std::int64_t utc, bool resume)
+{
+    if (!handle_) handle_ = CreateWaitableTimerA(nullptr, FALSE, nullptr);
+    if (!handle_) return false;
+    // Absolute times are positive: 100-nanosecond steps since 1601, in UTC.
+    LARGE_INTEGER due;
+    due.QuadPart = (utc + 11644473600LL) * 10000000LL;
+    return SetWaitableTimer(handle_, &due, 0, nullptr, nullptr, resume) != FALSE;
+}
+
+void TWinWakeTimer::Cancel()
+{
+    if (handle_) CancelWaitableTimer(handle_);
+}
+
 TAlarmServices SystemAlarmServices()
 {
     static TWinSoundPlayer sound;
     static TThreadProcessStarter processes;
     static TSystemClock clock;
-    return {&sound, &processes, &clock};
+    static TWinWakeTimer wake;
+    return {&sound, &processes, &clock, &wake};
 }

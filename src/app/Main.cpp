@@ -345,9 +345,25 @@ void TClockForm::AlarmTimerTimer()
     std::int64_t local;
     if (!SecondsOf(now.Local, local)) return;
     TrayIcon.SetHint(NextAlarmTip(Alarms, local));
+    KeepWakeTimer(now, local);
     // Only message windows ring, and each leaves the loop as it goes.
     for (const void* window : ringLoop_.Expire(local))
         static_cast<TMessageForm*>(const_cast<void*>(window))->RangOut();
+}
+
+void TClockForm::KeepWakeTimer(const TClockReading& now, std::int64_t local)
+{
+    // Reckoned on every tick, so every change to the alarms, every signal, a change of time or
+    // zone and a resume are all followed within a second; the system hears only of a new moment.
+    std::int64_t utc;
+    std::optional<std::int64_t> wake;
+    if (Options->WakeForAlarms && SecondsOf(now.Utc, utc)) wake = NextWakeUtc(Alarms, local, utc);
+    if (wake == wakeSet_ || !Services.Wake) return;
+    wakeSet_ = wake;
+    if (wake)
+        Services.Wake->Set(*wake, true);
+    else
+        Services.Wake->Cancel();
 }
 
 void TClockForm::CloseItemClick()

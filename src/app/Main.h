@@ -124,6 +124,8 @@ public:
     void AlarmTimerTimer();
     // What a due alarm does.
     void SignalAlarm(TAlarm& alarm);
+    // The wake timer at the next alarm while WakeForAlarms is on; cancelled when off.
+    void KeepWakeTimer(const TClockReading& now, std::int64_t local);
     // Deletes a signalled alarm that is disabled, to be removed, and held by no window; true
     // when it did.
     bool DeleteIfFinished(TAlarm& alarm);
@@ -198,6 +200,7 @@ private:
     TAlarmScheduler scheduler_;
     // The sounds of message windows that repeat until heard (RepeatSound).
     TRingLoop ringLoop_;
+    std::optional<std::int64_t> wakeSet_;  // the wake timer's moment (UTC), as last set
     TClockFormConfig config_;
     TPlacement placement_;
     TLayoutOptions layout_;

@@ -42,6 +42,7 @@ void TClockOptions::DeclareProperties(TOvPropertyTable& table)
     table.Boolean("ZoneDST", zoneDST_, [this](TOvBool v) { SetZoneDST(v); });
     table.Boolean("AutoSaveData", AutoSaveData);
     table.Boolean("RepeatSound", RepeatSound);
+    table.Boolean("WakeForAlarms", WakeForAlarms);
     table.Enumeration("DblClickAction", dblClickAction_, [this](TDblClickAction v) { SetDblClickAction(v); });
 }
 

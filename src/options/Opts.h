@@ -90,6 +90,8 @@ public:
     TOvBool AutoSaveData = true;
     // A ringing alarm's sound repeats until its message window is closed or reminded later.
     TOvBool RepeatSound = false;
+    // A timer wakes the computer from sleep for the next alarm.
+    TOvBool WakeForAlarms = false;
 
 protected:
     void DeclareProperties(TOvPropertyTable& table) override;

@@ -27,6 +27,7 @@ public:
     TCheckBox StartWithWindowsCB;
     TCheckBox ZoneDSTCB;
     TCheckBox RepeatSoundCB;
+    TCheckBox WakeForAlarmsCB;
     TLabel Label2;
     TComboBox ActionCombo;
 

@@ -164,7 +164,10 @@ TEST(NextRing, TheTipNamesTheSoonestAlarm)
     Make(list, "Wake up", akReminder, Moment(2026, 3, 3, 7, 30, 0));
     Make(list, "Off", akUsual, Moment(2020, 1, 1, 12, 5, 0))->Enabled = false;
     EXPECT_EQ(NextAlarmTip(list, now), "Doviz Clock \x96 next alarm Tue 07:30 Wake up");
+    // The wake timer's moment is in UTC: two hours east of it, 05:30.
+    EXPECT_EQ(NextWakeUtc(list, now, now - 7200), Seconds(Moment(2026, 3, 3, 5, 30, 0)));
     FreeAlarms(list);
+    EXPECT_EQ(NextWakeUtc(list, now, now), std::nullopt);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "alarms/AlarmFile.h"
+#include "base/SystemTimeRecord.h"
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 #include "alarms/frmMessage.h"
@@ -28,12 +29,36 @@ public:
         actions.push_back("start " + commandLine + " in " + startFolder);
     }
     TSystemTime LocalNow() override { return now; }
-    TSystemTime UtcNow() override { return now; }
+    TSystemTime UtcNow() override
+    {
+        std::int64_t local = 0;
+        SecondsOf(now, local);
+        return RecordOfSeconds(local - east);
+    }
 
     std::vector<std::string> actions;
     TSystemTime now = Moment(2026, 4, 1, 12, 0, 0);
     bool failStart = false;
+    std::int64_t east = 0;  // the zone's offset, in seconds
 };
+
+class TWakeRecorder : public TWakeTimer {
+public:
+    bool Set(std::int64_t utc, bool resume) override
+    {
+        calls.push_back("set " + std::to_string(utc) + (resume ? " resume" : ""));
+        return true;
+    }
+    void Cancel() override { calls.push_back("cancel"); }
+    std::vector<std::string> calls;
+};
+
+std::string SetAt(int y, int mo, int d, int h, int mi)
+{
+    std::int64_t s = 0;
+    SecondsOf(Moment(y, mo, d, h, mi, 0), s);
+    return "set " + std::to_string(s) + " resume";
+}
 
 class AlarmSignal : public testing::Test {
 protected:
@@ -542,6 +567,64 @@ TEST_F(AlarmSignal, ASoundRepeatsUntilItsWindowIsAnswered)
         }
     }
     while (first.MessageWindows.Count() > 0) Close(Window(first, 0));
+}
+
+// While WakeForAlarms is on, the wake timer stands at the next alarm, in UTC and with resume,
+// after every kind of change; off cancels it. The system hears only of a new moment.
+TEST_F(AlarmSignal, TheWakeTimerFollowsTheNextAlarm)
+{
+    TWakeRecorder wake;
+    form.Services.Wake = &wake;
+    TAlarm& daily = Add("daily");
+    daily.Kind = akUsual;
+    daily.SignalTime = Moment(2026, 1, 1, 7, 30, 0);
+    TAlarm* sooner = nullptr;
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> calls;
+    } steps[] = {
+        {"off: nothing", [] {}, {}},
+        {"on", [&] { form.Options->WakeForAlarms = true; }, {SetAt(2026, 4, 2, 7, 30)}},
+        {"a tick that changes nothing", [] {}, {}},
+        {"a sooner alarm added",
+         [&] {
+             sooner = &Add("sooner");
+             sooner->SignalTime = Moment(2026, 4, 1, 18, 0, 0);
+         },
+         {SetAt(2026, 4, 1, 18, 0)}},
+        {"its signal", [&] { recorder.now = Moment(2026, 4, 1, 18, 0, 0); }, {SetAt(2026, 4, 2, 7, 30)}},
+        {"a zone two hours east", [&] { recorder.east = 7200; }, {SetAt(2026, 4, 2, 5, 30)}},
+        {"the clock set forward past it, as after a resume",
+         [&] { recorder.now = Moment(2026, 4, 2, 8, 0, 0); }, {SetAt(2026, 4, 3, 5, 30)}},
+        {"the alarm disabled", [&] { daily.Enabled = false; }, {"cancel"}},
+        {"enabled again, the option off", [&] { daily.Enabled = true, form.Options->WakeForAlarms = false; }, {}},
+        {"on again", [&] { form.Options->WakeForAlarms = true; }, {SetAt(2026, 4, 3, 5, 30)}},
+        {"off", [&] { form.Options->WakeForAlarms = false; }, {"cancel"}},
+    };
+    for (const auto& step : steps) {
+        wake.calls.clear();
+        step.act();
+        form.AlarmTimerTimer();
+        EXPECT_EQ(wake.calls, step.calls) << step.what;
+    }
+    while (sooner && sooner->MessageWindows.Count() > 0) Close(Window(*sooner, 0));
+    form.Services.Wake = nullptr;
+}
+
+// The system's timer is set with resume and signals when due, into a program that is awake.
+TEST(WinWakeTimer, SignalsWhenDue)
+{
+    TWinWakeTimer timer;
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    std::int64_t utc = 0;
+    ASSERT_TRUE(SecondsOf(ToRecord(now), utc));
+    ASSERT_TRUE(timer.Set(utc + 3600, true));
+    EXPECT_EQ(WaitForSingleObject(timer.Handle(), 100), WAIT_TIMEOUT);
+    ASSERT_TRUE(timer.Set(utc + 1, true));
+    EXPECT_EQ(WaitForSingleObject(timer.Handle(), 5000), WAIT_OBJECT_0);
+    timer.Cancel();
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST(OvOpts, FirstSaveWritesEveryPropertyInNameOrder)
         {"IniName", Key},    {"IniSection", "Options"}, {"Name", ""},     {"OnTop", "1"}, {"RepeatSound", "0"},
         {"ShowCaption", "1"}, {"ShowDate", "0"},    {"ShowHint", "0"},    {"ShowSecs", "1"},
         {"ShowTrayIcon", "0"}, {"ShowTZSecs", "0"}, {"StartWithWindows", "0"}, {"StorageType", "0"}, {"Tag", "0"},
-        {"VertLayout", "0"}, {"ZoneDST", "0"},
+        {"VertLayout", "0"}, {"WakeForAlarms", "0"}, {"ZoneDST", "0"},
     };
     ASSERT_EQ(store.Writes.size(), image.size());
     for (std::size_t i = 0; i < image.size(); ++i) {
@@ -176,7 +176,7 @@ TEST(OvOpts, DestructorSwallowsAFailedSaveAndCloseSavesOnce)
         options.SetAutoSave(true);
         options.Close();
     }
-    EXPECT_EQ(store.Writes.size(), 20u);
+    EXPECT_EQ(store.Writes.size(), 21u);
 }
 
 }  // namespace
