@@ -3,17 +3,15 @@
 #include "alarms/AlarmLife.h"
 #include "alarms/CronSearch.h"
 #include "alarms/NextRing.h"
+#include "alarms/WinAlarmActions.h"
 #include "base/SystemTimeRecord.h"
-
-#include <mmsystem.h>
 
 #include "../../res/resource.h"
 #include "alarms/frmCronMask.h"
 #include "widgets/Application.h"
 #include "widgets/FileDialogs.h"
-#include "widgets/OnDemand.h"
 
-std::function<BOOL(const char* sound, DWORD flags)> PlaySoundHook;
+TSoundPlayer* PropSoundPlayer = nullptr;
 
 namespace {
 
@@ -31,11 +29,6 @@ bool FileExists(const std::string& name)
     if (name.empty()) return false;
     DWORD attributes = GetFileAttributesA(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-BOOL PlaySoundNow(const char* sound, DWORD flags)
-{
-    return PlaySoundHook ? PlaySoundHook(sound, flags) : OnDemandPlaySound(sound, nullptr, flags);
 }
 
 TOpenFileParams SoundDialog()
@@ -251,10 +244,12 @@ void TAlPropForm::RunCBClick()
 
 void TAlPropForm::PlayBtnClick()
 {
+    // The one route every sound takes, so that what is tried here is what will ring.
+    TSoundPlayer& player = PropSoundPlayer ? *PropSoundPlayer : *SystemAlarmServices().Sound;
     if (DefSoundRB.Checked())
-        PlaySoundNow(".Default", SND_ALIAS | SND_ASYNC);
+        player.PlayAlias(DefaultSoundAlias);
     else if (FileExists(SoundEdit.FileName()))
-        PlaySoundNow(SoundEdit.FileName().c_str(), SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        player.PlayFile(SoundEdit.FileName());
 }
 
 void TAlPropForm::DirBtnClick()

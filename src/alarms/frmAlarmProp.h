@@ -8,6 +8,7 @@
 #include <string>
 
 #include "alarms/Alarm.h"
+#include "alarms/AlarmActions.h"
 #include "widgets/Controls.h"
 #include "widgets/DateTimeFields.h"
 #include "widgets/Edits.h"
@@ -104,5 +105,6 @@ std::unique_ptr<TAlarm> NewAlarm(bool isReminder, const TSystemTime& defaultTime
 // at that moment; the alarm itself changes only on OK.
 bool EditAlarm(TAlarm& alarm, const TSystemTime* proposal = nullptr);
 
-// Tests hear the sound requests instead of the sound device. Null: PlaySoundA.
-extern std::function<BOOL(const char* sound, DWORD flags)> PlaySoundHook;
+// Who plays the sound that the play button tries, as an alarm's own would be played. Null: the
+// system's player; tests put a recorder here.
+extern TSoundPlayer* PropSoundPlayer;
