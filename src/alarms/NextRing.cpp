@@ -3,6 +3,7 @@
 #include "alarms/AlarmScheduler.h"
 #include "alarms/CronSearch.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -97,8 +98,8 @@ std::string Plural(std::int64_t n, const char* unit)
 // "0 min".
 std::string Interval(std::int64_t seconds)
 {
-    if (seconds >= SecondsPerDay) return Plural(seconds / SecondsPerDay, "day");
     const std::int64_t minutes = (seconds + 59) / 60;
+    if (minutes >= 24 * 60) return Plural(std::max<std::int64_t>(seconds / SecondsPerDay, 1), "day");
     if (minutes < 60) return std::to_string(minutes) + " min";
     return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
 }

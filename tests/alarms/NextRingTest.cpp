@@ -133,6 +133,7 @@ TEST(NextRing, TheDialogSaysWhenItRings)
     const TTextCase cases[] = {
         {"usual, later today", akUsual, Moment(2020, 1, 1, 7, 30, 0), "", true, false, "Rings in 7 h 12 min (Mon 07:30)"},
         {"usual, passed today", akUsual, Moment(2020, 1, 1, 0, 10, 0), "", true, false, "Rings in 23 h 52 min (Tue 00:10)"},
+        {"a day less seconds", akUsual, Moment(2020, 1, 1, 0, 17, 30), "", true, false, "Rings in 1 day (Tue 00:17)"},
         {"seconds away", akUsual, Moment(2020, 1, 1, 0, 18, 20), "", true, false, "Rings in 1 min (Mon 00:18)"},
         {"reminder, days ahead", akReminder, Moment(2026, 3, 6, 9, 0, 0), "", true, false, "Rings in 4 days (Fri 09:00)"},
         {"reminder, one day", akReminder, Moment(2026, 3, 3, 9, 0, 0), "", true, false, "Rings in 1 day (Tue 09:00)"},
