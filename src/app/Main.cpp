@@ -206,6 +206,24 @@ void TClockForm::BuildMenus()
     on(t.Add("Calendar1Item", "&Calendar"), [this] { CalendarItemClick(); });
     on(t.Add("Plan1Item", "Plan a time ...", "Ctrl+P"), [this] { PlanItemClick(nullptr); });
     on(t.Add("About1Item", "&About ..."), [this] { AboutItemClick(); });
+    // The clock's own menu can't be reached while a dialog is modal; the tray's can. Its
+    // commands that open windows bring that dialog forward instead, so that none opens over it.
+    std::function<void(TMenuItem&)> forward = [&forward](TMenuItem& parent) {
+        for (const auto& item : parent.Items()) {
+            forward(*item);
+            const std::string& name = item->Name();
+            if (!item->OnClick || name == "ShowClockItem" || name == "HideClockItem" || name == "Exit1Item") continue;
+            item->OnClick = [click = item->OnClick](TMenuItem& sender) {
+                if (TForm* modal = TForm::TopModal()) {
+                    SetForegroundWindow(modal->Handle());
+                    BringWindowToTop(modal->Handle());
+                    return;
+                }
+                click(sender);
+            };
+        }
+    };
+    forward(t);
     TrayMenu.Build();
 }
 
