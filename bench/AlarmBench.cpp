@@ -3,6 +3,8 @@
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
 #include "alarms/CronMask.h"
+#include "alarms/CronSearch.h"
+#include "alarms/NextRing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -104,6 +106,36 @@ void BM_Tick10000Alarms(benchmark::State& state)
     FreeAlarms(alarms);
 }
 BENCHMARK(BM_Tick10000Alarms)->Unit(benchmark::kMicrosecond);
+
+// What the tray tip and the wake timer reckon on every change: the soonest of the alarms.
+void BM_Soonest10000Alarms(benchmark::State& state)
+{
+    TOvList<TAlarm> alarms;
+    MakeAlarms(alarms, 10000);
+    std::int64_t now = 0;
+    SecondsOf(Moment(2026, 6, 3, 8, 15, 0), now);
+    for (auto _ : state) {
+        std::int64_t moment = 0;
+        benchmark::DoNotOptimize(SoonestAlarm(alarms, now, moment));
+        benchmark::DoNotOptimize(moment);
+        now += 60;
+    }
+    FreeAlarms(alarms);
+}
+BENCHMARK(BM_Soonest10000Alarms)->Unit(benchmark::kMillisecond);
+
+// The next minute of a mask from reading it: one that never matches, one that matches on a
+// weekday's 29 February only (the longest search there is), one of every day.
+void BM_NextAfterMask(benchmark::State& state)
+{
+    static const char* const masks[] = {"0 0 31 * 2", "0 0 29 2 2", "30 8 * * *"};
+    const char* mask = masks[state.range(0)];
+    state.SetLabel(mask);
+    std::int64_t now = 0;
+    SecondsOf(Moment(2026, 6, 3, 8, 15, 0), now);
+    for (auto _ : state) benchmark::DoNotOptimize(TCronPattern(mask).NextAfter(now));
+}
+BENCHMARK(BM_NextAfterMask)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 void BM_MatchCronMask(benchmark::State& state)
 {

@@ -14,6 +14,9 @@ public:
     // default sound instead.
     virtual void PlayAlias(const std::string& alias) = 0;
     virtual void PlayFile(const std::string& fileName) = 0;
+    // Plays the sound over and over, in place of any other, until Stop or the next sound.
+    virtual void Loop(const std::string& sound, bool alias) = 0;
+    virtual void Stop() = 0;
 };
 
 class TProcessStarter {

@@ -111,6 +111,7 @@ std::unique_ptr<TAlarm> NewAlarm(bool isReminder, const TSystemTime& defaultTime
         form.UpdateKindControls();
         form.NameEdit.SetText("Unnamed alarm");
     }
+    form.UpdateNextRing();
     if (form.ShowModal() != mrOk) return nullptr;
     auto alarm = std::make_unique<TAlarm>();
     form.WriteBack(*alarm);
@@ -187,6 +188,7 @@ bool EditAlarm(TAlarm& alarm, const TSystemTime* proposal)
     form.EnabledCB.SetChecked(proposal || alarm.Enabled);
 
     TPropDialogLink link(form, alarm);
+    form.UpdateNextRing();
     const int result = form.ShowModal();
     if (!form.Alarm()) {
         // Deleted while the dialog was open: whatever was pressed, nothing is left to write into.

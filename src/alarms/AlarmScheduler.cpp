@@ -52,12 +52,6 @@ bool InSpan(const TSpan& span, std::int64_t second)
     return span.First <= second && second <= span.Last;
 }
 
-// Rang for it already: the clock went back over a moment that had rung.
-bool AlreadyRung(std::int64_t last, std::int64_t moment)
-{
-    return last != NoMoment && moment <= last && moment > last - SecondsPerDay;
-}
-
 std::int64_t SecondOfStamp(const TAlarmStamp& stamp)
 {
     TSystemTime t;
@@ -177,6 +171,11 @@ private:
 };
 
 }  // namespace
+
+bool AlreadyRung(std::int64_t last, std::int64_t moment)
+{
+    return last != NoMoment && moment <= last && moment > last - SecondsPerDay;
+}
 
 TAlarmStamp AlarmStampOf(const TSystemTime& time)
 {

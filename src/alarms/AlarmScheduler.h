@@ -47,5 +47,9 @@ private:
     bool running_ = false;
 };
 
+// Rang for it already: the clock went back over a moment that had rung in the day up to the last
+// ring (a moment of the alarm's, or a minute start for a cron alarm).
+bool AlreadyRung(std::int64_t last, std::int64_t moment);
+
 // The minute of a local time, with its day of week computed from the date.
 TAlarmStamp AlarmStampOf(const TSystemTime& time);

@@ -12,11 +12,31 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
     return a / b - (a % b != 0 && (a < 0) != (b < 0));
 }
 
+// The values a field admits, read in one pass: as MatchCronField would answer for each, since
+// a mask is read for every cron alarm whenever the next ring is reckoned.
 template <std::size_t N>
 bool Fill(bool (&admitted)[N], std::string_view field, unsigned first)
 {
+    if (field == "*") {
+        for (unsigned v = first; v < N; ++v) admitted[v] = true;
+        return first < N;
+    }
     bool any = false;
-    for (unsigned v = first; v < N; ++v) any |= admitted[v] = MatchCronField(field, v);
+    std::size_t start = 0;
+    while (start <= field.size()) {
+        std::size_t comma = field.find(',', start);
+        if (comma == std::string_view::npos) comma = field.size();
+        const std::string_view item = field.substr(start, comma - start);
+        // A value's own decimal digits, without leading zeros.
+        unsigned v = 0;
+        bool number = !item.empty() && item.size() <= 3 && (item.size() == 1 || item[0] != '0');
+        for (char c : item) {
+            number = number && c >= '0' && c <= '9';
+            v = v * 10 + static_cast<unsigned>(c - '0');
+        }
+        if (number && v >= first && v < N) any = admitted[v] = true;
+        start = comma + 1;
+    }
     return any;
 }
 
@@ -27,7 +47,13 @@ TCronPattern::TCronPattern(std::string_view mask)
     const bool any = Fill(minutes_, NthWord(mask, 1), 0) & Fill(hours_, NthWord(mask, 2), 0) &
                      Fill(days_, NthWord(mask, 3), 1) & Fill(weekdays_, NthWord(mask, 4), 1) &
                      Fill(months_, NthWord(mask, 5), 1);
-    empty_ = !any;
+    // A day of a month that has it comes on every day of the week within the 400 years the
+    // calendar takes to repeat, so only the day and the month can rule out every minute.
+    static constexpr int MonthDays[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool someDay = false;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= MonthDays[month]; ++day) someDay |= months_[month] && days_[day];
+    empty_ = !any || !someDay;
 }
 
 bool TCronPattern::DayAdmitted(std::int64_t day) const

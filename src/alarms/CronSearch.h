@@ -25,5 +25,5 @@ private:
     bool days_[32] = {};
     bool weekdays_[8] = {};  // 1 = Sunday ... 7 = Saturday
     bool months_[13] = {};
-    bool empty_ = false;  // a field admits nothing: no day need be looked at
+    bool empty_ = false;  // no minute is admitted: no day need be looked at
 };

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "alarms/TaskThread.h"
@@ -19,6 +20,17 @@ void TWinSoundPlayer::PlayFile(const std::string& fileName)
 {
     // Without SND_NODEFAULT: a file that can't be played gives the default sound.
     OnDemandPlaySound(fileName.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+}
+
+void TWinSoundPlayer::Loop(const std::string& sound, bool alias)
+{
+    // A file that can't be played loops the default sound, as a single play would.
+    OnDemandPlaySound(sound.c_str(), nullptr, (alias ? SND_ALIAS : SND_FILENAME) | SND_ASYNC | SND_LOOP);
+}
+
+void TWinSoundPlayer::Stop()
+{
+    OnDemandPlaySound(nullptr, nullptr, 0);
 }
 
 void TThreadProcessStarter::Start(const std::string& commandLine, const std::string& startFolder)
@@ -49,10 +61,31 @@ TSystemTime TSystemClock::UtcNow()
     return Reading(&GetSystemTime);
 }
 
+TWinWakeTimer::~TWinWakeTimer()
+{
+    if (handle_) CloseHandle(handle_);
+}
+
+bool TWinWakeTimer::Set(std::int64_t utc, bool resume)
+{
+    if (!handle_) handle_ = CreateWaitableTimerA(nullptr, FALSE, nullptr);
+    if (!handle_) return false;
+    // Absolute times are positive: 100-nanosecond steps since 1601, in UTC.
+    LARGE_INTEGER due;
+    due.QuadPart = (utc + 11644473600LL) * 10000000LL;
+    return SetWaitableTimer(handle_, &due, 0, nullptr, nullptr, resume) != FALSE;
+}
+
+void TWinWakeTimer::Cancel()
+{
+    if (handle_) CancelWaitableTimer(handle_);
+}
+
 TAlarmServices SystemAlarmServices()
 {
     static TWinSoundPlayer sound;
     static TThreadProcessStarter processes;
     static TSystemClock clock;
-    return {&sound, &processes, &clock};
+    static TWinWakeTimer wake;
+    return {&sound, &processes, &clock, &wake};
 }

@@ -3,10 +3,14 @@
 
 #include "alarms/AlarmActions.h"
 
+#include <cstdint>
+
 class TWinSoundPlayer : public TSoundPlayer {
 public:
     void PlayAlias(const std::string& alias) override;
     void PlayFile(const std::string& fileName) override;
+    void Loop(const std::string& sound, bool alias) override;
+    void Stop() override;
 };
 
 // Each start on a TTaskThread of its own.
@@ -21,10 +25,37 @@ public:
     TSystemTime UtcNow() override;
 };
 
-// The three together, as the program uses them.
+// A timer that wakes the computer from sleep, where the computer and its power plan allow it.
+class TWakeTimer {
+public:
+    virtual ~TWakeTimer() = default;
+    // Due at a UTC second since 1970, in place of any earlier setting; resume: it may wake the
+    // computer. False when the system refused it.
+    virtual bool Set(std::int64_t utc, bool resume) = 0;
+    virtual void Cancel() = 0;
+};
+
+// A waitable timer of the system's.
+class TWinWakeTimer : public TWakeTimer {
+public:
+    TWinWakeTimer() = default;
+    TWinWakeTimer(const TWinWakeTimer&) = delete;
+    TWinWakeTimer& operator=(const TWinWakeTimer&) = delete;
+    ~TWinWakeTimer() override;
+    bool Set(std::int64_t utc, bool resume) override;
+    void Cancel() override;
+    // Signalled when due; null before the first Set.
+    void* Handle() const { return handle_; }
+
+private:
+    void* handle_ = nullptr;
+};
+
+// What the alarms reach outside the program, as the program uses them.
 struct TAlarmServices {
     TSoundPlayer* Sound = nullptr;
     TProcessStarter* Processes = nullptr;
     TTimeSource* Clock = nullptr;
+    TWakeTimer* Wake = nullptr;
 };
 TAlarmServices SystemAlarmServices();

@@ -1,16 +1,17 @@
 #include "alarms/frmAlarmProp.h"
 
+#include "alarms/AlarmLife.h"
 #include "alarms/CronSearch.h"
-
-#include <mmsystem.h>
+#include "alarms/NextRing.h"
+#include "alarms/WinAlarmActions.h"
+#include "base/SystemTimeRecord.h"
 
 #include "../../res/resource.h"
 #include "alarms/frmCronMask.h"
 #include "widgets/Application.h"
 #include "widgets/FileDialogs.h"
-#include "widgets/OnDemand.h"
 
-std::function<BOOL(const char* sound, DWORD flags)> PlaySoundHook;
+TSoundPlayer* PropSoundPlayer = nullptr;
 
 namespace {
 
@@ -28,11 +29,6 @@ bool FileExists(const std::string& name)
     if (name.empty()) return false;
     DWORD attributes = GetFileAttributesA(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-BOOL PlaySoundNow(const char* sound, DWORD flags)
-{
-    return PlaySoundHook ? PlaySoundHook(sound, flags) : OnDemandPlaySound(sound, nullptr, flags);
 }
 
 TOpenFileParams SoundDialog()
@@ -81,6 +77,8 @@ TAlPropForm::TAlPropForm()
       Label5(*this, {24, 220, 120, 13, "Startup folder:", {}}, Panel4.Handle()),
       AppDirEdit(*this, {24, 234, 159, FieldHeight, {}, "Application startup folder"}, Panel4.Handle()),
       DirBtn(*this, {185, 234, Small, Small, {}, {}}, Panel4.Handle()),
+      NextRingLabel(*this, {8, 286, 306, 13, {}, {}}),
+      NextRingTimer(1000),
       OkBtn(*this, {322, 280, 75, 25, "OK", {}}),
       CancelBtn(*this, {406, 280, 75, 25, "Cancel", {}})
 {
@@ -110,6 +108,12 @@ TAlPropForm::TAlPropForm()
     PlayBtn.OnClick = [this](TButton&) { PlayBtnClick(); };
     DirBtn.OnClick = [this](TButton&) { DirBtnClick(); };
     MaskEditBtn.OnClick = [this](TButton&) { MaskEditBtnClick(); };
+    OnceADayCB.OnClick = [this](TCheckBox&) { UpdateNextRing(); };
+    DatePicker1.OnChange = [this](TDateTimeField&) { UpdateNextRing(); };
+    TimePicker1.OnChange = [this](TDateTimeField&) { UpdateNextRing(); };
+    TimePicker2.OnChange = [this](TDateTimeField&) { UpdateNextRing(); };
+    CronEdit.OnChange = [this](TEdit&) { UpdateNextRing(); };
+    NextRingTimer.OnTimer = [this](TTimer&) { UpdateNextRing(); };
     auto kindKeyUp = [this](TControl&, WORD) { UpdateKindControls(); };
     UsualRB.OnKeyUp = kindKeyUp;
     CronRB.OnKeyUp = kindKeyUp;
@@ -151,6 +155,30 @@ void TAlPropForm::UpdateKindControls()
     CronEdit.SetEnabled(cron);
     MaskEditBtn.SetEnabled(cron);
     OnceADayCB.SetEnabled(cron || reminder);
+    UpdateNextRing();
+}
+
+void TAlPropForm::UpdateNextRing(std::int64_t now)
+{
+    // The alarm as OK would leave it: what it rang for is kept while its kind stays.
+    TAlarm edited;
+    WriteBack(edited);
+    if (alarm_) {
+        edited.LastRung = alarm_->LastRung;
+        edited.LastSignalled = alarm_->LastSignalled;
+        edited.RemindAt = alarm_->RemindAt;
+        ArmAlarm(edited, alarm_->Kind);
+    } else {
+        ArmAlarm(edited, edited.Kind);
+    }
+    const std::string text = NextRingText(edited, now);
+    if (text != NextRingLabel.Text()) NextRingLabel.SetText(text);
+}
+
+void TAlPropForm::UpdateNextRing()
+{
+    std::int64_t now;
+    if (SecondsOf(LocalNowRecord(), now)) UpdateNextRing(now);
 }
 
 void TAlPropForm::ReminderRBClick()
@@ -172,6 +200,7 @@ void TAlPropForm::EnabledCBClick()
 {
     // The panel carries its controls: each keeps its own state for when the panel comes back.
     Panel4.SetEnabled(EnabledCB.Checked());
+    UpdateNextRing();
 }
 
 void TAlPropForm::SoundCBClick()
@@ -215,10 +244,12 @@ void TAlPropForm::RunCBClick()
 
 void TAlPropForm::PlayBtnClick()
 {
+    // The one route every sound takes, so that what is tried here is what will ring.
+    TSoundPlayer& player = PropSoundPlayer ? *PropSoundPlayer : *SystemAlarmServices().Sound;
     if (DefSoundRB.Checked())
-        PlaySoundNow(".Default", SND_ALIAS | SND_ASYNC);
+        player.PlayAlias(DefaultSoundAlias);
     else if (FileExists(SoundEdit.FileName()))
-        PlaySoundNow(SoundEdit.FileName().c_str(), SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        player.PlayFile(SoundEdit.FileName());
 }
 
 void TAlPropForm::DirBtnClick()

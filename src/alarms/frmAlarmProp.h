@@ -8,11 +8,13 @@
 #include <string>
 
 #include "alarms/Alarm.h"
+#include "alarms/AlarmActions.h"
 #include "widgets/Controls.h"
 #include "widgets/DateTimeFields.h"
 #include "widgets/Edits.h"
 #include "widgets/FileNameEdit.h"
 #include "widgets/Form.h"
+#include "widgets/Timer.h"
 
 class TAlPropForm : public TForm, public TAlarmWindow {
 public:
@@ -52,6 +54,9 @@ public:
     TEdit AppDirEdit;
     TButton DirBtn;
 
+    // When the alarm as edited will next ring, kept up to date as it is edited and as time passes.
+    TLabel NextRingLabel;
+    TTimer NextRingTimer;
     TButton OkBtn;
     TButton CancelBtn;
 
@@ -65,6 +70,9 @@ public:
     void SoundEditChange();
     void MessageCBClick();
     void RunCBClick();
+    // The next-ring line for the controls as they stand, at the local moment given.
+    void UpdateNextRing(std::int64_t now);
+    void UpdateNextRing();
 
     void PlayBtnClick();
     void DirBtnClick();
@@ -97,5 +105,6 @@ std::unique_ptr<TAlarm> NewAlarm(bool isReminder, const TSystemTime& defaultTime
 // at that moment; the alarm itself changes only on OK.
 bool EditAlarm(TAlarm& alarm, const TSystemTime* proposal = nullptr);
 
-// Tests hear the sound requests instead of the sound device. Null: PlaySoundA.
-extern std::function<BOOL(const char* sound, DWORD flags)> PlaySoundHook;
+// Who plays the sound that the play button tries, as an alarm's own would be played. Null: the
+// system's player; tests put a recorder here.
+extern TSoundPlayer* PropSoundPlayer;

@@ -103,6 +103,7 @@ TMessageForm::~TMessageForm()
 {
     // Destroyed without being closed (the program ends): the alarm must not point here any more.
     if (Alarm) Alarm->MessageWindows.Remove(this);
+    if (hooks_.Heard) hooks_.Heard(*this);
 }
 
 void TMessageForm::ArrangeCaption()
@@ -174,6 +175,7 @@ void TMessageForm::OkBtnClick()
 
 void TMessageForm::ModifyItemClick(TMenuItem* sender)
 {
+    if (hooks_.Heard) hooks_.Heard(*this);
     if (!Alarm) return;
     if (Alarm->PropDialog) {
         if (auto* dialog = dynamic_cast<TWindow*>(Alarm->PropDialog)) {
@@ -197,6 +199,7 @@ void TMessageForm::ModifyItemClick(TMenuItem* sender)
 
 void TMessageForm::FormClose(TCloseAction& action)
 {
+    if (hooks_.Heard) hooks_.Heard(*this);
     TAlarm* alarm = Alarm;
     if (alarm) {
         alarm->MessageWindows.Remove(this);
@@ -206,6 +209,11 @@ void TMessageForm::FormClose(TCloseAction& action)
     action = caHide;
     PostMessageA(Handle(), WM_RELEASE, 0, 0);
     if (alarm && alarm->MessageWindows.Count() == 0 && hooks_.LastWindowClosed) hooks_.LastWindowClosed(*alarm);
+}
+
+void TMessageForm::RangOut()
+{
+    TextMemo.SetText("Rang for 10 minutes\r\n" + TextMemo.Text());
 }
 
 void TMessageForm::DetachAlarm()

@@ -14,6 +14,8 @@
 #include "widgets/SplitButton.h"
 
 // What the window does to the rest of the program.
+class TMessageForm;
+
 struct TMessageHooks {
     TTimeSource* Clock = nullptr;
     // The properties dialog on the alarm, proposing it enabled at a moment; true on OK.
@@ -22,6 +24,9 @@ struct TMessageHooks {
     std::function<void(TAlarm&)> AlarmChanged;
     // The alarm's last window has closed; the alarm goes if it is finished.
     std::function<void(TAlarm&)> LastWindowClosed;
+    // The user answered the window (OK, Esc, the close box, "Remind later"), or it went: its
+    // sound, if it repeats, stops.
+    std::function<void(TMessageForm&)> Heard;
 };
 
 class TMessageForm : public TForm, public TAlarmWindow {
@@ -48,6 +53,8 @@ public:
     // "Remind later": a menu item's tag gives the minutes, -1 (or the button itself) the dialog.
     void ModifyItemClick(TMenuItem* sender);
     void DetachAlarm() override;
+    // Its sound repeated as long as it may: the window says so above the message.
+    void RangOut();
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

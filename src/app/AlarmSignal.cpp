@@ -24,7 +24,9 @@ void Contained(Action&& action)
 
 void TClockForm::SignalAlarm(TAlarm& alarm)
 {
-    Contained([&] { PlayAlarmSound(alarm, *Services.Sound); });
+    // A sound that repeats needs a window to stop it; without one it plays once.
+    const bool repeat = Options->RepeatSound && alarm.SoundOn && alarm.MessageOn;
+    if (!repeat) Contained([&] { PlayAlarmSound(alarm, *Services.Sound); });
     if (alarm.MessageOn) {
         TMessageHooks hooks;
         hooks.Clock = Services.Clock;
@@ -37,7 +39,16 @@ void TClockForm::SignalAlarm(TAlarm& alarm)
         hooks.LastWindowClosed = [this](TAlarm& a) {
             if (DeleteIfFinished(a) && AutoSaveData()) SaveAlarms();
         };
-        Contained([&] { TMessageForm::Open(alarm, Application.Title(), hooks); });
+        hooks.Heard = [this](TMessageForm& window) { ringLoop_.Stop(&window); };
+        TMessageForm* window = nullptr;
+        Contained([&] { window = TMessageForm::Open(alarm, Application.Title(), hooks); });
+        std::int64_t now;
+        if (repeat && window && SecondsOf(Services.Clock->LocalNow(), now)) {
+            ringLoop_.SetPlayer(Services.Sound);
+            Contained([&] { ringLoop_.Start(window, alarm, now); });
+        } else if (repeat) {
+            Contained([&] { PlayAlarmSound(alarm, *Services.Sound); });
+        }
     }
     if (alarm.RunOn) Contained([&] { Services.Processes->Start(alarm.CommandLine, alarm.StartFolder); });
     DisableAfterSignal(alarm);

@@ -8,6 +8,8 @@
 #include "app/SingleInstance.h"
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
+#include "alarms/NextRing.h"
+#include "alarms/frmMessage.h"
 #include "alarms/frmAlarms.h"
 #include "calendar/frmCalendar.h"
 #include "clock/TimeZones.h"
@@ -204,6 +206,24 @@ void TClockForm::BuildMenus()
     on(t.Add("Calendar1Item", "&Calendar"), [this] { CalendarItemClick(); });
     on(t.Add("Plan1Item", "Plan a time ...", "Ctrl+P"), [this] { PlanItemClick(nullptr); });
     on(t.Add("About1Item", "&About ..."), [this] { AboutItemClick(); });
+    // The clock's own menu can't be reached while a dialog is modal; the tray's can. Its
+    // commands that open windows bring that dialog forward instead, so that none opens over it.
+    std::function<void(TMenuItem&)> forward = [&forward](TMenuItem& parent) {
+        for (const auto& item : parent.Items()) {
+            forward(*item);
+            const std::string& name = item->Name();
+            if (!item->OnClick || name == "ShowClockItem" || name == "HideClockItem" || name == "Exit1Item") continue;
+            item->OnClick = [click = item->OnClick](TMenuItem& sender) {
+                if (TForm* modal = TForm::TopModal()) {
+                    SetForegroundWindow(modal->Handle());
+                    BringWindowToTop(modal->Handle());
+                    return;
+                }
+                click(sender);
+            };
+        }
+    };
+    forward(t);
     TrayMenu.Build();
 }
 
@@ -339,6 +359,29 @@ void TClockForm::AlarmTimerTimer()
     const TClockReading now{Services.Clock->LocalNow(), Services.Clock->UtcNow()};
     scheduler_.Tick(Alarms, now, [this](TAlarm& alarm) { SignalAlarm(alarm); });
     KeepSignalChanges();
+    // The tip follows every change to the alarms within a second, whatever made it.
+    std::int64_t local;
+    if (!SecondsOf(now.Local, local)) return;
+    TrayIcon.SetHint(NextAlarmTip(Alarms, local));
+    KeepWakeTimer(now, local);
+    // Only message windows ring, and each leaves the loop as it goes.
+    for (const void* window : ringLoop_.Expire(local))
+        static_cast<TMessageForm*>(const_cast<void*>(window))->RangOut();
+}
+
+void TClockForm::KeepWakeTimer(const TClockReading& now, std::int64_t local)
+{
+    // Reckoned on every tick, so every change to the alarms, every signal, a change of time or
+    // zone and a resume are all followed within a second; the system hears only of a new moment.
+    std::int64_t utc;
+    std::optional<std::int64_t> wake;
+    if (Options->WakeForAlarms && SecondsOf(now.Utc, utc)) wake = NextWakeUtc(Alarms, local, utc);
+    if (wake == wakeSet_ || !Services.Wake) return;
+    wakeSet_ = wake;
+    if (wake)
+        Services.Wake->Set(*wake, true);
+    else
+        Services.Wake->Cancel();
 }
 
 void TClockForm::CloseItemClick()

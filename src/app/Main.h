@@ -16,6 +16,7 @@
 #include "app/TopMost.h"
 #include "alarms/Alarm.h"
 #include "alarms/AlarmScheduler.h"
+#include "alarms/RingLoop.h"
 #include "alarms/WinAlarmActions.h"
 #include "base/FileBackup.h"
 #include "base/OvList.h"
@@ -123,6 +124,8 @@ public:
     void AlarmTimerTimer();
     // What a due alarm does.
     void SignalAlarm(TAlarm& alarm);
+    // The wake timer at the next alarm while WakeForAlarms is on; cancelled when off.
+    void KeepWakeTimer(const TClockReading& now, std::int64_t local);
     // Deletes a signalled alarm that is disabled, to be removed, and held by no window; true
     // when it did.
     bool DeleteIfFinished(TAlarm& alarm);
@@ -195,6 +198,9 @@ private:
     TFileBackup clocksBackup_;
     TFileBackup alarmsBackup_;
     TAlarmScheduler scheduler_;
+    // The sounds of message windows that repeat until heard (RepeatSound).
+    TRingLoop ringLoop_;
+    std::optional<std::int64_t> wakeSet_;  // the wake timer's moment (UTC), as last set
     TClockFormConfig config_;
     TPlacement placement_;
     TLayoutOptions layout_;

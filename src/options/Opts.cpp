@@ -41,6 +41,8 @@ void TClockOptions::DeclareProperties(TOvPropertyTable& table)
     table.Boolean("StartWithWindows", startWithWindows_, [this](TOvBool v) { SetStartWithWindows(v); });
     table.Boolean("ZoneDST", zoneDST_, [this](TOvBool v) { SetZoneDST(v); });
     table.Boolean("AutoSaveData", AutoSaveData);
+    table.Boolean("RepeatSound", RepeatSound);
+    table.Boolean("WakeForAlarms", WakeForAlarms);
     table.Enumeration("DblClickAction", dblClickAction_, [this](TDblClickAction v) { SetDblClickAction(v); });
 }
 

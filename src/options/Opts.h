@@ -88,6 +88,10 @@ public:
 
     // No setter: assigning it only stores it.
     TOvBool AutoSaveData = true;
+    // A ringing alarm's sound repeats until its message window is closed or reminded later.
+    TOvBool RepeatSound = false;
+    // A timer wakes the computer from sleep for the next alarm.
+    TOvBool WakeForAlarms = false;
 
 protected:
     void DeclareProperties(TOvPropertyTable& table) override;

@@ -4,8 +4,8 @@
 
 namespace {
 
-// The row of check boxes added below the original ones; everything under it moves down by it.
-constexpr int RowStep = 24;
+// The rows of check boxes added below the original ones; everything under them moves down by them.
+constexpr int RowStep = 3 * 24;
 
 TForm::TParams OptParams()
 {
@@ -59,6 +59,14 @@ TOptForm::TOptForm()
                 {RightColumn, 128, RightWidth, BoxHeight, "Daylight saving per zone",
                  "Each time-zone clock follows its own zone's daylight saving rules"},
                 UpperPanel.Handle()),
+      RepeatSoundCB(*this,
+                    {LeftColumn, 152, 300, BoxHeight, "Repeat the sound until the message is closed",
+                     "A ringing alarm keeps sounding until its message window is closed or reminded later"},
+                    UpperPanel.Handle()),
+      WakeForAlarmsCB(*this,
+                      {LeftColumn, 176, 300, BoxHeight, "Wake the computer for alarms",
+                       "Wakes the computer from sleep for the next alarm, where the computer allows it"},
+                      UpperPanel.Handle()),
       Label2(*this, {LeftColumn, 128 + RowStep, 94, 26, "Double-click action:", {}}, UpperPanel.Handle()),
       ActionCombo(*this,
                   {104, 128 + RowStep, 153, 21, {},
@@ -98,6 +106,8 @@ void TOptForm::ReadOptions(const TClockOptions& options)
     StartWithWindowsCB.SetChecked(options.StartWithWindows());
     ZoneDSTCB.SetChecked(options.ZoneDST());
     AutoSaveDataCB.SetChecked(options.AutoSaveData);
+    RepeatSoundCB.SetChecked(options.RepeatSound);
+    WakeForAlarmsCB.SetChecked(options.WakeForAlarms);
     // An action outside the list selects nothing.
     ActionCombo.SetItemIndex(IsBindable(options.DblClickAction()) ? options.DblClickAction() : -1);
 }
@@ -116,6 +126,8 @@ void TOptForm::ApplyOptions(TClockOptions& options) const
     options.SetZoneDST(ZoneDSTCB.Checked());
     options.SetStartWithWindows(StartWithWindowsCB.Checked());
     options.AutoSaveData = AutoSaveDataCB.Checked();
+    options.RepeatSound = RepeatSoundCB.Checked();
+    options.WakeForAlarms = WakeForAlarmsCB.Checked();
     // No selection: the stored action is assigned again, so an unbindable one stays as it was read
     // (and is saved back so) and still binds nothing.
     int index = ActionCombo.ItemIndex();

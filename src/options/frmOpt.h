@@ -26,6 +26,8 @@ public:
     TCheckBox AutoSaveDataCB;
     TCheckBox StartWithWindowsCB;
     TCheckBox ZoneDSTCB;
+    TCheckBox RepeatSoundCB;
+    TCheckBox WakeForAlarmsCB;
     TLabel Label2;
     TComboBox ActionCombo;
 

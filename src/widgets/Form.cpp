@@ -148,6 +148,21 @@ void TForm::Close()
         DestroyHandle();
 }
 
+namespace {
+
+std::vector<TForm*>& ModalForms()
+{
+    static std::vector<TForm*> forms;
+    return forms;
+}
+
+}  // namespace
+
+TForm* TForm::TopModal()
+{
+    return ModalForms().empty() ? nullptr : ModalForms().back();
+}
+
 int TForm::ShowModal()
 {
     // The window the user worked in gets the keyboard back afterwards, as a dialog's owner does.
@@ -167,6 +182,7 @@ int TForm::ShowModal()
 
     modalResult_ = mrNone;
     inModal_ = true;
+    ModalForms().push_back(this);
     Show();
     SetForegroundWindow(Handle());
     // Keys reach a dialog through its focused control: start on the first one, as dialogs do.
@@ -187,6 +203,7 @@ int TForm::ShowModal()
     }
     if (modalResult_ == mrNone) modalResult_ = mrCancel;
     inModal_ = false;
+    std::erase(ModalForms(), this);
 
     for (HWND w : disabled)
         if (w != Handle() && IsWindow(w)) EnableWindow(w, TRUE);

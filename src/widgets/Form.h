@@ -87,6 +87,8 @@ public:
 
     // Tests act on a modal form once it is shown, then set its ModalResult.
     static std::function<void(TForm&)> ModalHook;
+    // The innermost form whose modal loop runs; null when none does.
+    static TForm* TopModal();
 
     // Key preview and dialog navigation for the message loops; true when the message was handled.
     static bool PreTranslate(MSG& msg);

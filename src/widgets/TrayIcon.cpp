@@ -90,6 +90,8 @@ void TTrayIcon::SetIcon(HICON icon)
 
 void TTrayIcon::SetHint(const std::string& hint)
 {
+    // Set every second by the alarms' tip: the shell hears only of a change.
+    if (hint == hint_) return;
     hint_ = hint;
     if (active_) Notify(NIM_MODIFY);
 }

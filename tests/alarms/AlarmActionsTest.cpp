@@ -1,9 +1,13 @@
 #include "alarms/AlarmActions.h"
 #include "alarms/AlarmLife.h"
+#include "alarms/RingLoop.h"
 
 #include "Moment.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -87,6 +91,53 @@ TEST(FinishedAlarm, OnlyADisabledRemovableAlarmThatNothingHolds)
         EXPECT_EQ(IsFinishedAlarm(alarm), c.finished) << c.enabled << c.remove << c.hasWindow << c.hasDialog;
         alarm.MessageWindows.Clear();
     }
+}
+
+class TSounds : public TSoundPlayer {
+public:
+    void PlayAlias(const std::string& alias) override { Heard += "alias " + alias + ";"; }
+    void PlayFile(const std::string& file) override { Heard += "file " + file + ";"; }
+    void Loop(const std::string& sound, bool alias) override { Heard += "loop " + sound + (alias ? "*;" : ";"); }
+    void Stop() override { Heard += "stop;"; }
+    std::string Heard;
+};
+
+// The loop's start and every way it stops: one sound at a time, the newest; an older window's
+// close leaves it playing; ten minutes end each ring on its own.
+TEST(RingLoop, PlaysTheNewestRingingSoundUntilHeard)
+{
+    TAlarm def, file, silent;
+    def.SoundOn = file.SoundOn = true;
+    def.SoundFile = DefaultSoundName;
+    file.SoundFile = "C:\\ring.wav";
+    TSounds sounds;
+    TRingLoop loop(&sounds);
+    int a = 0, b = 0, c = 0;
+    std::vector<const void*> expired;
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        const char* heard;
+    } steps[] = {
+        {"no sound, no loop", [&] { loop.Start(&c, silent, 0); }, ""},
+        {"first window", [&] { loop.Start(&a, def, 0); }, "loop .Default*;"},
+        {"the same window again", [&] { loop.Start(&a, def, 5); }, ""},
+        {"a newer one takes over", [&] { loop.Start(&b, file, 100); }, "loop C:\\ring.wav;"},
+        {"the older one closes: the newer plays on", [&] { loop.Stop(&a); }, ""},
+        {"a window not ringing", [&] { loop.Stop(&c); }, ""},
+        {"again the first", [&] { loop.Start(&a, def, 200); }, "loop .Default*;"},
+        {"the newest closes: the older sounds again", [&] { loop.Stop(&a); }, "loop C:\\ring.wav;"},
+        {"not yet ten minutes", [&] { expired = loop.Expire(699); }, ""},
+        {"ten minutes", [&] { expired = loop.Expire(700); }, "stop;"},
+        {"stopped once", [&] { loop.Stop(&b); }, ""},
+    };
+    for (const auto& step : steps) {
+        sounds.Heard.clear();
+        step.act();
+        EXPECT_EQ(sounds.Heard, step.heard) << step.what;
+    }
+    EXPECT_EQ(expired, std::vector<const void*>{&b});
+    EXPECT_FALSE(loop.Ringing(&a) || loop.Ringing(&b));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "alarms/CronMask.h"
+#include "alarms/CronSearch.h"
 
 #include "base/DateTime.h"
 
@@ -140,6 +141,26 @@ TEST(CronMask, BruteForceAgainstASecondReading)
     for (const char* mask : masks) {
         TOracleMask oracle(mask);
         ExpectSameMinutes(mask, [&](const TAlarmStamp& s) { return oracle.Admits(s); });
+    }
+}
+
+// The pattern reads each field once; it admits the very minutes that matching the mask does,
+// odd fields included.
+TEST(CronMask, PatternAdmitsWhatTheMaskMatches)
+{
+    const char* const masks[] = {"*,5 * * * *", "05 * * * *", "0,007,30 1,23 * * *", "*/5 * * * *", "59 0-23 * * *",
+                                 "1,,2 * * * *", "60 24 * * *", "0 0 1,31 * 1,2,13", "30 12 * 1,7 *", "* * 1 * 3"};
+    std::int64_t start = 0;
+    SecondsOf(RecordOfSeconds(1'767'225'600), start);  // 2026-01-01
+    for (const char* mask : masks) {
+        const TCronPattern pattern(mask);
+        std::optional<std::int64_t> expected;
+        for (std::int64_t m = start + 60; m <= start + 70 * 86400 && !expected; m += 60) {
+            const TSystemTime t = RecordOfSeconds(m);
+            const TAlarmStamp stamp{t.wYear, t.wMonth, t.wDay, static_cast<std::uint16_t>(t.wDayOfWeek + 1), t.wHour, t.wMinute};
+            if (MatchCronMask(mask, stamp)) expected = m;
+        }
+        EXPECT_EQ(pattern.NextAfter(start, 70), expected) << mask;
     }
 }
 

@@ -252,11 +252,14 @@ TEST(EditAlarm, EscInTheMessageBoxCancelsAndTabLeavesIt)
 
 TEST(AlPropCommands, PlayPlaysTheDefaultOrAnExistingFileOnly)
 {
-    std::vector<std::string> played;
-    PlaySoundHook = [&](const char* sound, DWORD flags) {
-        played.push_back(std::string(sound) + " " + std::to_string(flags));
-        return TRUE;
-    };
+    struct TPlayed : TSoundPlayer {
+        void PlayAlias(const std::string& alias) override { heard.push_back("alias " + alias); }
+        void PlayFile(const std::string& file) override { heard.push_back("file " + file); }
+        void Loop(const std::string& sound, bool) override { heard.push_back("loop " + sound); }
+        void Stop() override { heard.push_back("stop"); }
+        std::vector<std::string> heard;
+    } played;
+    PropSoundPlayer = &played;
     TScratchFolder sounds("Sounds");
     const std::string wav = sounds.Make("ring.wav");
     {
@@ -269,10 +272,8 @@ TEST(AlPropCommands, PlayPlaysTheDefaultOrAnExistingFileOnly)
         d.SoundEdit.SetText(wav);
         Click(d.PlayBtn);
     }
-    PlaySoundHook = nullptr;
-    EXPECT_EQ(played, (std::vector<std::string>{".Default " + std::to_string(SND_ALIAS | SND_ASYNC),
-                                                wav + " " +
-                                                    std::to_string(SND_FILENAME | SND_ASYNC | SND_NODEFAULT)}));
+    PropSoundPlayer = nullptr;
+    EXPECT_EQ(played.heard, (std::vector<std::string>{"alias .Default", "file " + wav}));
 }
 
 TEST(AlPropCommands, BrowseButtonsFillTheirFields)

@@ -205,6 +205,39 @@ TEST(AlPropForm, EachRuleFollowsItsControl)
     }
 }
 
+// The line left of OK follows every edit that changes when the alarm rings (a prefix where the
+// answer depends on the clock).
+TEST(AlPropForm, TheNextRingLineFollowsTheEdits)
+{
+    TAlPropForm d;
+    d.Show();
+    SYSTEMTIME past{};
+    past.wYear = 2001, past.wMonth = 1, past.wDay = 1;
+    SYSTEMTIME ahead = past;
+    ahead.wYear = 2100;
+    const struct {
+        std::function<void()> act;
+        const char* text;
+    } steps[] = {
+        {[&] { Click(d.CronRB); }, "The cron mask never matches"},
+        {[&] { d.CronEdit.SetText("* * * * *"); }, "Rings every minute that matches"},
+        {[&] { Click(d.OnceADayCB); }, "Rings in 1 min ("},
+        {[&] { d.CronEdit.SetText("0 0 31 * 2"); }, "The cron mask never matches"},
+        {[&] { Click(d.EnabledCB); }, "Will not ring: the alarm is disabled"},
+        // Once a day, a reminder whose moment has passed rings within a second.
+        {[&] { Click(d.EnabledCB), Click(d.ReminderRB), d.DatePicker1.SetDate(past); }, "Rings in 1 min ("},
+        {[&] { Click(d.OnceADayCB); }, "Will not ring: the moment has passed"},
+        {[&] { d.DatePicker1.SetDate(ahead); }, "Rings in "},
+        {[&] { Click(d.UsualRB); }, "Rings in "},
+    };
+    int n = 0;
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(d.NextRingLabel.Text().rfind(step.text, 0), 0u) << "step " << n << ": " << d.NextRingLabel.Text();
+        ++n;
+    }
+}
+
 TEST(AlPropForm, KeysOnTheKindButtonsAndActionBoxesRunTheirRules)
 {
     TAlPropForm d;

@@ -10,6 +10,7 @@
 #include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "alarms/AlarmFile.h"
+#include "base/SystemTimeRecord.h"
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 #include "alarms/frmMessage.h"
@@ -20,18 +21,44 @@ class TRecorder : public TSoundPlayer, public TProcessStarter, public TTimeSourc
 public:
     void PlayAlias(const std::string& alias) override { actions.push_back("alias " + alias); }
     void PlayFile(const std::string& fileName) override { actions.push_back("file " + fileName); }
+    void Loop(const std::string& sound, bool alias) override { actions.push_back("loop " + sound + (alias ? " alias" : "")); }
+    void Stop() override { actions.push_back("stop"); }
     void Start(const std::string& commandLine, const std::string& startFolder) override
     {
         if (failStart) throw std::runtime_error("no thread");
         actions.push_back("start " + commandLine + " in " + startFolder);
     }
     TSystemTime LocalNow() override { return now; }
-    TSystemTime UtcNow() override { return now; }
+    TSystemTime UtcNow() override
+    {
+        std::int64_t local = 0;
+        SecondsOf(now, local);
+        return RecordOfSeconds(local - east);
+    }
 
     std::vector<std::string> actions;
     TSystemTime now = Moment(2026, 4, 1, 12, 0, 0);
     bool failStart = false;
+    std::int64_t east = 0;  // the zone's offset, in seconds
 };
+
+class TWakeRecorder : public TWakeTimer {
+public:
+    bool Set(std::int64_t utc, bool resume) override
+    {
+        calls.push_back("set " + std::to_string(utc) + (resume ? " resume" : ""));
+        return true;
+    }
+    void Cancel() override { calls.push_back("cancel"); }
+    std::vector<std::string> calls;
+};
+
+std::string SetAt(int y, int mo, int d, int h, int mi)
+{
+    std::int64_t s = 0;
+    SecondsOf(Moment(y, mo, d, h, mi, 0), s);
+    return "set " + std::to_string(s) + " resume";
+}
 
 class AlarmSignal : public testing::Test {
 protected:
@@ -474,6 +501,130 @@ TEST_F(AlarmSignal, OpenWindowsDoNotOutliveTheClockWindow)
     }
     EXPECT_EQ(a->MessageWindows.Count(), 0);
     EXPECT_EQ(FindWindowA("TMessageForm", nullptr), nullptr);
+}
+
+
+// The tray tip names the soonest alarm, in the program's code page, and follows the alarms at the
+// next tick, however they were changed.
+TEST_F(AlarmSignal, TheTrayTipNamesTheNextAlarm)
+{
+    TickAt(Moment(2026, 3, 2, 12, 0, 0));
+    EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock");
+    TAlarm& wake = Add("Wake up");
+    wake.SignalTime = Moment(2026, 3, 3, 7, 30, 0);
+    TAlarm& later = Add("Later");
+    later.SignalTime = Moment(2026, 3, 4, 7, 30, 0);
+    TickAt(Moment(2026, 3, 2, 12, 0, 1));
+    EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock \x96 next alarm Tue 07:30 Wake up");
+    wake.Enabled = false;
+    TickAt(Moment(2026, 3, 2, 12, 0, 2));
+    EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock \x96 next alarm Wed 07:30 Later");
+    later.Enabled = false;
+    TickAt(Moment(2026, 3, 2, 12, 0, 3));
+    EXPECT_EQ(form.TrayIcon.Tip(), "Doviz Clock");
+}
+
+// With RepeatSound on, a message window's sound repeats: the newest window's alone, until that
+// window is answered (OK, Esc, the close box, "Remind later") or ten minutes have gone by, when
+// the window says so. Without a window the sound plays once. (Esc and the close box close the
+// window as OK does.)
+TEST_F(AlarmSignal, ASoundRepeatsUntilItsWindowIsAnswered)
+{
+    form.Options->RepeatSound = true;
+    TAlarm& first = Add("first");
+    first.Kind = akUsual;
+    first.SoundOn = first.MessageOn = true;
+    first.SoundFile = "(Default)";
+    TAlarm& second = Add("second");
+    second.SoundOn = second.MessageOn = true;
+    second.SoundFile = "C:\\ring.wav";
+    TAlarm& quiet = Add("quiet");
+    quiet.SoundOn = true;
+    quiet.SoundFile = "(Default)";
+    second.SignalTime = quiet.SignalTime = Moment(2026, 4, 1, 12, 1, 0);
+    TMenuItem fiveMinutes("later5", "In 5 minutes", {}, 5);
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> heard;
+    } steps[] = {
+        {"the first rings", [&] { TickAt(Moment(2026, 4, 1, 12, 0, 0)); }, {"loop .Default alias"}},
+        {"a newer one takes over; one without a window plays once",
+         [&] { TickAt(Moment(2026, 4, 1, 12, 1, 0)); }, {"loop C:\\ring.wav", "alias .Default"}},
+        {"OK on the newest: the first sounds again", [&] { Close(Window(second, 0)); }, {"loop .Default alias"}},
+        {"ten minutes after the first", [&] { TickAt(Moment(2026, 4, 1, 12, 10, 0)); }, {"stop"}},
+        {"it rings again", [&] { TickAt(Moment(2026, 4, 2, 12, 0, 0)); }, {"loop .Default alias"}},
+        {"Remind later on its second window",
+         [&] { Window(first, 1).ModifyItemClick(&fiveMinutes); }, {"stop"}},
+        {"and the close box on the first", [&] { SendMessageA(Window(first, 0).Handle(), WM_CLOSE, 0, 0); }, {}},
+    };
+    for (const auto& step : steps) {
+        recorder.actions.clear();
+        step.act();
+        EXPECT_EQ(recorder.actions, step.heard) << step.what;
+        if (std::string(step.what) == "ten minutes after the first") {
+            EXPECT_EQ(Window(first, 0).TextMemo.Text().rfind("Rang for 10 minutes\r\n", 0), 0u);
+        }
+    }
+    while (first.MessageWindows.Count() > 0) Close(Window(first, 0));
+}
+
+// While WakeForAlarms is on, the wake timer stands at the next alarm, in UTC and with resume,
+// after every kind of change; off cancels it. The system hears only of a new moment.
+TEST_F(AlarmSignal, TheWakeTimerFollowsTheNextAlarm)
+{
+    TWakeRecorder wake;
+    form.Services.Wake = &wake;
+    TAlarm& daily = Add("daily");
+    daily.Kind = akUsual;
+    daily.SignalTime = Moment(2026, 1, 1, 7, 30, 0);
+    TAlarm* sooner = nullptr;
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> calls;
+    } steps[] = {
+        {"off: nothing", [] {}, {}},
+        {"on", [&] { form.Options->WakeForAlarms = true; }, {SetAt(2026, 4, 2, 7, 30)}},
+        {"a tick that changes nothing", [] {}, {}},
+        {"a sooner alarm added",
+         [&] {
+             sooner = &Add("sooner");
+             sooner->SignalTime = Moment(2026, 4, 1, 18, 0, 0);
+         },
+         {SetAt(2026, 4, 1, 18, 0)}},
+        {"its signal", [&] { recorder.now = Moment(2026, 4, 1, 18, 0, 0); }, {SetAt(2026, 4, 2, 7, 30)}},
+        {"a zone two hours east", [&] { recorder.east = 7200; }, {SetAt(2026, 4, 2, 5, 30)}},
+        {"the clock set forward past it, as after a resume",
+         [&] { recorder.now = Moment(2026, 4, 2, 8, 0, 0); }, {SetAt(2026, 4, 3, 5, 30)}},
+        {"the alarm disabled", [&] { daily.Enabled = false; }, {"cancel"}},
+        {"enabled again, the option off", [&] { daily.Enabled = true, form.Options->WakeForAlarms = false; }, {}},
+        {"on again", [&] { form.Options->WakeForAlarms = true; }, {SetAt(2026, 4, 3, 5, 30)}},
+        {"off", [&] { form.Options->WakeForAlarms = false; }, {"cancel"}},
+    };
+    for (const auto& step : steps) {
+        wake.calls.clear();
+        step.act();
+        form.AlarmTimerTimer();
+        EXPECT_EQ(wake.calls, step.calls) << step.what;
+    }
+    while (sooner && sooner->MessageWindows.Count() > 0) Close(Window(*sooner, 0));
+    form.Services.Wake = nullptr;
+}
+
+// The system's timer is set with resume and signals when due, into a program that is awake.
+TEST(WinWakeTimer, SignalsWhenDue)
+{
+    TWinWakeTimer timer;
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    std::int64_t utc = 0;
+    ASSERT_TRUE(SecondsOf(ToRecord(now), utc));
+    ASSERT_TRUE(timer.Set(utc + 3600, true));
+    EXPECT_EQ(WaitForSingleObject(timer.Handle(), 100), WAIT_TIMEOUT);
+    ASSERT_TRUE(timer.Set(utc + 1, true));
+    EXPECT_EQ(WaitForSingleObject(timer.Handle(), 5000), WAIT_OBJECT_0);
+    timer.Cancel();
 }
 
 }  // namespace

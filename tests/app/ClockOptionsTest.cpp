@@ -52,16 +52,16 @@ int FaceHeight(const TRoVudez& face)
     return r.bottom;
 }
 
-TEST_F(ClockOptions, FirstRunClosedAtOnceStoresTheNineteenStrings)
+TEST_F(ClockOptions, FirstRunClosedAtOnceStoresTheTwentyOneStrings)
 {
     { TClockForm form(Config()); }
     auto values = Stored();
     const std::map<std::string, std::string> expected = {
         {"AutoSave", "1"},   {"AutoSaveData", "1"}, {"DayTime", "0"},     {"DblClickAction", "0"},
         {"IniName", "SOFTWARE\\Doviz\\Clock"},      {"IniSection", "Options"}, {"Name", ""},
-        {"OnTop", "1"},      {"ShowCaption", "1"},  {"ShowDate", "0"},    {"ShowHint", "0"},
+        {"OnTop", "1"},      {"RepeatSound", "0"},  {"ShowCaption", "1"},  {"ShowDate", "0"},    {"ShowHint", "0"},
         {"ShowSecs", "1"},   {"ShowTrayIcon", "0"}, {"ShowTZSecs", "0"},  {"StartWithWindows", "0"},
-        {"StorageType", "0"}, {"Tag", "0"},       {"VertLayout", "0"}, {"ZoneDST", "0"}};
+        {"StorageType", "0"}, {"Tag", "0"},       {"VertLayout", "0"}, {"WakeForAlarms", "0"}, {"ZoneDST", "0"}};
     ASSERT_EQ(values.size(), expected.size());
     for (const auto& [name, text] : expected) {
         ASSERT_TRUE(values.count(name)) << name;

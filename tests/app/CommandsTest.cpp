@@ -376,4 +376,27 @@ TEST_F(Commands, NoWindowOfTheProgramCanHaveATaskbarButton)
     EXPECT_FALSE(IsWindowVisible(p.Clock.TrayIcon.Handle()));
 }
 
+// While a dialog is modal, the tray menu's commands that open windows bring it forward instead of
+// opening another over it.
+TEST_F(Commands, TrayCommandsBringAnOpenDialogForward)
+{
+    TProgram p(Config());
+    int shown = 0;
+    TModalHook hook([&](TForm& dialog) {
+        if (++shown == 1) {
+            for (const char* name : {"Addalarm1", "Alarms1", "Options1Item", "In5minutes2", "About1Item"}) {
+                SetForegroundWindow(p.Clock.TrayIcon.Handle());
+                p.Clock.TrayMenu.Find(name)->Click();
+                PumpMessages();
+                EXPECT_EQ(GetForegroundWindow(), dialog.Handle()) << name;
+            }
+        }
+        dialog.SetModalResult(mrCancel);
+    });
+    p.Clock.AddAlarmItemClick();
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(AlarmsForm && AlarmsForm->Visible());
+    EXPECT_EQ(Alarms.Count(), 0);
+}
+
 }  // namespace

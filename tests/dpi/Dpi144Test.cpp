@@ -177,13 +177,13 @@ TEST(OptionsDialog144, SizesControlsAndFontAt144AndAfterAMoveTo96)
         const struct {
             UINT dpi;
             SIZE client;
-            RECT ok;    // 81, 232, 75 x 25 at 96
+            RECT ok;    // 81, 280, 75 x 25 at 96
             RECT date;  // 168, 8, 148 x 17 at 96
             LONG fontHeight;
         } steps[] = {
-            {144, {477, 390}, {122, 348, 235, 386}, {252, 12, 474, 38}, -16},
-            {96, {318, 260}, {81, 232, 156, 257}, {168, 8, 316, 25}, -11},
-            {144, {477, 390}, {122, 348, 235, 386}, {252, 12, 474, 38}, -16},
+            {144, {477, 462}, {122, 420, 235, 458}, {252, 12, 474, 38}, -16},
+            {96, {318, 308}, {81, 280, 156, 305}, {168, 8, 316, 25}, -11},
+            {144, {477, 462}, {122, 420, 235, 458}, {252, 12, 474, 38}, -16},
         };
         for (const auto& step : steps) {
             if (step.dpi != dialog.Dpi()) MoveToDpi(dialog, step.dpi);

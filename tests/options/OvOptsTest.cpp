@@ -72,10 +72,10 @@ TEST(OvOpts, FirstSaveWritesEveryPropertyInNameOrder)
     }
     const std::vector<std::pair<std::string, std::string>> image = {
         {"AutoSave", "1"},   {"AutoSaveData", "1"}, {"DayTime", "0"},     {"DblClickAction", "0"},
-        {"IniName", Key},    {"IniSection", "Options"}, {"Name", ""},     {"OnTop", "1"},
+        {"IniName", Key},    {"IniSection", "Options"}, {"Name", ""},     {"OnTop", "1"}, {"RepeatSound", "0"},
         {"ShowCaption", "1"}, {"ShowDate", "0"},    {"ShowHint", "0"},    {"ShowSecs", "1"},
         {"ShowTrayIcon", "0"}, {"ShowTZSecs", "0"}, {"StartWithWindows", "0"}, {"StorageType", "0"}, {"Tag", "0"},
-        {"VertLayout", "0"}, {"ZoneDST", "0"},
+        {"VertLayout", "0"}, {"WakeForAlarms", "0"}, {"ZoneDST", "0"},
     };
     ASSERT_EQ(store.Writes.size(), image.size());
     for (std::size_t i = 0; i < image.size(); ++i) {
@@ -176,7 +176,7 @@ TEST(OvOpts, DestructorSwallowsAFailedSaveAndCloseSavesOnce)
         options.SetAutoSave(true);
         options.Close();
     }
-    EXPECT_EQ(store.Writes.size(), 19u);
+    EXPECT_EQ(store.Writes.size(), 21u);
 }
 
 }  // namespace

@@ -54,13 +54,13 @@ TEST(OptionsRegistry, FirstRunCreatesTheMainKeyAndTheExitSaveWritesTheImage)
     }
     const std::map<std::string, std::string> image = {
         {"AutoSave", "1"},     {"AutoSaveData", "1"},     {"DayTime", "0"},    {"DblClickAction", "0"},
-        {"IniName", Key},      {"IniSection", "Options"}, {"Name", ""},        {"OnTop", "1"},
+        {"IniName", Key},      {"IniSection", "Options"}, {"Name", ""},        {"OnTop", "1"}, {"RepeatSound", "0"},
         {"ShowCaption", "1"},  {"ShowDate", "0"},         {"ShowHint", "0"},   {"ShowSecs", "1"},
         {"ShowTrayIcon", "0"}, {"ShowTZSecs", "0"},       {"StartWithWindows", "0"}, {"StorageType", "0"}, {"Tag", "0"},
-        {"VertLayout", "0"}, {"ZoneDST", "0"},
+        {"VertLayout", "0"}, {"WakeForAlarms", "0"}, {"ZoneDST", "0"},
     };
     auto values = ValuesOf(registry.Root(), Key + "\\Options");
-    EXPECT_EQ(values.size(), 19u);
+    EXPECT_EQ(values.size(), 21u);
     for (const auto& [name, text] : image) {
         ASSERT_TRUE(values.count(name)) << name;
         EXPECT_EQ(values[name].Type, DWORD(REG_SZ)) << name;

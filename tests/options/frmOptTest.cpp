@@ -55,6 +55,10 @@ const TBoxRow boxes[] = {
     DOVIZ_BOX(ZoneDST, ZoneDSTCB, "SetZoneDaylight 1"),
     {"AutoSaveData", &TOptForm::AutoSaveDataCB, [](const TClockOptions& o) { return bool(o.AutoSaveData); },
      [](TClockOptions& o, bool v) { o.AutoSaveData = v; }, nullptr},
+    {"RepeatSound", &TOptForm::RepeatSoundCB, [](const TClockOptions& o) { return bool(o.RepeatSound); },
+     [](TClockOptions& o, bool v) { o.RepeatSound = v; }, nullptr},
+    {"WakeForAlarms", &TOptForm::WakeForAlarmsCB, [](const TClockOptions& o) { return bool(o.WakeForAlarms); },
+     [](TClockOptions& o, bool v) { o.WakeForAlarms = v; }, nullptr},
 };
 
 #undef DOVIZ_BOX
@@ -104,16 +108,20 @@ TEST(OptForm, ShowsEveryControlWhereAndAsTheDialogTableSays)
          "Start Doviz Clock whenever you log on to Windows"},
         {form.ZoneDSTCB, upper, "Daylight saving per zone", 168, 128,
          "Each time-zone clock follows its own zone's daylight saving rules"},
-        // The new row moves everything under it down by its height.
-        {form.Label2, upper, "Double-click action:", 8, 152, ""},
-        {form.ActionCombo, upper, "", 104, 152,
+        {form.RepeatSoundCB, upper, "Repeat the sound until the message is closed", 8, 152,
+         "A ringing alarm keeps sounding until its message window is closed or reminded later"},
+        {form.WakeForAlarmsCB, upper, "Wake the computer for alarms", 8, 176,
+         "Wakes the computer from sleep for the next alarm, where the computer allows it"},
+        // The new rows move everything under them down by their height.
+        {form.Label2, upper, "Double-click action:", 8, 200, ""},
+        {form.ActionCombo, upper, "", 104, 200,
          "Action to be taken, when tray icon or caption \r\nis double-clicked with the left mouse button"},
-        {form.LowerPanel, nullptr, "", 0, 193, "Clock layout"},
+        {form.LowerPanel, nullptr, "", 0, 241, "Clock layout"},
         {form.Label1, lower, "Layout:", 8, 8, ""},
         {form.HorzRB, lower, "Horizontal", 56, 8, ""},
         {form.VertRB, lower, "Vertical", 144, 8, ""},
-        {form.OkBtn, nullptr, "OK", 81, 232, ""},
-        {form.CancelBtn, nullptr, "Cancel", 161, 232, ""},
+        {form.OkBtn, nullptr, "OK", 81, 280, ""},
+        {form.CancelBtn, nullptr, "Cancel", 161, 280, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.caption);
@@ -148,7 +156,7 @@ TEST(OptForm, IsACentredDialogWithItsPanelsButtonsAndActions)
     TOptForm form;
     EXPECT_EQ(form.Caption(), "Doviz Clock options");
     EXPECT_EQ(form.ClientSize().cx, 318);
-    EXPECT_EQ(form.ClientSize().cy, 260);
+    EXPECT_EQ(form.ClientSize().cy, 308);
     LONG_PTR style = GetWindowLongPtrA(form.Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -162,7 +170,7 @@ TEST(OptForm, IsACentredDialogWithItsPanelsButtonsAndActions)
     const struct {
         const TControl& control;
         LONG width, height;
-    } sizes[] = {{form.UpperPanel, 318, 193}, {form.LowerPanel, 318, 32}, {form.OkBtn, 75, 25},
+    } sizes[] = {{form.UpperPanel, 318, 241}, {form.LowerPanel, 318, 32}, {form.OkBtn, 75, 25},
                  {form.CancelBtn, 75, 25}};
     for (const auto& s : sizes) {
         EXPECT_EQ(SizeOf(s.control).cx, s.width) << s.control.Text();
@@ -196,7 +204,7 @@ TEST(OptForm, TabVisitsTheControlsInTheirOrderAndWrapsAround)
     const TControl* order[] = {&form.OnTopCB,   &form.DateCB,       &form.CaptionCB,      &form.HintCB,
                                &form.ShowTrayCB, &form.ShowSecCB,   &form.DayTimeCB,      &form.ShowTZSecsCB,
                                &form.AutoSaveDataCB, &form.StartWithWindowsCB, &form.ZoneDSTCB,
-                               &form.ActionCombo, &form.HorzRB,     &form.OkBtn,
+                               &form.RepeatSoundCB, &form.WakeForAlarmsCB, &form.ActionCombo, &form.HorzRB,     &form.OkBtn,
                                &form.CancelBtn,  &form.OnTopCB};
     HWND at = form.OnTopCB.Handle();
     for (std::size_t i = 1; i < std::size(order); ++i) {
