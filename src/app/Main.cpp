@@ -330,10 +330,11 @@ void TClockForm::SaveDataItemClick()
 void TClockForm::SaveAlarms()
 {
     // A failed save leaves the old file whole; the alarms go with the next save.
-    TellSaveFailure(alarmsBackup_
-                        .Save(AlarmFilePath(dataFolder_), files_,
-                              [this] { return ::SaveAlarms(Alarms, dataFolder_, files_, scheduler_.LastTick()); })
-                        .Tell);
+    const auto saved = alarmsBackup_.Save(AlarmFilePath(dataFolder_), files_, [this] {
+        return ::SaveAlarms(Alarms, dataFolder_, files_, scheduler_.LastTick());
+    });
+    alarmsUnsaved_ = !saved.Saved;
+    TellSaveFailure(saved.Tell);
 }
 
 void TClockForm::LoadAlarms()
@@ -356,6 +357,9 @@ void TClockForm::TellSaveFailure(const std::string& text)
 
 void TClockForm::AlarmTimerTimer()
 {
+    // A save that failed (the file held for a moment by another program) is tried again every
+    // few seconds, not only at the next change.
+    if (alarmsUnsaved_ && AutoSaveData() && ++retryTicks_ % 5 == 0) SaveAlarms();
     const TClockReading now{Services.Clock->LocalNow(), Services.Clock->UtcNow()};
     scheduler_.Tick(Alarms, now, [this](TAlarm& alarm) { SignalAlarm(alarm); });
     KeepSignalChanges();

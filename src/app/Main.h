@@ -212,6 +212,8 @@ private:
     // The start-up load has finished: only from then on is anything saved.
     bool loaded_ = false;
     bool endingSession_ = false;
+    bool alarmsUnsaved_ = false;  // the last save of the alarms failed or was skipped
+    unsigned retryTicks_ = 0;
     bool holdRelayout_ = false;
     // A hide that waits for the tray icon to go in.
     bool hideWhenIconIn_ = false;
