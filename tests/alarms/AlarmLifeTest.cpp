@@ -54,13 +54,7 @@ protected:
 
     TAlarm& Add(TAlarmKind kind, const TSystemTime& time, const char* mask = "")
     {
-        auto* a = new TAlarm;
-        a->Enabled = true;
-        a->Kind = kind;
-        a->SignalTime = time;
-        a->CronMask = mask;
-        list.Add(a);
-        return *a;
+        return AddAlarm(list, "", kind, time, mask);
     }
 
     // A tick at a local time, UTC running offset hours behind.

@@ -54,15 +54,7 @@ protected:
     TAlarm& Add(const std::string& name, TAlarmKind kind, TSystemTime time = {}, const std::string& mask = "",
                 bool onceADay = false)
     {
-        auto* a = new TAlarm;
-        a->Name = name;
-        a->Enabled = true;
-        a->Kind = kind;
-        a->SignalTime = time;
-        a->CronMask = mask;
-        a->OnceADay = onceADay;
-        list.Add(a);
-        return *a;
+        return AddAlarm(list, name, kind, time, mask, onceADay);
     }
 
     // Local time and UTC read alike: no zone, no summer time.

@@ -23,16 +23,7 @@ std::int64_t Seconds(const TSystemTime& t)
 TAlarm* Make(TOvList<TAlarm>& list, const std::string& name, TAlarmKind kind, const TSystemTime& time,
              const std::string& mask = "", bool onceADay = false, bool oneTime = false)
 {
-    auto* a = new TAlarm;
-    a->Name = name;
-    a->Enabled = true;
-    a->Kind = kind;
-    a->SignalTime = time;
-    a->CronMask = mask;
-    a->OnceADay = onceADay;
-    a->OneTime = oneTime;
-    list.Add(a);
-    return a;
+    return &AddAlarm(list, name, kind, time, mask, onceADay, oneTime);
 }
 
 std::int64_t MinuteOf(const TAlarmStamp& s)
