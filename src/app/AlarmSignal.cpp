@@ -1,8 +1,9 @@
-// What a due alarm does, and the reminders that the menus add.
+// The alarms' tick, what a due alarm does, and the reminders that the menus add.
 
 #include "app/Main.h"
 
 #include "alarms/AlarmLife.h"
+#include "alarms/NextRing.h"
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 #include "alarms/frmMessage.h"
@@ -21,6 +22,39 @@ void Contained(Action&& action)
 }
 
 }  // namespace
+
+void TClockForm::AlarmTimerTimer()
+{
+    // A save that failed (the file held for a moment by another program) is tried again every
+    // few seconds, not only at the next change.
+    if (alarmsUnsaved_ && AutoSaveData() && ++retryTicks_ % 5 == 0) SaveAlarms();
+    const TClockReading now{Services.Clock->LocalNow(), Services.Clock->UtcNow()};
+    scheduler_.Tick(Alarms, now, [this](TAlarm& alarm) { SignalAlarm(alarm); });
+    KeepSignalChanges();
+    // The tip follows every change to the alarms within a second, whatever made it.
+    std::int64_t local;
+    if (!SecondsOf(now.Local, local)) return;
+    TrayIcon.SetHint(NextAlarmTip(Alarms, local));
+    KeepWakeTimer(now, local);
+    // Only message windows ring, and each leaves the loop as it goes.
+    for (const void* window : ringLoop_.Expire(local))
+        static_cast<TMessageForm*>(const_cast<void*>(window))->RangOut();
+}
+
+void TClockForm::KeepWakeTimer(const TClockReading& now, std::int64_t local)
+{
+    // Reckoned on every tick, so every change to the alarms, every signal, a change of time or
+    // zone and a resume are all followed within a second; the system hears only of a new moment.
+    std::int64_t utc;
+    std::optional<std::int64_t> wake;
+    if (Options->WakeForAlarms && SecondsOf(now.Utc, utc)) wake = NextWakeUtc(Alarms, local, utc);
+    if (wake == wakeSet_ || !Services.Wake) return;
+    wakeSet_ = wake;
+    if (wake)
+        Services.Wake->Set(*wake, true);
+    else
+        Services.Wake->Cancel();
+}
 
 void TClockForm::SignalAlarm(TAlarm& alarm)
 {

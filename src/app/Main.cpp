@@ -6,9 +6,7 @@
 #include "app/DataFolder.h"
 #include "app/KeyTable.h"
 #include "app/SingleInstance.h"
-#include "alarms/AlarmFile.h"
 #include "alarms/AlarmScheduler.h"
-#include "alarms/NextRing.h"
 #include "alarms/frmMessage.h"
 #include "alarms/frmAlarms.h"
 #include "calendar/frmCalendar.h"
@@ -325,67 +323,6 @@ void TClockForm::SaveDataItemClick()
 {
     SaveClocks();
     SaveAlarms();
-}
-
-void TClockForm::SaveAlarms()
-{
-    // A failed save leaves the old file whole; the alarms go with the next save.
-    const auto saved = alarmsBackup_.Save(AlarmFilePath(dataFolder_), files_, [this] {
-        return ::SaveAlarms(Alarms, dataFolder_, files_, scheduler_.LastTick());
-    });
-    alarmsUnsaved_ = !saved.Saved;
-    TellSaveFailure(saved.Tell);
-}
-
-void TClockForm::LoadAlarms()
-{
-    const bool whole = ::LoadAlarms(Alarms, dataFolder_, files_, Options->AutoSaveData);
-    alarmsBackup_.Loaded(JudgeLoad(AlarmFilePath(dataFolder_), files_, whole, [this] {
-        TCaptureFiles ours;
-        ::SaveAlarms(Alarms, dataFolder_, ours);
-        return ours.Written;
-    }));
-}
-
-void TClockForm::TellSaveFailure(const std::string& text)
-{
-    // At the session's end nobody is there to read it.
-    if (text.empty() || endingSession_) return;
-    if (Hidden && TrayIcon.ShowBalloon("Doviz Clock", text)) return;
-    Application.ShowMessageBox(text, "Doviz Clock", MB_OK | MB_ICONWARNING);
-}
-
-void TClockForm::AlarmTimerTimer()
-{
-    // A save that failed (the file held for a moment by another program) is tried again every
-    // few seconds, not only at the next change.
-    if (alarmsUnsaved_ && AutoSaveData() && ++retryTicks_ % 5 == 0) SaveAlarms();
-    const TClockReading now{Services.Clock->LocalNow(), Services.Clock->UtcNow()};
-    scheduler_.Tick(Alarms, now, [this](TAlarm& alarm) { SignalAlarm(alarm); });
-    KeepSignalChanges();
-    // The tip follows every change to the alarms within a second, whatever made it.
-    std::int64_t local;
-    if (!SecondsOf(now.Local, local)) return;
-    TrayIcon.SetHint(NextAlarmTip(Alarms, local));
-    KeepWakeTimer(now, local);
-    // Only message windows ring, and each leaves the loop as it goes.
-    for (const void* window : ringLoop_.Expire(local))
-        static_cast<TMessageForm*>(const_cast<void*>(window))->RangOut();
-}
-
-void TClockForm::KeepWakeTimer(const TClockReading& now, std::int64_t local)
-{
-    // Reckoned on every tick, so every change to the alarms, every signal, a change of time or
-    // zone and a resume are all followed within a second; the system hears only of a new moment.
-    std::int64_t utc;
-    std::optional<std::int64_t> wake;
-    if (Options->WakeForAlarms && SecondsOf(now.Utc, utc)) wake = NextWakeUtc(Alarms, local, utc);
-    if (wake == wakeSet_ || !Services.Wake) return;
-    wakeSet_ = wake;
-    if (wake)
-        Services.Wake->Set(*wake, true);
-    else
-        Services.Wake->Cancel();
 }
 
 void TClockForm::CloseItemClick()
