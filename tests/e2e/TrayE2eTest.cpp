@@ -292,4 +292,33 @@ TEST(TrayInTheShell, TrayMenuTakesKeysTypedOnTheXServerWhileTheClockIsHidden)
     ASSERT_TRUE(clock.CloseAndWait());
 }
 
+
+// Back from the tray by a double-click on the icon, the clock takes keys typed on the X server:
+// Ctrl+O opens the options, and Esc closes them.
+TEST(TrayInTheShell, ClockShownByTheIconsDoubleClickTakesKeysTypedOnTheXServer)
+{
+    StartingOptionsWithTheTrayIcon();
+    StoreOption("DblClickAction", "0");
+    TRunningClock clock;
+    ASSERT_NE(clock.Window(), nullptr);
+    HWND window = clock.Window();
+    POINT icon{};
+    ASSERT_TRUE(WaitUntil([&] { return FindTrayIcon(icon); })) << "no icon in the tray";
+    const std::string onIcon = "mousemove " + std::to_string(icon.x) + " " + std::to_string(icon.y);
+
+    ASSERT_TRUE(OnTheXServer(onIcon + " click --repeat 2 --delay 80 1")) << "no xdotool";
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); })) << "the double-click did not hide the clock";
+    Sleep(GetDoubleClickTime());
+
+    ASSERT_TRUE(OnTheXServer(onIcon + " click --repeat 2 --delay 80 1"));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window); })) << "the double-click did not show the clock";
+    Sleep(500);
+    ASSERT_TRUE(OnTheXServer("key ctrl+o"));
+    EXPECT_TRUE(WaitUntil([] { return Shown("TOptForm"); })) << "Ctrl+O typed on the X server did not reach the clock";
+    ASSERT_TRUE(OnTheXServer("key Escape"));
+    EXPECT_TRUE(WaitUntil([] { return !Shown("TOptForm"); })) << "Esc did not close the options";
+    if (Shown("TOptForm")) PostMessageA(FindWindowA("TOptForm", nullptr), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(clock.CloseAndWait());
+}
+
 }  // namespace
