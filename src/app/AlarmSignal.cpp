@@ -56,6 +56,17 @@ void TClockForm::KeepWakeTimer(const TClockReading& now, std::int64_t local)
         Services.Wake->Cancel();
 }
 
+void TClockForm::Resumed()
+{
+    // What fell due during the sleep rings now, not at the next tick; and the wake timer is set
+    // again even at the same moment, since the one that woke the computer is spent. Before the
+    // start-up load has finished the timers' first ticks do both.
+    if (!loaded_ || destroyed_) return;
+    wakeSet_.reset();
+    AlarmTimerTimer();
+    MainTimerTimer();
+}
+
 void TClockForm::SignalAlarm(TAlarm& alarm)
 {
     // A sound that repeats needs a window to stop it; without one it plays once.

@@ -458,6 +458,9 @@ LRESULT TClockForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
             lstrcmpiA(reinterpret_cast<const char*>(lParam), "Time Zones") == 0)
             ZonesChanged();
         break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) Resumed();
+        return TRUE;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:

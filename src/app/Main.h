@@ -126,6 +126,7 @@ public:
     void SignalAlarm(TAlarm& alarm);
     // The wake timer at the next alarm while WakeForAlarms is on; cancelled when off.
     void KeepWakeTimer(const TClockReading& now, std::int64_t local);
+    void Resumed();
     // Deletes a signalled alarm that is disabled, to be removed, and held by no window; true
     // when it did.
     bool DeleteIfFinished(TAlarm& alarm);
