@@ -332,7 +332,7 @@ void TClockForm::CloseItemClick()
 
 void TClockForm::AboutItemClick()
 {
-    ShowAboutBox();
+    ShowAboutBox(dataFolder_);
 }
 
 // ---- shut-down
