@@ -335,16 +335,22 @@ TEST_F(ClockSet, ColourDialogStartsFromTheFaceAndOnlyOkChangesIt)
     form.BkColorItemClick();
     EXPECT_EQ(form.LocalClock->Color(), 0x00336699u);
     EXPECT_EQ(StoredClocks().at(0).Color, 0x00336699u);
-    // The next run starts from the face's colour, not the dialog's last one.
+    // The next run starts from the face's colour, not the dialog's last one, and shows it: its
+    // colour box and fields are open, not only the basic colours.
     form.LocalClock->SetColor(0x00000080);
+    bool shown = false;
     TColorDialog::ShownHook = [&](HWND dialog) {
         auto field = [&](int id) { return GetDlgItemInt(dialog, id, nullptr, FALSE); };
         started = RGB(field(COLOR_RED), field(COLOR_GREEN), field(COLOR_BLUE));
+        // The dialog itself may not be up yet: the parts' own visibility is what counts.
+        auto open = [&](int id) { return (GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; };
+        shown = open(COLOR_RED) && open(COLOR_CURRENT);
         Press(dialog, IDCANCEL);
     };
     form.BkColorItemClick();
     TColorDialog::ShownHook = nullptr;
     EXPECT_EQ(started, 0x00000080u);
+    EXPECT_TRUE(shown);
     EXPECT_EQ(form.LocalClock->Color(), 0x00000080u);
 }
 
