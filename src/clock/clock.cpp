@@ -71,7 +71,9 @@ SYSTEMTIME TClockSource::UtcNow() const
 
 TRoVudez::TRoVudez(HWND parent)
 {
-    RegisterClassOnce("TRoVudez", CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), nullptr);
+    // A face that another face's text grows or shrinks is drawn afresh in its new size: the
+    // window clips its children, so nothing else would repaint it before its own text changes.
+    RegisterClassOnce("TRoVudez", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursor(nullptr, IDC_ARROW), nullptr);
     CreateHandle(0, "TRoVudez", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 75, 18, parent);
     font_.SetDpi(FormDpi(Handle()));
     toolTip_ = CreateToolTip();

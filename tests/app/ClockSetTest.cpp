@@ -218,6 +218,42 @@ TEST_F(ClockSet, TwelveHourSwitchActsOnTheCurrentFaceAndSaves)
     EXPECT_TRUE(stored[1].AmPm);
 }
 
+// One face that grows makes every face grow; each must repaint in its new size, not keep its old
+// picture until its own text next changes.
+TEST_F(ClockSet, FacesResizedByAnotherFaceRepaint)
+{
+    const std::pair<const char*, std::function<void(TClockForm&, TMyRoVudez&)>> changes[] = {
+        {"font", [](TClockForm&, TMyRoVudez& f) { f.SetFont(TFont("Tahoma", 20, 0, 0x0000FFFF, DEFAULT_CHARSET)); }},
+        {"12 hours", [](TClockForm& form, TMyRoVudez& f) {
+             form.CurrentClock = &f;
+             f.ShowSeconds = true;
+             form.FormatItemClick();
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        TClockForm form(Config());
+        form.ShowClock();
+        form.AddItemClick();
+        form.AddItemClick();
+        UpdateWindow(form.Handle());
+        TMyRoVudez& sibling = *form.Clocks->Items(0);
+        for (const TMyRoVudez* face : {form.LocalClock.get(), &sibling}) UpdateWindow(face->Handle());
+        ASSERT_FALSE(GetUpdateRect(sibling.Handle(), nullptr, FALSE));
+        const RECT before = FaceIn(form, sibling);
+        change(form, *form.Clocks->Items(1));
+        const RECT after = FaceIn(form, sibling);
+        ASSERT_GT(after.right - after.left, before.right - before.left) << "the change grows every face";
+        for (const TMyRoVudez* face : {form.LocalClock.get(), &sibling}) {
+            RECT dirty{};
+            EXPECT_TRUE(GetUpdateRect(face->Handle(), &dirty, FALSE));
+            RECT client = face->ClientRect();
+            EXPECT_TRUE(EqualRect(&dirty, &client))
+                << (face == &sibling ? "moved" : "local") << " face: the whole face, its bevels included";
+        }
+    }
+}
+
 // What a control tells its dialog when the user changes it.
 void Notify(HWND dialog, int id, WORD code)
 {
