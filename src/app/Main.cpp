@@ -6,6 +6,7 @@
 #include "app/DataFolder.h"
 #include "app/KeyTable.h"
 #include "app/SingleInstance.h"
+#include "app/WorkArea.h"
 #include "alarms/AlarmScheduler.h"
 #include "alarms/frmMessage.h"
 #include "alarms/frmAlarms.h"
@@ -19,6 +20,18 @@
 TClockForm* ClockForm = nullptr;
 
 namespace {
+
+// The most the client may take: the work area of the window's monitor, less any frame.
+TLayoutRoom WorkAreaRoom(HWND window)
+{
+    MONITORINFO mi{sizeof mi};
+    RECT frame, client;
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &mi) || !GetWindowRect(window, &frame) ||
+        !GetClientRect(window, &client))
+        return {};
+    return {(mi.rcWork.right - mi.rcWork.left) - (frame.right - frame.left - client.right),
+            (mi.rcWork.bottom - mi.rcWork.top) - (frame.bottom - frame.top - client.bottom)};
+}
 
 TForm::TParams ClockFormParams()
 {
@@ -93,13 +106,14 @@ TClockForm::TClockForm(const TClockFormConfig& config)
     FormCreate();
     BindApplicationEvents();
 
-    // The designed place: near the top right corner of the work area.
+    // The designed place: near the top right corner of the work area, inside it however large.
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT wr;
     GetWindowRect(Handle(), &wr);
-    SetWindowPos(Handle(), nullptr, work.right - (wr.right - wr.left) - Scale(24), work.top + Scale(24), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const TLayoutRect place = DesignedPlace(wr.right - wr.left, wr.bottom - wr.top,
+                                            {work.left, work.top, work.right - work.left, work.bottom - work.top}, Scale(24));
+    SetWindowPos(Handle(), nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TClockForm::~TClockForm()
@@ -229,10 +243,11 @@ void TClockForm::Relayout()
 {
     if (holdRelayout_) return;
     const int faces = 1 + (Clocks ? Clocks->Count() : 0);
-    // Every face as large as the largest room that a face's text needs, at least the rule's size.
+    // Every face as large as the largest room that a face's text needs, at least the rule's size,
+    // but the window no larger than its monitor's work area: beyond it faces can't be reached.
     TFaceNeed need = LocalClock ? LocalClock->TextNeed() : TFaceNeed{};
     for (int i = 0; Clocks && i < Clocks->Count(); ++i) need = Largest(need, Clocks->Items(i)->TextNeed());
-    TClockLayout l = ::Relayout(faces, layout_, static_cast<int>(Dpi()), need);
+    TClockLayout l = ::Relayout(faces, layout_, static_cast<int>(Dpi()), need, WorkAreaRoom(Handle()));
     const SIZE before = ClientSize();
     SetClientPixels(l.ClientWidth, l.ClientHeight);
     const SIZE after = ClientSize();
@@ -332,7 +347,7 @@ void TClockForm::CloseItemClick()
 
 void TClockForm::AboutItemClick()
 {
-    ShowAboutBox();
+    ShowAboutBox(dataFolder_);
 }
 
 // ---- shut-down
@@ -451,7 +466,12 @@ LRESULT TClockForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         // The system clock or zone was set: every face shows the new time at once, not at its next tick.
         ZonesChanged();
         return 0;
+    case WM_DISPLAYCHANGE:
+        // Another screen size or work area: the faces take the room there is now.
+        Relayout();
+        break;
     case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) Relayout();
         // The zones' rules may have been updated; no text names that reliably, so any change
         // that names none or names the zones counts.
         if (!lParam || lstrcmpiA(reinterpret_cast<const char*>(lParam), "TimeZoneInformation") == 0 ||

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/WorkArea.h"
 #include "base/RegKey.h"
 
 namespace {
@@ -68,17 +69,25 @@ void TPlacement::RestoreOnFirstShow()
     wp.showCmd = IsWindowVisible(window_) ? SW_SHOWNOACTIVATE : SW_HIDE;
     SetWindowPlacement(window_, &wp);
 
-    // A window saved on a monitor that has gone would be lost off screen: bring it onto the nearest one.
+    // A window saved on a monitor that has gone would be lost off screen: bring it onto the nearest
+    // one. One that has grown since it was saved moves back left or up onto its own, as growing does.
     RECT now{};
     GetWindowRect(window_, &now);
+    MONITORINFO mi{sizeof(mi)};
+    if (!GetMonitorInfoA(MonitorFromRect(&now, MONITOR_DEFAULTTONEAREST), &mi)) return;
+    const RECT& work = mi.rcWork;
+    long x = now.left, y = now.top;
     if (!MonitorFromRect(&now, MONITOR_DEFAULTTONULL)) {
-        MONITORINFO mi{sizeof(mi)};
-        GetMonitorInfoA(MonitorFromRect(&now, MONITOR_DEFAULTTONEAREST), &mi);
-        const RECT& work = mi.rcWork;
-        long x = std::max<long>(work.left, std::min<long>(now.left, work.right - width));
-        long y = std::max<long>(work.top, std::min<long>(now.top, work.bottom - height));
-        SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        x = std::max<long>(work.left, std::min<long>(now.left, work.right - width));
+        y = std::max<long>(work.top, std::min<long>(now.top, work.bottom - height));
+    } else {
+        const TLayoutRect kept = KeepInWorkArea({now.left, now.top, now.right - now.left, now.bottom - now.top},
+                                                {work.left, work.top, work.right - work.left, work.bottom - work.top});
+        x = kept.Left;
+        y = kept.Top;
     }
+    if (x != now.left || y != now.top)
+        SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TPlacement::SaveOnClose()

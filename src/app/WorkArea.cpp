@@ -19,3 +19,11 @@ TLayoutRect KeepInWorkArea(const TLayoutRect& window, const TLayoutRect& workAre
     placed.Top = PullBack(window.Top, window.Height, workArea.Top, workArea.Bottom());
     return placed;
 }
+
+TLayoutRect DesignedPlace(int width, int height, const TLayoutRect& workArea, int margin)
+{
+    const TLayoutRect corner{workArea.Right() - width - margin, workArea.Top + margin, width, height};
+    TLayoutRect placed = KeepInWorkArea(corner, workArea);
+    placed.Left = std::max(placed.Left, workArea.Left);
+    return placed;
+}

@@ -56,6 +56,8 @@ TCalendarForm::TCalendarForm(TCalendarModel::TToday today)
     NextMonBtn.SetGlyph(IDB_GLYPH_NEXT_MONTH);
     NextYearBtn.SetGlyph(IDB_GLYPH_NEXT_YEAR);
     OkBtn.SetGlyph(IDB_GLYPH_OK);
+    // Esc hides the window as OK does, as it closes every other window of the program.
+    CancelButton = &OkBtn;
     Calendar.SetStartOfWeek(1);
 
     PrevYearBtn.OnClick = [this](TButton&) { PrevYearBtnClick(); };

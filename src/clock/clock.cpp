@@ -71,7 +71,9 @@ SYSTEMTIME TClockSource::UtcNow() const
 
 TRoVudez::TRoVudez(HWND parent)
 {
-    RegisterClassOnce("TRoVudez", CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW), nullptr);
+    // A face that another face's text grows or shrinks is drawn afresh in its new size: the
+    // window clips its children, so nothing else would repaint it before its own text changes.
+    RegisterClassOnce("TRoVudez", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursor(nullptr, IDC_ARROW), nullptr);
     CreateHandle(0, "TRoVudez", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 75, 18, parent);
     font_.SetDpi(FormDpi(Handle()));
     toolTip_ = CreateToolTip();
@@ -270,9 +272,25 @@ void TRoVudez::Paint(HDC dc)
     SetBkMode(dc, OPAQUE);
     RECT text = ClientRect();
     InflateRect(&text, -2, -2);
-    // Centred lines from the top, unclipped, ampersands drawn as they are.
-    DrawTextExA(dc, displayText_.data(), static_cast<int>(displayText_.size()), &text,
-                DT_CENTER | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX, nullptr);
+    // Centred lines from the top, ampersands drawn as they are, never over the bevels: a face held
+    // smaller than its text (the window kept on its monitor) ends a long line in an ellipsis and,
+    // short of height, keeps its bottom line, the time, in sight.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, text.left, text.top, text.right, text.bottom);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    const int lines = 1 + static_cast<int>(std::count(displayText_.begin(), displayText_.end(), '\n'));
+    int top = std::min<int>(text.top, text.bottom - lines * metrics.tmHeight);
+    for (std::size_t start = 0; start <= displayText_.size(); top += metrics.tmHeight) {
+        std::size_t end = displayText_.find("\r\n", start);
+        if (end == std::string::npos) end = displayText_.size();
+        std::string line = displayText_.substr(start, end - start);
+        RECT box{text.left, top, text.right, top + metrics.tmHeight};
+        DrawTextExA(dc, line.data(), static_cast<int>(line.size()), &box,
+                    DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS, nullptr);
+        start = end + 2;
+    }
+    RestoreDC(dc, saved);
 }
 
 LRESULT TRoVudez::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)

@@ -14,15 +14,27 @@ int ScaleLength(int pixels96, int dpi)
     return (pixels96 * dpi + 48) / 96;
 }
 
-TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi, TFaceNeed need)
+namespace {
+
+// A face's length: its need where the room holds it, never below the rule.
+int FaceLength(int rule, int need, int room, int fixedPart, int facesAlong)
+{
+    if (room > 0) need = std::min(need, (room - fixedPart) / facesAlong);
+    return std::max(rule, need);
+}
+
+}  // namespace
+
+TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi, TFaceNeed need, TLayoutRoom room)
 {
     const int n = std::max(faceCount, 1);
-    const int h = std::max(ScaleLength(FaceHeightFor(options.ShowDate, options.ShowLabels), dpi), need.Height);
-    const int faceWidth = std::max(ScaleLength(FaceWidth, dpi), need.Width);
     const int bandHeight = ScaleLength(BandHeight, dpi);
     const int stripWidth = ScaleLength(StripWidth, dpi);
     const int b = options.ShowCaption ? bandHeight : 0;
     const int s = options.ShowCaption ? 0 : stripWidth;
+    const int h = FaceLength(ScaleLength(FaceHeightFor(options.ShowDate, options.ShowLabels), dpi), need.Height,
+                             room.Height, b, options.Vertical ? n : 1);
+    const int faceWidth = FaceLength(ScaleLength(FaceWidth, dpi), need.Width, room.Width, s, options.Vertical ? 1 : n);
 
     TClockLayout layout;
     layout.FaceHeight = h;

@@ -1,7 +1,7 @@
 #pragma once
 // The clock window's geometry: every face 75 wide, the caption band 22 high across the top or,
 // without it, the 8-pixel strip on the left, faces in a row or a column. Faces whose text needs
-// more room all grow to the largest need.
+// more room all grow to the largest need, but not past the room the window has.
 
 #include <vector>
 
@@ -50,7 +50,14 @@ int FaceHeightFor(bool showDate, bool showLabels);
 // A length at 96 DPI at another DPI, halves rounded up.
 int ScaleLength(int pixels96, int dpi);
 
+// The most room the client may take, its monitor's work area; 0 leaves a length unbounded.
+struct TLayoutRoom {
+    int Width = 0;
+    int Height = 0;
+};
+
 // faceCount counts the local face too (at least 1). Every length is scaled to dpi first, so a row
 // of n faces is always n times one face's width. The scaled face size is the least a face gets:
-// where need is larger, every face takes it.
-TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi = 96, TFaceNeed need = {});
+// where need is larger, every face takes it, as far as the room allows.
+TClockLayout Relayout(int faceCount, const TLayoutOptions& options, int dpi = 96, TFaceNeed need = {},
+                      TLayoutRoom room = {});

@@ -21,18 +21,27 @@ TForm::TParams AboutParams()
     p.BorderStyle = bsDialog;
     p.Position = poScreenCenter;
     p.ClientWidth = 240;
-    p.ClientHeight = 96;
+    p.ClientHeight = 140;
     return p;
+}
+
+std::string WithoutTrailingSeparator(std::string folder)
+{
+    if (folder.size() > 1 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+    return folder;
 }
 
 }  // namespace
 
-TAboutBox::TAboutBox()
+TAboutBox::TAboutBox(const std::string& dataFolder)
     : TForm(AboutParams()),
       ProgramIcon(*this, {16, 16, 32, 32}, ProgramIconHandle(Dpi())),
       ProductLabel(*this, {64, 24, 160, 16, "Doviz Clock 1.5"}),
-      OKButton(*this, {82, 60, 75, 25, "OK"})
+      DataFolderLabel(*this, {16, 58, 208, 14, "Data folder:"}),
+      DataFolderEdit(*this, {16, 74, 208, 21, WithoutTrailingSeparator(dataFolder)}),
+      OKButton(*this, {82, 104, 75, 25, "OK"})
 {
+    DataFolderEdit.SetReadOnly(true);
     OKButton.ModalResult = mrOk;
     OKButton.SetDefault(true);
     CancelButton = &OKButton;
@@ -43,8 +52,8 @@ void TAboutBox::DpiChanged(UINT)
     SendMessageA(ProgramIcon.Handle(), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIconHandle(Dpi())), 0);
 }
 
-void ShowAboutBox()
+void ShowAboutBox(const std::string& dataFolder)
 {
-    TAboutBox box;
+    TAboutBox box(dataFolder);
     box.ShowModal();
 }

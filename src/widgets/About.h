@@ -1,15 +1,22 @@
 #pragma once
-// The small modal window that names the program and its version.
+// The small modal window that names the program, its version and where it keeps its data.
+
+#include <string>
 
 #include "widgets/Controls.h"
+#include "widgets/Edits.h"
 #include "widgets/Form.h"
 
 class TAboutBox : public TForm {
 public:
-    TAboutBox();
+    // dataFolder with or without its trailing separator.
+    explicit TAboutBox(const std::string& dataFolder = {});
 
     TIconImage ProgramIcon;
     TLabel ProductLabel;
+    TLabel DataFolderLabel;
+    // Read-only, so that the path can be scrolled and copied however long it is.
+    TEdit DataFolderEdit;
     TButton OKButton;
 
 protected:
@@ -17,4 +24,4 @@ protected:
 };
 
 // Shows the About window modally, then discards it.
-void ShowAboutBox();
+void ShowAboutBox(const std::string& dataFolder);

@@ -54,7 +54,9 @@ bool TColorDialog::Execute(HWND owner)
     cc.hwndOwner = owner;
     cc.rgbResult = Color;
     cc.lpCustColors = custom_;
-    cc.Flags = CC_RGBINIT;
+    // Opened in full: the basic colours alone show nothing of a colour that is not among them,
+    // so the dialog would seem to start from nothing (black) instead of the given colour.
+    cc.Flags = CC_RGBINIT | CC_FULLOPEN;
     if (ShownHook) {
         cc.Flags |= CC_ENABLEHOOK;
         cc.lpfnHook = &ShownHookProc<&TColorDialog::ShownHook>;

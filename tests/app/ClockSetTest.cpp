@@ -218,6 +218,42 @@ TEST_F(ClockSet, TwelveHourSwitchActsOnTheCurrentFaceAndSaves)
     EXPECT_TRUE(stored[1].AmPm);
 }
 
+// One face that grows makes every face grow; each must repaint in its new size, not keep its old
+// picture until its own text next changes.
+TEST_F(ClockSet, FacesResizedByAnotherFaceRepaint)
+{
+    const std::pair<const char*, std::function<void(TClockForm&, TMyRoVudez&)>> changes[] = {
+        {"font", [](TClockForm&, TMyRoVudez& f) { f.SetFont(TFont("Tahoma", 20, 0, 0x0000FFFF, DEFAULT_CHARSET)); }},
+        {"12 hours", [](TClockForm& form, TMyRoVudez& f) {
+             form.CurrentClock = &f;
+             f.ShowSeconds = true;
+             form.FormatItemClick();
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        TClockForm form(Config());
+        form.ShowClock();
+        form.AddItemClick();
+        form.AddItemClick();
+        UpdateWindow(form.Handle());
+        TMyRoVudez& sibling = *form.Clocks->Items(0);
+        for (const TMyRoVudez* face : {form.LocalClock.get(), &sibling}) UpdateWindow(face->Handle());
+        ASSERT_FALSE(GetUpdateRect(sibling.Handle(), nullptr, FALSE));
+        const RECT before = FaceIn(form, sibling);
+        change(form, *form.Clocks->Items(1));
+        const RECT after = FaceIn(form, sibling);
+        ASSERT_GT(after.right - after.left, before.right - before.left) << "the change grows every face";
+        for (const TMyRoVudez* face : {form.LocalClock.get(), &sibling}) {
+            RECT dirty{};
+            EXPECT_TRUE(GetUpdateRect(face->Handle(), &dirty, FALSE));
+            RECT client = face->ClientRect();
+            EXPECT_TRUE(EqualRect(&dirty, &client))
+                << (face == &sibling ? "moved" : "local") << " face: the whole face, its bevels included";
+        }
+    }
+}
+
 // What a control tells its dialog when the user changes it.
 void Notify(HWND dialog, int id, WORD code)
 {
@@ -335,16 +371,22 @@ TEST_F(ClockSet, ColourDialogStartsFromTheFaceAndOnlyOkChangesIt)
     form.BkColorItemClick();
     EXPECT_EQ(form.LocalClock->Color(), 0x00336699u);
     EXPECT_EQ(StoredClocks().at(0).Color, 0x00336699u);
-    // The next run starts from the face's colour, not the dialog's last one.
+    // The next run starts from the face's colour, not the dialog's last one, and shows it: its
+    // colour box and fields are open, not only the basic colours.
     form.LocalClock->SetColor(0x00000080);
+    bool shown = false;
     TColorDialog::ShownHook = [&](HWND dialog) {
         auto field = [&](int id) { return GetDlgItemInt(dialog, id, nullptr, FALSE); };
         started = RGB(field(COLOR_RED), field(COLOR_GREEN), field(COLOR_BLUE));
+        // The dialog itself may not be up yet: the parts' own visibility is what counts.
+        auto open = [&](int id) { return (GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0; };
+        shown = open(COLOR_RED) && open(COLOR_CURRENT);
         Press(dialog, IDCANCEL);
     };
     form.BkColorItemClick();
     TColorDialog::ShownHook = nullptr;
     EXPECT_EQ(started, 0x00000080u);
+    EXPECT_TRUE(shown);
     EXPECT_EQ(form.LocalClock->Color(), 0x00000080u);
 }
 

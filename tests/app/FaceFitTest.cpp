@@ -1,4 +1,5 @@
-// Faces hold their text: a large font or a long time makes every face, and the window, grow.
+// Faces hold their text: a large font or a long time makes every face, and the window, grow, as
+// far as the monitor's work area allows.
 
 #include "ClockWindowFixture.h"
 
@@ -85,6 +86,70 @@ TEST_F(FaceFit, TwentyPointTwelveHourFacesHoldTheirTextInBothLayouts)
         }
         EXPECT_EQ(form.ClientSize().cx, vertical[0] == '1' ? 75 : 225);
         EXPECT_EQ(form.ClientSize().cy, 22 + (vertical[0] == '1' ? 3 : 1) * 45);
+    }
+}
+
+// The face's two bevels as painted: one-pixel rings in the system's light and dark colours only.
+bool BevelsIntact(const TRoVudez& face)
+{
+    RECT r;
+    GetClientRect(face.Handle(), &r);
+    HDC dc = GetDC(face.Handle());
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), dark = GetSysColor(COLOR_BTNSHADOW);
+    bool intact = true;
+    auto check = [&](int x, int y) {
+        const COLORREF c = GetPixel(dc, x, y);
+        intact = intact && (c == light || c == dark);
+    };
+    for (int ring = 0; ring < 2; ++ring) {
+        const int left = ring, top = ring, right = r.right - 1 - ring, bottom = r.bottom - 1 - ring;
+        for (int x = left; x <= right; ++x) check(x, top), check(x, bottom);
+        for (int y = top; y <= bottom; ++y) check(left, y), check(right, y);
+    }
+    ReleaseDC(face.Handle(), dc);
+    return intact;
+}
+
+TEST_F(FaceFit, FacesTooLargeForTheMonitorShrinkToItAndCutTheirTextInsideTheBevels)
+{
+    const std::string alias = "Pacific Standard Time, as the people of the coast call it...";
+    ASSERT_EQ(alias.size(), 60u);
+    const TClockRecord local{-1, false, "", "MS Sans Serif", 9, 1, fsBold, 0x00FF0000, 0x0000FFFF};
+    const struct {
+        const char* name;
+        TClockRecord zone;
+    } cases[] = {
+        {"60-character alias", {0, false, alias, "MS Sans Serif", 9, 1, fsBold, 0x00FF0000, 0x0000FFFF}},
+        {"48-point font", {1, false, "Athens", "Tahoma", 48, DEFAULT_CHARSET, 0, 0x00FF0000, 0x0000FFFF}},
+    };
+    for (const auto& c : cases) {
+        for (const char* vertical : {"0", "1"}) {
+            SCOPED_TRACE(testing::Message() << c.name << (vertical[0] == '1' ? ", column" : ", row"));
+            StoreOption("VertLayout", vertical);
+            StoreOption("ShowDate", "1");
+            StoreOption("ShowHint", "1");
+            WriteClocksFile({local, c.zone, c.zone, c.zone});
+            TClockForm form(Config());
+            form.ShowClock();
+            MONITORINFO mi{sizeof mi};
+            GetMonitorInfoA(MonitorFromWindow(form.Handle(), MONITOR_DEFAULTTONEAREST), &mi);
+            RECT window, inside;
+            GetWindowRect(form.Handle(), &window);
+            EXPECT_TRUE(IntersectRect(&inside, &window, &mi.rcWork) && EqualRect(&inside, &window))
+                << "window " << window.left << "," << window.top << "-" << window.right << "," << window.bottom
+                << " work area " << mi.rcWork.right << "x" << mi.rcWork.bottom;
+            RECT first;
+            GetClientRect(form.LocalClock->Handle(), &first);
+            for (const TMyRoVudez* face : {form.LocalClock.get(), form.Clocks->Items(0), form.Clocks->Items(2)}) {
+                UpdateWindow(face->Handle());
+                RECT r;
+                GetClientRect(face->Handle(), &r);
+                EXPECT_TRUE(EqualRect(&r, &first)) << "every face the same size";
+                EXPECT_TRUE(BevelsIntact(*face)) << face->DisplayText();
+            }
+            // Only the picture is cut: the face's text, read by screen readers, stays whole.
+            EXPECT_EQ(form.Clocks->Items(0)->DisplayText().rfind(c.zone.Label + "\r\n", 0), 0u);
+        }
     }
 }
 

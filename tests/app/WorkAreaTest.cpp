@@ -34,4 +34,26 @@ TEST(WorkArea, GrowingWindowMovesBackOntoItsMonitorOnlyAsFarAsNeeded)
     EXPECT_EQ(KeepInWorkArea({2200, 700, 225, 85}, second).Top, 683);
 }
 
+// The first place, near the top right corner, keeps a window as large as its work area wholly
+// inside it rather than running off the left edge.
+TEST(WorkArea, DesignedPlaceIsNearTheTopRightCornerAndInside)
+{
+    const TLayoutRect work{0, 0, 1024, 768};
+    struct Case {
+        const char* name;
+        int width, height;
+        int left, top;
+    } cases[] = {
+        {"small", 225, 67, 775, 24},
+        {"as wide as the area", 1024, 67, 0, 24},
+        {"as high as the area", 310, 766, 690, 2},
+        {"wider than the area stops at its left", 1100, 67, 0, 24},
+    };
+    for (const auto& c : cases) {
+        const TLayoutRect placed = DesignedPlace(c.width, c.height, work, 24);
+        EXPECT_EQ(placed, (TLayoutRect{c.left, c.top, c.width, c.height})) << c.name;
+    }
+    EXPECT_EQ(DesignedPlace(225, 67, {1280, 40, 1024, 728}, 36), (TLayoutRect{2043, 76, 225, 67}));
+}
+
 }  // namespace

@@ -273,6 +273,15 @@ TEST(CalendarForm, HidingKeepsTheDateAndShowingSynchronisesTheBar)
     PumpMessages();
     EXPECT_EQ(w.State(), "2027-6-15 bar June 2027");
     EXPECT_FALSE(f.Calendar.UseCurrentDate());
+
+    // Esc hides it too, from the grid as from the bar, and keeps the date.
+    for (HWND from : {f.Calendar.Handle(), f.YearSpin.Handle()}) {
+        f.ShowCalendar();
+        PumpMessages();
+        Key(from, VK_ESCAPE);
+        EXPECT_FALSE(f.Visible());
+    }
+    EXPECT_EQ(w.State(), "2027-6-15 bar June 2027");
 }
 
 }  // namespace

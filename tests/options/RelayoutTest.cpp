@@ -91,7 +91,8 @@ TEST(Relayout, ScaledLayoutsKeepTheRuleAtEveryDpi)
 }
 
 // A text that needs more room makes every face as large as the largest need, never smaller
-// than the rule; the faces still tile the clock area.
+// than the rule, nor so large that the window leaves the room it is given (its monitor's work
+// area) unless the rule's own size does; the faces still tile the clock area.
 TEST(Relayout, FacesGrowToTheLargestTextNeed)
 {
     const TFaceNeed small = FaceNeedFor(40, 13, 1);
@@ -102,13 +103,18 @@ TEST(Relayout, FacesGrowToTheLargestTextNeed)
         int dpi;
         TFaceNeed need;
         int faceWidth, faceHeight;
+        TLayoutRoom room{};
     } cases[] = {
         {false, 96, small, 75, 18},  {true, 96, small, 75, 18},       {false, 144, small, 113, 27},
         {false, 96, {106, 64}, 106, 64}, {true, 96, {106, 64}, 106, 64}, {true, 144, {80, 40}, 113, 40},
+        // (1024 - 8) / 3 wide in a row, 768 / 3 high in a column; the rule's size when even that won't fit.
+        {false, 96, {400, 900}, 338, 768, {1024, 768}}, {true, 96, {1100, 300}, 1016, 256, {1024, 768}},
+        {false, 96, {106, 64}, 106, 64, {1024, 768}},   {false, 96, {106, 64}, 75, 18, {200, 10}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.vertical ? "column" : "row") << " at " << c.dpi);
-        TClockLayout l = Relayout(3, {c.vertical, false, false, false}, c.dpi, c.need);
+        SCOPED_TRACE(testing::Message() << (c.vertical ? "column" : "row") << " at " << c.dpi << " in "
+                                        << c.room.Width << "x" << c.room.Height);
+        TClockLayout l = Relayout(3, {c.vertical, false, false, false}, c.dpi, c.need, c.room);
         const int strip = ScaleLength(StripWidth, c.dpi);
         EXPECT_EQ(l.FaceHeight, c.faceHeight);
         EXPECT_EQ(l.ClientWidth, strip + (c.vertical ? 1 : 3) * c.faceWidth);

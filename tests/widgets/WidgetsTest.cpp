@@ -207,23 +207,32 @@ TEST(Widgets, HandlerErrorIsShownWithTheProgramTitle)
     EXPECT_TRUE(flags & MB_ICONERROR);
 }
 
-TEST(Widgets, AboutBoxNamesTheProgramAndClosesWithOk)
+TEST(Widgets, AboutBoxNamesTheProgramAndItsDataFolderAndClosesWithOk)
 {
-    std::string caption, product;
-    bool hasIcon = false;
+    const std::string folder = "C:\\users\\someone with a long name\\Application Data\\Doviz Clock\\";
+    std::string caption, product, shown;
+    bool hasIcon = false, readOnly = false, inside = false;
     TModalHook hook([&](TForm& f) {
         auto& box = static_cast<TAboutBox&>(f);
         caption = box.Caption();
         product = box.ProductLabel.Text();
         hasIcon = SendMessageA(box.ProgramIcon.Handle(), STM_GETICON, 0, 0) != 0;
+        shown = box.DataFolderEdit.Text();
+        readOnly = (GetWindowLongA(box.DataFolderEdit.Handle(), GWL_STYLE) & ES_READONLY) != 0;
+        // However long the path, its field stays inside the box; the path scrolls in it.
+        RECT field = box.DataFolderEdit.BoundsInParent(), client = box.ClientRect(), both;
+        inside = IntersectRect(&both, &field, &client) && EqualRect(&both, &field);
         EXPECT_EQ(box.OKButton.Text(), "OK");
         SendMessageA(box.OKButton.Handle(), BM_CLICK, 0, 0);
     });
-    TAboutBox box;
+    TAboutBox box(folder);
     EXPECT_EQ(box.ShowModal(), mrOk);
     EXPECT_EQ(caption, "About");
     EXPECT_EQ(product, "Doviz Clock 1.5");
     EXPECT_TRUE(hasIcon);
+    EXPECT_EQ(shown, folder.substr(0, folder.size() - 1));
+    EXPECT_TRUE(readOnly) << "to be read and copied, not edited";
+    EXPECT_TRUE(inside);
 }
 
 // Each test runs in a process of its own, so nothing before it has mapped the libraries.
