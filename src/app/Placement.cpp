@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/Handles.h"
 #include "base/RegKey.h"
 
 namespace {
@@ -27,10 +28,8 @@ std::string Four(long a, long b, long c, long d)
 
 int ScreenPixelsPerInch()
 {
-    HDC dc = GetDC(nullptr);
-    int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-    return ppi;
+    TWindowDC screen(nullptr);
+    return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
 }  // namespace
