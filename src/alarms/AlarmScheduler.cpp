@@ -8,14 +8,6 @@
 
 namespace {
 
-constexpr std::int64_t SecondsPerDay = 86400;
-
-std::int64_t FloorMod(std::int64_t a, std::int64_t b)
-{
-    const std::int64_t r = a % b;
-    return r < 0 ? r + b : r;
-}
-
 // The seconds [First, Last] that a judgement covers; empty when First > Last.
 struct TSpan {
     std::int64_t First = 1;
@@ -129,14 +121,14 @@ bool CronDue(TAlarm& alarm, const TJudged& from, const TElapsed& spans, std::int
     const TSpan& elapsed = spans.Now;
     const bool oneZone = spans.Then.First > spans.Then.Last ||
                          (spans.Then.First == elapsed.First && spans.Then.Last == elapsed.Last);
-    if (oneZone && elapsed.First <= elapsed.Last && elapsed.First >= local - FloorMod(local, 60)) {
-        if (MatchCronMask(alarm.CronMask, now)) minute = local - FloorMod(local, 60);
+    if (oneZone && elapsed.First <= elapsed.Last && elapsed.First >= MinuteStart(local)) {
+        if (MatchCronMask(alarm.CronMask, now)) minute = MinuteStart(local);
     } else {
         const TCronPattern pattern(alarm.CronMask);
         minute = Later(pattern.LatestIn(elapsed.First, elapsed.Last), pattern.LatestIn(spans.Then.First, spans.Then.Last));
     }
     if (!minute) return reminded;
-    const TAlarmStamp stamp = *minute == local - FloorMod(local, 60) ? now : AlarmStampOf(RecordOfSeconds(*minute));
+    const TAlarmStamp stamp = *minute == MinuteStart(local) ? now : AlarmStampOf(RecordOfSeconds(*minute));
     const bool rung = alarm.OnceADay ? SameDay(stamp, alarm.LastSignalled)
                                      : AlreadyRung(SecondOfStamp(alarm.LastSignalled), *minute);
     if (rung) return reminded;
@@ -186,8 +178,7 @@ TAlarmStamp AlarmStampOf(const TSystemTime& time)
     std::int64_t seconds;
     TSystemTime date = time;
     date.wHour = date.wMinute = date.wSecond = 0;
-    // 1970-01-01 was a Thursday.
-    stamp.DayOfWeek = SecondsOf(date, seconds) ? static_cast<std::uint16_t>(FloorMod(seconds / SecondsPerDay + 4, 7) + 1) : 1;
+    stamp.DayOfWeek = SecondsOf(date, seconds) ? static_cast<std::uint16_t>(WeekdayOfDay(DayOfSeconds(seconds)) + 1) : 1;
     stamp.Hour = time.wHour;
     stamp.Minute = time.wMinute;
     return stamp;

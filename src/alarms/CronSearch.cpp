@@ -5,12 +5,7 @@
 
 namespace {
 
-constexpr std::int64_t SecondsPerDay = 86400;
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - (a % b != 0 && (a < 0) != (b < 0));
-}
+constexpr std::int64_t MinutesOfDay = SecondsPerDay / 60;
 
 // The values a field admits, read in one pass: as MatchCronField would answer for each, since
 // a mask is read for every cron alarm whenever the next ring is reckoned.
@@ -49,10 +44,10 @@ TCronPattern::TCronPattern(std::string_view mask)
                      Fill(months_, NthWord(mask, 5), 1);
     // A day of a month that has it comes on every day of the week within the 400 years the
     // calendar takes to repeat, so only the day and the month can rule out every minute.
-    static constexpr int MonthDays[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr int LeapYear = 2000;
     bool someDay = false;
     for (int month = 1; month <= 12; ++month)
-        for (int day = 1; day <= MonthDays[month]; ++day) someDay |= months_[month] && days_[day];
+        for (int day = 1; day <= DaysInMonth(LeapYear, month); ++day) someDay |= months_[month] && days_[day];
     empty_ = !any || !someDay;
 }
 
@@ -66,12 +61,12 @@ std::optional<std::int64_t> TCronPattern::LatestIn(std::int64_t from, std::int64
 {
     if (empty_ || from > to) return std::nullopt;
     const std::int64_t firstMinute = FloorDiv(from, 60), lastMinute = FloorDiv(to, 60);
-    for (std::int64_t day = FloorDiv(lastMinute, 1440); day >= FloorDiv(firstMinute, 1440); --day) {
+    for (std::int64_t day = DayOfSeconds(to); day >= DayOfSeconds(from); --day) {
         if (!DayAdmitted(day)) continue;
         for (int hour = 23; hour >= 0; --hour) {
             if (!hours_[hour]) continue;
             for (int minute = 59; minute >= 0; --minute) {
-                const std::int64_t m = day * 1440 + hour * 60 + minute;
+                const std::int64_t m = day * MinutesOfDay + hour * 60 + minute;
                 if (minutes_[minute] && m >= firstMinute && m <= lastMinute) return m * 60;
             }
         }
@@ -83,13 +78,13 @@ std::optional<std::int64_t> TCronPattern::NextAfter(std::int64_t moment, std::in
 {
     if (empty_) return std::nullopt;
     const std::int64_t firstMinute = FloorDiv(moment, 60) + 1;
-    const std::int64_t firstDay = FloorDiv(firstMinute, 1440);
+    const std::int64_t firstDay = FloorDiv(firstMinute, MinutesOfDay);
     for (std::int64_t day = firstDay; day <= firstDay + days; ++day) {
         if (!DayAdmitted(day)) continue;
         for (int hour = 0; hour < 24; ++hour) {
             if (!hours_[hour]) continue;
             for (int minute = 0; minute < 60; ++minute) {
-                const std::int64_t m = day * 1440 + hour * 60 + minute;
+                const std::int64_t m = day * MinutesOfDay + hour * 60 + minute;
                 if (minutes_[minute] && m >= firstMinute) return m * 60;
             }
         }

@@ -8,13 +8,6 @@
 
 namespace {
 
-constexpr std::int64_t SecondsPerDay = 86400;
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
-{
-    return a / b - (a % b != 0 && (a < 0) != (b < 0));
-}
-
 std::int64_t DayOfStamp(const TAlarmStamp& stamp)
 {
     TSystemTime t;
@@ -22,7 +15,7 @@ std::int64_t DayOfStamp(const TAlarmStamp& stamp)
     t.wMonth = stamp.Month;
     t.wDay = stamp.Day;
     std::int64_t seconds;
-    return stamp.Year != 0 && SecondsOf(t, seconds) ? FloorDiv(seconds, SecondsPerDay) : NoMoment;
+    return stamp.Year != 0 && SecondsOf(t, seconds) ? DayOfSeconds(seconds) : NoMoment;
 }
 
 std::int64_t MinuteOfStamp(const TAlarmStamp& stamp)
@@ -36,7 +29,7 @@ std::optional<std::int64_t> NextUsual(const TAlarm& alarm, std::int64_t after)
     const TSystemTime& t = alarm.SignalTime;
     if (t.wHour > 23 || t.wMinute > 59 || t.wSecond > 59) return std::nullopt;
     const std::int64_t secondOfDay = t.wHour * 3600LL + t.wMinute * 60LL + t.wSecond;
-    std::int64_t moment = FloorDiv(after, SecondsPerDay) * SecondsPerDay + secondOfDay;
+    std::int64_t moment = DayOfSeconds(after) * SecondsPerDay + secondOfDay;
     if (moment <= after) moment += SecondsPerDay;
     // The clock set back over a ring: that day's moment was heard already.
     if (AlreadyRung(alarm.LastRung, moment)) moment += SecondsPerDay;
@@ -51,8 +44,8 @@ std::optional<std::int64_t> NextReminder(const TAlarm& alarm, std::int64_t after
         // Any second at or after its moment, once a day; the day it signalled is done once the
         // signal was at or after the moment.
         std::int64_t next = std::max(after + 1, moment);
-        if (FloorDiv(next, SecondsPerDay) == DayOfStamp(alarm.LastSignalled) && alarm.LastRung >= moment)
-            next = (FloorDiv(next, SecondsPerDay) + 1) * SecondsPerDay;
+        if (DayOfSeconds(next) == DayOfStamp(alarm.LastSignalled) && alarm.LastRung >= moment)
+            next = (DayOfSeconds(next) + 1) * SecondsPerDay;
         return next;
     }
     // A file that does not say how far it was judged rings a passed one-time reminder at once.
@@ -68,8 +61,8 @@ std::optional<std::int64_t> NextCron(const TAlarm& alarm, std::int64_t after)
     const TCronPattern pattern(alarm.CronMask);
     std::optional<std::int64_t> minute = pattern.NextAfter(after);
     const std::int64_t signalled = MinuteOfStamp(alarm.LastSignalled);
-    if (minute && alarm.OnceADay && FloorDiv(*minute, SecondsPerDay) == FloorDiv(signalled, SecondsPerDay))
-        minute = pattern.NextAfter((FloorDiv(*minute, SecondsPerDay) + 1) * SecondsPerDay - 1);
+    if (minute && alarm.OnceADay && DayOfSeconds(*minute) == DayOfSeconds(signalled))
+        minute = pattern.NextAfter((DayOfSeconds(*minute) + 1) * SecondsPerDay - 1);
     else if (minute && !alarm.OnceADay && AlreadyRung(signalled, *minute))
         minute = pattern.NextAfter(signalled);
     if (alarm.RemindAt != NoMoment && alarm.RemindAt > after && (!minute || alarm.RemindAt < *minute))

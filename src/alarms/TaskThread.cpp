@@ -2,28 +2,26 @@
 
 #include <vector>
 
+#include "base/Handles.h"
+
 TTaskThread::TTaskThread(std::string commandLine, std::string startFolder)
     : commandLine_(std::move(commandLine)), startFolder_(std::move(startFolder))
 {
 }
 
-bool TTaskThread::Run(TTaskThread* thread)
+bool TTaskThread::Run(std::unique_ptr<TTaskThread> thread)
 {
-    HANDLE handle = CreateThread(nullptr, 0, &ThreadProc, thread, CREATE_SUSPENDED, nullptr);
-    if (!handle) {
-        delete thread;
-        return false;
-    }
-    ResumeThread(handle);
-    CloseHandle(handle);
+    TKernelHandle handle(CreateThread(nullptr, 0, &ThreadProc, thread.get(), CREATE_SUSPENDED, nullptr));
+    if (!handle) return false;
+    // The thread owns it from here on; it can't run before it is resumed.
+    thread.release();
+    ResumeThread(handle.Get());
     return true;
 }
 
 DWORD WINAPI TTaskThread::ThreadProc(void* self)
 {
-    auto* thread = static_cast<TTaskThread*>(self);
-    thread->Execute();
-    delete thread;
+    std::unique_ptr<TTaskThread>(static_cast<TTaskThread*>(self))->Execute();
     return 0;
 }
 
@@ -38,7 +36,6 @@ void TTaskThread::Execute()
     if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_DEFAULT_ERROR_MODE, nullptr,
                        startFolder_.empty() ? nullptr : startFolder_.c_str(), &startup, &process)) {
         // Not waited for: the handles are only let go.
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        TKernelHandle thread(process.hThread), started(process.hProcess);
     }
 }

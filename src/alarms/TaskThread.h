@@ -4,18 +4,18 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 class TTaskThread {
 public:
-    // Created suspended; Start lets it run. Until then the creator owns it.
     TTaskThread(std::string commandLine, std::string startFolder);
     TTaskThread(const TTaskThread&) = delete;
     TTaskThread& operator=(const TTaskThread&) = delete;
 
-    // Runs the body on the thread, which then frees the object. False (and the object freed at
-    // once) when no thread could be made.
-    static bool Run(TTaskThread* thread);
+    // Runs the body on a thread of its own, which takes the object over and frees it when done.
+    // False (and the object freed at once) when no thread could be made.
+    static bool Run(std::unique_ptr<TTaskThread> thread);
 
     // One process start with the command line and folder; the result is not looked at.
     void Execute();

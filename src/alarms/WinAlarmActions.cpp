@@ -35,7 +35,7 @@ void TWinSoundPlayer::Stop()
 
 void TThreadProcessStarter::Start(const std::string& commandLine, const std::string& startFolder)
 {
-    TTaskThread::Run(new TTaskThread(commandLine, startFolder));
+    TTaskThread::Run(std::make_unique<TTaskThread>(commandLine, startFolder));
 }
 
 namespace {
@@ -61,24 +61,19 @@ TSystemTime TSystemClock::UtcNow()
     return Reading(&GetSystemTime);
 }
 
-TWinWakeTimer::~TWinWakeTimer()
-{
-    if (handle_) CloseHandle(handle_);
-}
-
 bool TWinWakeTimer::Set(std::int64_t utc, bool resume)
 {
-    if (!handle_) handle_ = CreateWaitableTimerA(nullptr, FALSE, nullptr);
+    if (!handle_) handle_.Reset(CreateWaitableTimerA(nullptr, FALSE, nullptr));
     if (!handle_) return false;
     // Absolute times are positive: 100-nanosecond steps since 1601, in UTC.
     LARGE_INTEGER due;
     due.QuadPart = (utc + 11644473600LL) * 10000000LL;
-    return SetWaitableTimer(handle_, &due, 0, nullptr, nullptr, resume) != FALSE;
+    return SetWaitableTimer(handle_.Get(), &due, 0, nullptr, nullptr, resume) != FALSE;
 }
 
 void TWinWakeTimer::Cancel()
 {
-    if (handle_) CancelWaitableTimer(handle_);
+    if (handle_) CancelWaitableTimer(handle_.Get());
 }
 
 TAlarmServices SystemAlarmServices()

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "base/Handles.h"
+
 class TWinSoundPlayer : public TSoundPlayer {
 public:
     void PlayAlias(const std::string& alias) override;
@@ -41,14 +43,13 @@ public:
     TWinWakeTimer() = default;
     TWinWakeTimer(const TWinWakeTimer&) = delete;
     TWinWakeTimer& operator=(const TWinWakeTimer&) = delete;
-    ~TWinWakeTimer() override;
     bool Set(std::int64_t utc, bool resume) override;
     void Cancel() override;
     // Signalled when due; null before the first Set.
-    void* Handle() const { return handle_; }
+    void* Handle() const { return handle_.Get(); }
 
 private:
-    void* handle_ = nullptr;
+    TKernelHandle handle_;
 };
 
 // What the alarms reach outside the program, as the program uses them.

@@ -7,7 +7,7 @@
 #include "alarms/AlarmRowText.h"
 #include "widgets/Controls.h"
 #include "widgets/Form.h"
-#include "widgets/Handles.h"
+#include "base/Handles.h"
 #include "widgets/ListBox.h"
 
 // The user's formats through the locale calls.

@@ -4,6 +4,7 @@
 
 #include "alarms/AlarmLife.h"
 #include "alarms/CascadePlace.h"
+#include "base/Handles.h"
 #include "base/SystemTimeRecord.h"
 
 namespace {
@@ -49,12 +50,10 @@ std::string DueAtText(const TSystemTime& due, const TSystemTime& now)
 
 int TextWidth(HWND window, HFONT font, const std::string& text)
 {
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font);
+    TWindowDC dc(window);
+    TSelectObject select(dc.Get(), font);
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
+    GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
 }
 

@@ -416,16 +416,15 @@ void TClockForm::Paint(HDC dc)
 {
     RECT client = ClientRect();
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    HDC mem = CreateCompatibleDC(dc);
-    BITMAP bm{};
-    if (captionBitmap_) GetObjectA(captionBitmap_.Get(), sizeof bm, &bm);
     {
-        TSelectObject picture(mem, captionBitmap_.Get());
+        TMemoryDC mem(CreateCompatibleDC(dc));
+        BITMAP bm{};
+        if (captionBitmap_) GetObjectA(captionBitmap_.Get(), sizeof bm, &bm);
+        TSelectObject picture(mem.Get(), captionBitmap_.Get());
         SetStretchBltMode(dc, COLORONCOLOR);
         const TLayoutRect& r = layout_.ShowCaption ? bandRect_ : stripRect_;
-        StretchBlt(dc, r.Left, r.Top, r.Width, r.Height, mem, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+        StretchBlt(dc, r.Left, r.Top, r.Width, r.Height, mem.Get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
     }
-    DeleteDC(mem);
     if (layout_.ShowCaption) {
         TSelectObject font(dc, titleFont_.Get());
         SetBkMode(dc, TRANSPARENT);

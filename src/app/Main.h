@@ -26,7 +26,7 @@
 #include "options/Opts.h"
 #include "widgets/CommonDialogs.h"
 #include "widgets/Form.h"
-#include "widgets/Handles.h"
+#include "base/Handles.h"
 #include "widgets/Menu.h"
 #include "widgets/Timer.h"
 #include "widgets/TrayIcon.h"

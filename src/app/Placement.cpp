@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/WorkArea.h"
+#include "base/Handles.h"
 #include "base/RegKey.h"
 
 namespace {
@@ -28,10 +29,8 @@ std::string Four(long a, long b, long c, long d)
 
 int ScreenPixelsPerInch()
 {
-    HDC dc = GetDC(nullptr);
-    int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-    return ppi;
+    TWindowDC screen(nullptr);
+    return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
 }  // namespace

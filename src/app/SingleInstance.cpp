@@ -71,9 +71,9 @@ UINT ShowRunningCopyMessage()
 TFolderLock TFolderLock::Take(const std::string& folder)
 {
     TFolderLock lock;
-    lock.file_ = CreateFileA((folder + LockFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                             FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (lock.file_ != INVALID_HANDLE_VALUE) {
+    lock.file_.Reset(CreateFileA((folder + LockFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                 OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    if (lock.file_) {
         lock.state_ = TFolderLockState::Held;
         return lock;
     }
@@ -83,25 +83,17 @@ TFolderLock TFolderLock::Take(const std::string& folder)
     return lock;
 }
 
-TFolderLock::~TFolderLock()
+// The moved-from lock holds nothing, and says so.
+TFolderLock::TFolderLock(TFolderLock&& other) noexcept
+    : file_(std::move(other.file_)), state_(std::exchange(other.state_, TFolderLockState::Refused))
 {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-}
-
-TFolderLock::TFolderLock(TFolderLock&& other) noexcept : file_(other.file_), state_(other.state_)
-{
-    other.file_ = INVALID_HANDLE_VALUE;
-    other.state_ = TFolderLockState::Refused;
 }
 
 TFolderLock& TFolderLock::operator=(TFolderLock&& other) noexcept
 {
     if (this != &other) {
-        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-        file_ = other.file_;
-        state_ = other.state_;
-        other.file_ = INVALID_HANDLE_VALUE;
-        other.state_ = TFolderLockState::Refused;
+        file_ = std::move(other.file_);
+        state_ = std::exchange(other.state_, TFolderLockState::Refused);
     }
     return *this;
 }

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/Handles.h"
+
 // The key of a data folder: a hash of its full, long, upper-case path, so that every spelling of
 // one folder gives one key.
 std::uint64_t DataFolderKey(const std::string& folder);
@@ -30,14 +32,13 @@ public:
     TFolderLock() = default;  // holds nothing: Refused
     // Opening the lock file is the whole check: nothing else in the folder is touched.
     static TFolderLock Take(const std::string& folder);
-    ~TFolderLock();
     TFolderLock(TFolderLock&& other) noexcept;
     TFolderLock& operator=(TFolderLock&& other) noexcept;
 
     TFolderLockState State() const { return state_; }
 
 private:
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    TKernelHandle file_;
     TFolderLockState state_ = TFolderLockState::Refused;
 };
 

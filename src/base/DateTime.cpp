@@ -108,6 +108,32 @@ namespace {
 constexpr std::int64_t UnixDelta = 719162;
 }  // namespace
 
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
+
+std::int64_t FloorMod(std::int64_t a, std::int64_t b)
+{
+    return a - FloorDiv(a, b) * b;
+}
+
+std::int64_t DayOfSeconds(std::int64_t seconds)
+{
+    return FloorDiv(seconds, SecondsPerDay);
+}
+
+int WeekdayOfDay(std::int64_t day)
+{
+    // 1970-01-01 was a Thursday.
+    return static_cast<int>(FloorMod(day + 4, 7));
+}
+
+std::int64_t MinuteStart(std::int64_t seconds)
+{
+    return seconds - FloorMod(seconds, 60);
+}
+
 bool SecondsOf(const TSystemTime& st, std::int64_t& seconds)
 {
     if (st.wYear < 1 || st.wYear > 9999 || st.wMonth < 1 || st.wMonth > 12 || st.wDay < 1 ||
@@ -118,25 +144,20 @@ bool SecondsOf(const TSystemTime& st, std::int64_t& seconds)
     const std::int64_t era = y / 400, yoe = y - era * 400;
     const std::int64_t doy = (153 * (st.wMonth + (st.wMonth > 2 ? -3 : 9)) + 2) / 5 + st.wDay - 1;
     const std::int64_t days = era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
-    seconds = days * 86400 + st.wHour * 3600 + st.wMinute * 60 + st.wSecond;
+    seconds = days * SecondsPerDay + st.wHour * 3600 + st.wMinute * 60 + st.wSecond;
     return true;
 }
 
 TSystemTime RecordOfSeconds(std::int64_t seconds)
 {
-    std::int64_t days = seconds / 86400, second = seconds % 86400;
-    if (second < 0) {
-        second += 86400;
-        --days;
-    }
+    const std::int64_t days = DayOfSeconds(seconds), second = FloorMod(seconds, SecondsPerDay);
     int y, m, d;
     CivilFromDays(days + UnixDelta, y, m, d);
     TSystemTime st;
     st.wYear = static_cast<std::uint16_t>(y);
     st.wMonth = static_cast<std::uint16_t>(m);
     st.wDay = static_cast<std::uint16_t>(d);
-    // 1970-01-01 was a Thursday.
-    st.wDayOfWeek = static_cast<std::uint16_t>(((days + 4) % 7 + 7) % 7);
+    st.wDayOfWeek = static_cast<std::uint16_t>(WeekdayOfDay(days));
     st.wHour = static_cast<std::uint16_t>(second / 3600);
     st.wMinute = static_cast<std::uint16_t>(second / 60 % 60);
     st.wSecond = static_cast<std::uint16_t>(second % 60);

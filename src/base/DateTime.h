@@ -47,6 +47,19 @@ int DayOfWeek(TDateTime value);
 // The record moved on by a number of minutes (which may be negative), through the day count.
 TSystemTime IncMinutes(const TSystemTime& st, double minutes);
 
+// Moments as whole seconds since 1970-01-01 00:00:00.
+constexpr std::int64_t SecondsPerDay = 86400;
+
+// Division that rounds down and a remainder that is never negative, so that a moment before
+// 1970 still falls in the day and the minute that hold it.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b);
+std::int64_t FloorMod(std::int64_t a, std::int64_t b);
+// The day (days since 1970-01-01) that holds a moment, and a day's weekday (0 = Sunday).
+std::int64_t DayOfSeconds(std::int64_t seconds);
+int WeekdayOfDay(std::int64_t day);
+// The first second of the minute that holds a moment.
+std::int64_t MinuteStart(std::int64_t seconds);
+
 // Whole seconds since 1970-01-01 00:00:00 of a record's date and time (milliseconds and day of
 // week take no part), for reckoning with moments; any valid date of years 1-9999. False for a
 // record that is no date and time.

@@ -6,22 +6,19 @@
 
 #include <string>
 
+#include "base/Handles.h"
+
 class TRegKey {
 public:
     TRegKey() = default;
-    TRegKey(TRegKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
-    TRegKey& operator=(TRegKey&& other) noexcept;
-    TRegKey(const TRegKey&) = delete;
-    TRegKey& operator=(const TRegKey&) = delete;
-    ~TRegKey() { Close(); }
 
     // An empty key on failure; status tells why.
     static TRegKey Open(HKEY parent, const std::string& path, REGSAM access, LSTATUS* status = nullptr);
     static TRegKey Create(HKEY parent, const std::string& path, REGSAM access, LSTATUS* status = nullptr);
 
-    HKEY Handle() const { return key_; }
-    explicit operator bool() const { return key_ != nullptr; }
-    void Close();
+    HKEY Handle() const { return key_.Get(); }
+    explicit operator bool() const { return static_cast<bool>(key_); }
+    void Close() { key_.Close(); }
 
     struct TValueInfo {
         DWORD Type = REG_NONE;
@@ -29,8 +26,10 @@ public:
     };
     // False when the value does not exist (or cannot be queried).
     bool QueryInfo(const std::string& name, TValueInfo& info) const;
-    // The data as stored, whatever its type; false when it cannot be read.
-    bool ReadData(const std::string& name, std::string& data) const;
+    // The data as stored, whatever its type (given in type when asked); false when it cannot be read.
+    bool ReadData(const std::string& name, std::string& data, DWORD* type = nullptr) const;
+    // The name of the sub-key at index, whole however long; ERROR_NO_MORE_ITEMS past the last.
+    LSTATUS SubKeyName(DWORD index, std::string& name) const;
     // REG_SZ, the terminating NUL counted in the size.
     LSTATUS WriteString(const std::string& name, const std::string& value) const;
     LSTATUS WriteDword(const std::string& name, DWORD value) const;
@@ -38,5 +37,5 @@ public:
 private:
     explicit TRegKey(HKEY key) : key_(key) {}
 
-    HKEY key_ = nullptr;
+    TRegKeyHandle key_;
 };

@@ -4,28 +4,9 @@
 
 #include <algorithm>
 
+#include "base/Handles.h"
+
 namespace {
-
-class THandle {
-public:
-    explicit THandle(HANDLE handle) : handle_(handle) {}
-    ~THandle() { Close(); }
-    THandle(const THandle&) = delete;
-    THandle& operator=(const THandle&) = delete;
-
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-    bool Close()
-    {
-        if (!Valid()) return true;
-        BOOL closed = CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed != FALSE;
-    }
-
-private:
-    HANDLE handle_;
-};
 
 std::string FolderOf(const std::string& path)
 {
@@ -77,9 +58,9 @@ std::string SystemErrorText(unsigned long error)
 bool TWinFileAccess::ReadWholeFile(const std::string& path, TBytes& contents)
 {
     contents.clear();
-    THandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    TKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.Valid()) {
+    if (!file) {
         DWORD error = GetLastError();
         return Failed(FaultOf(error), SystemErrorText(error));
     }
@@ -109,8 +90,8 @@ bool TWinFileAccess::ReplaceWholeFile(const std::string& path, const TBytes& con
         return Failed(fault, SystemErrorText(error));
     };
 
-    THandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    bool written = file.Valid() && WriteAll(file.Get(), contents) && FlushFileBuffers(file.Get());
+    TKernelHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    bool written = file && WriteAll(file.Get(), contents) && FlushFileBuffers(file.Get());
     DWORD error = GetLastError();
     written = file.Close() && written;
     if (!written) return fail(TFileFault::Other, error);

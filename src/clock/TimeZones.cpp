@@ -1,5 +1,6 @@
 #include "clock/TimeZones.h"
 
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
@@ -8,56 +9,68 @@
 
 namespace {
 
-bool ReadDword(HKEY key, const char* name, DWORD& value)
+const std::uint8_t* Bytes(const std::string& data)
 {
-    DWORD size = sizeof value;
-    DWORD type = 0;
-    return RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
-           type == REG_DWORD && size == sizeof value;
+    return reinterpret_cast<const std::uint8_t*>(data.data());
 }
 
-bool ReadRule(HKEY key, const char* name, TZoneRule& rule)
+bool ReadDword(const TRegKey& key, const char* name, DWORD& value)
 {
-    BYTE value[TziValueSize] = {};
-    DWORD size = sizeof value;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, value, &size) != ERROR_SUCCESS) return false;
-    rule = DecodeZoneRule(value, size);
+    std::string data;
+    DWORD type = REG_NONE;
+    if (!key.ReadData(name, data, &type) || type != REG_DWORD || data.size() != sizeof value) return false;
+    std::memcpy(&value, data.data(), sizeof value);
+    return true;
+}
+
+// A rule stored as anything but bytes is taken as missing.
+bool ReadRule(const TRegKey& key, const char* name, TZoneRule& rule)
+{
+    std::string data;
+    DWORD type = REG_NONE;
+    if (!key.ReadData(name, data, &type) || type != REG_BINARY) return false;
+    rule = DecodeZoneRule(Bytes(data), data.size());
     return true;
 }
 
 // The zone's "TZI" value and, where the system has them, its per-year rules ("Dynamic DST":
 // FirstEntry, LastEntry and one value per year). A year without its value takes the zone's rules.
-TZoneRules ReadRules(HKEY zone)
+TZoneRules ReadRules(const TRegKey& zone)
 {
     TZoneRules rules;
     ReadRule(zone, "TZI", rules.Rule);
-    TRegKey dynamic = TRegKey::Open(zone, "Dynamic DST", KEY_READ);
+    TRegKey dynamic = TRegKey::Open(zone.Handle(), "Dynamic DST", KEY_READ);
     DWORD first = 0, last = 0;
-    if (!dynamic || !ReadDword(dynamic.Handle(), "FirstEntry", first) || !ReadDword(dynamic.Handle(), "LastEntry", last))
+    if (!dynamic || !ReadDword(dynamic, "FirstEntry", first) || !ReadDword(dynamic, "LastEntry", last))
         return rules;
     // Broken bounds are ignored rather than trusted with a huge loop.
     if (first < 1601 || last < first || last > 9999 || last - first > 500) return rules;
     rules.FirstYear = static_cast<int>(first);
     for (DWORD year = first; year <= last; ++year) {
         rules.Years.push_back(rules.Rule);
-        ReadRule(dynamic.Handle(), std::to_string(year).c_str(), rules.Years.back());
+        ReadRule(dynamic, std::to_string(year).c_str(), rules.Years.back());
     }
     return rules;
 }
 
-void ReadZone(HKEY zones, TTimeZoneInfo& entry)
+// False when the zone's name or rules are stored as a type that no zone has: a zone read from
+// them would be a guess, so it is left out. A zone whose values are missing is kept as it is.
+bool ReadZone(HKEY zones, TTimeZoneInfo& entry)
 {
     TRegKey zone = TRegKey::Open(zones, entry.KeyName, KEY_READ);
-    if (!zone) return;
-    entry.Rules = ReadRules(zone.Handle());
-    BYTE buffer[100] = {};
-    DWORD size = sizeof buffer;
-    if (RegQueryValueExA(zone.Handle(), "Display", nullptr, nullptr, buffer, &size) == ERROR_SUCCESS)
-        entry.DisplayName.assign(reinterpret_cast<const char*>(buffer), strnlen(reinterpret_cast<const char*>(buffer), size));
-    BYTE tzi[100] = {};
-    size = sizeof tzi;
-    if (RegQueryValueExA(zone.Handle(), "TZI", nullptr, nullptr, tzi, &size) == ERROR_SUCCESS)
-        DecodeTzi(tzi, TziValueSize, entry.TZI);
+    if (!zone) return true;
+    std::string data;
+    DWORD type = REG_NONE;
+    if (zone.ReadData("Display", data, &type)) {
+        if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
+        entry.DisplayName = data.substr(0, data.find('\0'));
+    }
+    if (zone.ReadData("TZI", data, &type)) {
+        if (type != REG_BINARY) return false;
+        DecodeTzi(Bytes(data), data.size(), entry.TZI);
+    }
+    entry.Rules = ReadRules(zone);
+    return true;
 }
 
 }  // namespace
@@ -80,14 +93,10 @@ bool GetTimeZones(TOvList<TTimeZoneInfo>& list, HKEY root, const char* keyPath)
     try {
         for (DWORD index = 0;; ++index) {
             auto entry = std::make_unique<TTimeZoneInfo>();
-            char name[100];
-            DWORD length = sizeof name;
-            LONG rc = RegEnumKeyExA(zones.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+            const LSTATUS rc = zones.SubKeyName(index, entry->KeyName);
             if (rc == ERROR_NO_MORE_ITEMS) break;
-            // A name that does not fit, or any other failure: that zone is left out.
-            if (rc != ERROR_SUCCESS) continue;
-            entry->KeyName.assign(name, length);
-            ReadZone(zones.Handle(), *entry);
+            // A zone that can't be enumerated or read is left out; the others still come.
+            if (rc != ERROR_SUCCESS || !ReadZone(zones.Handle(), *entry)) continue;
             list.Add(entry.get());
             entry.release();
         }
@@ -105,7 +114,7 @@ void RereadZoneRules(TOvList<TTimeZoneInfo>& list, HKEY root, const char* keyPat
         TTimeZoneInfo& entry = *list.Items(i);
         TRegKey zone = TRegKey::Open(zones.Handle(), entry.KeyName, KEY_READ);
         // A zone that has gone keeps the rules it had.
-        if (zone) entry.Rules = ReadRules(zone.Handle());
+        if (zone) entry.Rules = ReadRules(zone);
     }
 }
 

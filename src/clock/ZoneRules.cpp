@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr std::int64_t SecondsPerDay = 86400;
-
 std::int32_t Le32(const std::uint8_t* p)
 {
     return static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24));

@@ -9,7 +9,7 @@
 #include "clock/ZoneTime.h"
 #include "widgets/Application.h"
 #include "widgets/Form.h"
-#include "widgets/Handles.h"
+#include "base/Handles.h"
 #include "widgets/Menu.h"
 #include "widgets/ToolTip.h"
 
@@ -152,11 +152,12 @@ void TRoVudez::MeasureTextNeed()
 {
     measuredAmPm_ = AM_PM;
     measuredSeconds_ = ShowSeconds;
-    HDC dc = GetDC(Handle());
-    if (!dc) return;
     int widest = 0;
     TEXTMETRICA metrics{};
     {
+        TWindowDC windowDC(Handle());
+        HDC dc = windowDC.Get();
+        if (!dc) return;
         TSelectObject font(dc, font_.Handle());
         GetTextMetricsA(dc, &metrics);
         auto measure = [&](const char* text) {
@@ -176,7 +177,6 @@ void TRoVudez::MeasureTextNeed()
         }
         if (labels_) measure(hint_.c_str());
     }
-    ReleaseDC(Handle(), dc);
     const TFaceNeed need = FaceNeedFor(widest, metrics.tmHeight, 1 + (DateLine() ? 1 : 0) + (labels_ ? 1 : 0));
     if (need == need_) return;
     need_ = need;

@@ -14,7 +14,7 @@
 #include "clock/TimeZoneBlock.h"
 #include "clock/ZoneRules.h"
 #include "widgets/Font.h"
-#include "widgets/Handles.h"
+#include "base/Handles.h"
 #include "widgets/Form.h"
 #include "widgets/Timer.h"
 #include "widgets/Window.h"

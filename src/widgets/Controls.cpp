@@ -21,7 +21,7 @@ HWND ParentOf(TForm& form, HWND parentHandle)
 
 // The picture as a disabled button shows it: every pixel but the background turned a light grey
 // of its own brightness, so that the shape stays readable and plainly out of use.
-HBITMAP GreyedCopy(HBITMAP picture, int width, int height, COLORREF background)
+TBitmapHandle GreyedCopy(HBITMAP picture, int width, int height, COLORREF background)
 {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -30,10 +30,10 @@ HBITMAP GreyedCopy(HBITMAP picture, int width, int height, COLORREF background)
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
-    HDC dc = GetDC(nullptr);
+    TWindowDC screen(nullptr);
     void* bits = nullptr;
-    HBITMAP grey = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (grey && GetDIBits(dc, picture, 0, static_cast<UINT>(height), bits, &bi, DIB_RGB_COLORS) == height) {
+    TBitmapHandle grey(CreateDIBSection(screen.Get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (grey && GetDIBits(screen.Get(), picture, 0, static_cast<UINT>(height), bits, &bi, DIB_RGB_COLORS) == height) {
         const DWORD back = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
         auto* pixel = static_cast<DWORD*>(bits);
         for (int i = 0; i < width * height; ++i) {
@@ -43,12 +43,9 @@ HBITMAP GreyedCopy(HBITMAP picture, int width, int height, COLORREF background)
             const DWORD v = 128 + light / 3;
             pixel[i] = (v << 16) | (v << 8) | v;
         }
-    } else if (grey) {
-        DeleteObject(grey);
-        grey = nullptr;
+        return grey;
     }
-    ReleaseDC(nullptr, dc);
-    return grey;
+    return {};
 }
 
 }  // namespace
@@ -226,12 +223,6 @@ void TButton::SetDefault(bool isDefault)
     SendMessageA(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
-TButton::~TButton()
-{
-    // The button only borrows its image list; nothing paints it between here and its destruction.
-    if (images_) ImageList_Destroy(images_);
-}
-
 void TButton::SetGlyph(int bitmapId)
 {
     glyphId_ = bitmapId;
@@ -252,32 +243,28 @@ void TButton::SetGlyph(int bitmapId)
     // A glyph's bottom-left pixel gives its background colour, which is left transparent whatever
     // the bitmap's depth and the system's colours.
     COLORREF background = CLR_NONE;
-    if (HDC dc = CreateCompatibleDC(nullptr)) {
-        HGDIOBJ old = SelectObject(dc, glyph_.Get());
-        background = GetPixel(dc, 0, bm.bmHeight - 1);
-        SelectObject(dc, old);
-        DeleteDC(dc);
+    if (TMemoryDC dc(CreateCompatibleDC(nullptr)); dc) {
+        TSelectObject select(dc.Get(), glyph_.Get());
+        background = GetPixel(dc.Get(), 0, bm.bmHeight - 1);
     }
     // A v6 button shows an image list beside its text; the list takes the picture's own size, since
     // a picture narrower than the list's images would add none.
-    HIMAGELIST list = ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 6, 0);
+    TImageListHandle list(ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 6, 0));
     if (!list) return;
     // One picture for each of the button's six states (normal, hot, pressed, disabled, default,
     // stylus hot), greyed for the disabled one.
-    TBitmapHandle greyed(GreyedCopy(glyph_.Get(), bm.bmWidth, bm.bmHeight, background));
+    TBitmapHandle greyed = GreyedCopy(glyph_.Get(), bm.bmWidth, bm.bmHeight, background);
     for (int state = 0; state < 6; ++state)
-        ImageList_AddMasked(list, state == 3 && greyed ? greyed.Get() : glyph_.Get(), background);
+        ImageList_AddMasked(list.Get(), state == 3 && greyed ? greyed.Get() : glyph_.Get(), background);
     // A picture button without a caption shows its glyph in the middle.
     bool pictureOnly = GetWindowTextLengthA(Handle()) == 0;
-    BUTTON_IMAGELIST bil{list, {pictureOnly ? 0L : Scale(4, dpi), 0, 0, 0},
+    BUTTON_IMAGELIST bil{list.Get(), {pictureOnly ? 0L : Scale(4, dpi), 0, 0, 0},
                          UINT(pictureOnly ? BUTTON_IMAGELIST_ALIGN_CENTER : BUTTON_IMAGELIST_ALIGN_LEFT)};
     if (!SendMessageA(Handle(), BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil))) {
-        ImageList_Destroy(list);
         SendMessageA(Handle(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_.Get()));
         return;
     }
-    if (images_) ImageList_Destroy(images_);
-    images_ = list;
+    images_ = std::move(list);
 }
 
 void TButton::DpiChanged(UINT)

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "widgets/Dpi.h"
-#include "widgets/Handles.h"
+#include "base/Handles.h"
 
 class TForm;
 
@@ -87,7 +87,6 @@ public:
 class TButton : public TControl {
 public:
     TButton(TForm& parent, const TControlSpec& place, HWND parentHandle = nullptr);
-    ~TButton() override;
 
     void SetDefault(bool isDefault);
     // A picture from the program's resources: left of the caption, or centred when there is none.
@@ -104,7 +103,8 @@ private:
     TForm& form_;
     int glyphId_ = 0;
     TBitmapHandle glyph_;
-    HIMAGELIST images_ = nullptr;
+    // The button only borrows its image list; nothing paints it once the button object goes.
+    TImageListHandle images_;
 };
 
 class TCheckBox : public TControl {

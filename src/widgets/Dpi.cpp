@@ -1,5 +1,7 @@
 #include "widgets/Dpi.h"
 
+#include "base/Handles.h"
+
 namespace {
 
 using TGetDpiForWindow = UINT(WINAPI*)(HWND);
@@ -21,9 +23,8 @@ TGetDpiForWindow GetDpiForWindowFunction()
 UINT SystemDpi()
 {
     static const UINT dpi = [] {
-        HDC dc = GetDC(nullptr);
-        int ppi = dc ? GetDeviceCaps(dc, LOGPIXELSX) : 0;
-        if (dc) ReleaseDC(nullptr, dc);
+        TWindowDC screen(nullptr);
+        int ppi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
         return ppi > 0 ? static_cast<UINT>(ppi) : 96u;
     }();
     return dpi;

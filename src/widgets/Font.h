@@ -7,7 +7,7 @@
 #include <string>
 
 #include "widgets/Dpi.h"
-#include "widgets/Handles.h"
+#include "base/Handles.h"
 
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 

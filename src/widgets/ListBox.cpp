@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Handles.h"
 #include "widgets/Form.h"
 
 namespace {
@@ -9,30 +10,21 @@ namespace {
 // Text widths in the list's font, through one device context.
 class TRowMeasure {
 public:
-    explicit TRowMeasure(HWND list) : list_(list), dc_(GetDC(list))
+    explicit TRowMeasure(HWND list)
+        : dc_(list), font_(dc_.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)))
     {
-        if (dc_) old_ = SelectObject(dc_, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
     }
-    ~TRowMeasure()
-    {
-        if (!dc_) return;
-        SelectObject(dc_, old_);
-        ReleaseDC(list_, dc_);
-    }
-    TRowMeasure(const TRowMeasure&) = delete;
-    TRowMeasure& operator=(const TRowMeasure&) = delete;
 
     int Width(const std::string& text) const
     {
         SIZE size{};
-        if (dc_) GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+        if (dc_) GetTextExtentPoint32A(dc_.Get(), text.c_str(), static_cast<int>(text.size()), &size);
         return size.cx;
     }
 
 private:
-    HWND list_;
-    HDC dc_;
-    HGDIOBJ old_ = nullptr;
+    TWindowDC dc_;
+    TSelectObject font_;
 };
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/Handles.h"
+#include "base/Handles.h"
 
 class TMenuItem {
 public:

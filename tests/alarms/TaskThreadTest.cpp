@@ -43,7 +43,7 @@ std::string ProbeCommand(const std::string& arguments)
 TEST(TaskThread, StartsTheCommandLineInTheStartFolder)
 {
     TScratchFolder folder("start");
-    ASSERT_TRUE(TTaskThread::Run(new TTaskThread(ProbeCommand("one \"two words\""), folder.Path())));
+    ASSERT_TRUE(TTaskThread::Run(std::make_unique<TTaskThread>(ProbeCommand("one \"two words\""), folder.Path())));
     EXPECT_EQ(AwaitProbe(folder), "one\ntwo words\n");
 }
 

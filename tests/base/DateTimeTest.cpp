@@ -121,4 +121,29 @@ TEST(DateTime, TimeOfDayIsTheFraction)
     EXPECT_EQ(late.wHour, 0);
 }
 
+// Moments before 1970 fall in the day and minute that hold them, not in the next ones.
+TEST(DateTime, MomentsFindTheirDayWeekdayAndMinuteOnBothSidesOf1970)
+{
+    struct TRow {
+        std::int64_t Seconds, Day;
+        int Weekday;
+        std::int64_t Minute;
+    } rows[] = {
+        {0, 0, 4, 0},                          // 1970-01-01 00:00:00, a Thursday
+        {86399, 0, 4, 86340},                  // its last second
+        {-1, -1, 3, -60},                      // 1969-12-31 23:59:59, a Wednesday
+        {-86400, -1, 3, -86400},
+        {-86401, -2, 2, -86460},
+        {-61, -1, 3, -120},
+        {1796774399, 20795, 2, 1796774340},    // 2026-12-08 23:59:59, a Tuesday
+        {-62135596800, -719162, 1, -62135596800},  // 0001-01-01, a Monday
+    };
+    for (const TRow& r : rows) {
+        EXPECT_EQ(DayOfSeconds(r.Seconds), r.Day) << r.Seconds;
+        EXPECT_EQ(WeekdayOfDay(r.Day), r.Weekday) << r.Seconds;
+        EXPECT_EQ(MinuteStart(r.Seconds), r.Minute) << r.Seconds;
+        EXPECT_EQ(RecordOfSeconds(r.Seconds).wDayOfWeek, r.Weekday) << r.Seconds;
+    }
+}
+
 }  // namespace

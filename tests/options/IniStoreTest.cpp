@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -113,6 +114,31 @@ TEST(OptionsIni, UnwritableFileNamesItself)
             EXPECT_EQ(e.what(), "Unable to write to " + missingFolder);
         }
     }
+}
+
+// The file held by another program can't be replaced: the write fails naming it, the old file
+// stays as it was and no temporary file is left beside it.
+TEST(OptionsIni, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile)
+{
+    TScratchFolder folder;
+    const std::string fileName = folder.File("clock.ovi");
+    TWinFileAccess files;
+    TOvIniFile ini(fileName, files);
+    ini.WriteString("\\Options", "Name", "old");
+    const std::string old = ReadFileText(fileName);
+    ASSERT_NE(old.find("Name=old"), std::string::npos);
+
+    HANDLE held = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    try {
+        ini.WriteString("\\Options", "Name", "new");
+        ADD_FAILURE() << "the write went through";
+    } catch (const EOvOptionsError& e) {
+        EXPECT_EQ(e.what(), "Unable to write to " + fileName);
+    }
+    CloseHandle(held);
+    EXPECT_EQ(ReadFileText(fileName), old);
+    EXPECT_EQ(folder.Files(), std::vector<std::string>{"clock.ovi"});
 }
 
 }  // namespace
