@@ -86,10 +86,7 @@ TEST(CronMaskForm, ClicksInTheListsRebuildTheMask)
     // Space on the caret's row selects it as a click does, and the mask follows.
     SetFocus(form.MonthList.Handle());
     SendMessageA(form.MonthList.Handle(), LB_SETCARETINDEX, 5, FALSE);
-    PostMessageA(form.MonthList.Handle(), WM_KEYDOWN, VK_SPACE, 0);
-    PostMessageA(form.MonthList.Handle(), WM_CHAR, ' ', 0);
-    PostMessageA(form.MonthList.Handle(), WM_KEYUP, VK_SPACE, 0);
-    PumpMessages();
+    Type(form.MonthList.Handle(), " ");
     EXPECT_EQ(form.Mask(), "0,1,2,3 8,9,10 1 1 1,6,12");
 }
 
@@ -101,8 +98,7 @@ TEST(CronMaskForm, TypingAddsValuesAndNeverTakesThemAway)
     // A 5 typed after the minute 0.
     SetFocus(form.MaskEdit.Handle());
     SendMessageA(form.MaskEdit.Handle(), EM_SETSEL, 1, 1);
-    PostMessageA(form.MaskEdit.Handle(), WM_CHAR, '5', 1);
-    PumpMessages();
+    Type(form.MaskEdit.Handle(), "5");
     EXPECT_EQ(form.Mask(), "0,5 8 * * *");
     EXPECT_EQ(Selected(form.MinList), "0,5");
     // The 8 deleted: it stays selected and comes back.

@@ -152,7 +152,8 @@ TEST(FormShapes, EveryFormHasItsCaptionFrameSizeAndControlPlaces)
             const LONG got[] = {r.left, r.top, r.right - r.left, r.bottom - r.top};
             const LONG want[] = {p.left, p.top, p.width, p.height};
             for (int i = 0; i < 4; ++i) {
-                if (want[i] != any) EXPECT_EQ(got[i], want[i]) << p.name << " edge " << i;
+                if (want[i] == any) continue;
+                EXPECT_EQ(got[i], want[i]) << p.name << " edge " << i;
             }
         }
         form.reset();
