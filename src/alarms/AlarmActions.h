@@ -1,5 +1,5 @@
 #pragma once
-// What a signalled alarm reaches outside the program: a sound, a started process, the clock.
+// What a signalled alarm reaches outside the program: a sound, a started process.
 // The program uses the real calls; tests put recorders in their place.
 
 #include "alarms/Alarm.h"
@@ -25,13 +25,6 @@ public:
     // Starts the program that the command line names, without waiting and without reporting a
     // failure. An empty folder starts it in the program's own current folder.
     virtual void Start(const std::string& commandLine, const std::string& startFolder) = 0;
-};
-
-class TTimeSource {
-public:
-    virtual ~TTimeSource() = default;
-    virtual TSystemTime LocalNow() = 0;
-    virtual TSystemTime UtcNow() = 0;
 };
 
 // The sound value that stands for the system's default sound, and the alias that plays it.

@@ -2,6 +2,7 @@
 
 #include "alarms/AlarmLife.h"
 #include "alarms/frmAlarmProp.h"
+#include "base/SystemClock.h"
 #include "base/SystemTimeRecord.h"
 #include "widgets/Application.h"
 
@@ -19,8 +20,7 @@ TSystemTime WithDayOfWeek(TSystemTime t)
 
 void ShowNow(TAlPropForm& form)
 {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
+    const SYSTEMTIME now = FromRecord(SystemClock().LocalNow());
     form.DatePicker1.SetDate(now);
     form.TimePicker2.SetTime(now);
 }

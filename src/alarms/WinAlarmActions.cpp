@@ -4,12 +4,10 @@
 #include <mmsystem.h>
 
 #include <cstdint>
-#include <cstring>
 
 #include "alarms/TaskThread.h"
+#include "base/SystemClock.h"
 #include "widgets/OnDemand.h"
-
-static_assert(sizeof(SYSTEMTIME) == sizeof(TSystemTime));
 
 void TWinSoundPlayer::PlayAlias(const std::string& alias)
 {
@@ -38,29 +36,6 @@ void TThreadProcessStarter::Start(const std::string& commandLine, const std::str
     TTaskThread::Run(std::make_unique<TTaskThread>(commandLine, startFolder));
 }
 
-namespace {
-
-TSystemTime Reading(void(WINAPI* read)(LPSYSTEMTIME))
-{
-    SYSTEMTIME now;
-    read(&now);
-    TSystemTime time;
-    std::memcpy(static_cast<void*>(&time), &now, sizeof time);
-    return time;
-}
-
-}  // namespace
-
-TSystemTime TSystemClock::LocalNow()
-{
-    return Reading(&GetLocalTime);
-}
-
-TSystemTime TSystemClock::UtcNow()
-{
-    return Reading(&GetSystemTime);
-}
-
 bool TWinWakeTimer::Set(std::int64_t utc, bool resume)
 {
     if (!handle_) handle_.Reset(CreateWaitableTimerA(nullptr, FALSE, nullptr));
@@ -80,7 +55,6 @@ TAlarmServices SystemAlarmServices()
 {
     static TWinSoundPlayer sound;
     static TThreadProcessStarter processes;
-    static TSystemClock clock;
     static TWinWakeTimer wake;
-    return {&sound, &processes, &clock, &wake};
+    return {&sound, &processes, &SystemClock(), &wake};
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The real sound player, process starter and clock of the alarm actions.
+// The real sound player and process starter of the alarm actions, and the wake timer.
 
 #include "alarms/AlarmActions.h"
+#include "base/ClockSource.h"
 
 #include <cstdint>
 
@@ -19,12 +20,6 @@ public:
 class TThreadProcessStarter : public TProcessStarter {
 public:
     void Start(const std::string& commandLine, const std::string& startFolder) override;
-};
-
-class TSystemClock : public TTimeSource {
-public:
-    TSystemTime LocalNow() override;
-    TSystemTime UtcNow() override;
 };
 
 // A timer that wakes the computer from sleep, where the computer and its power plan allow it.
@@ -56,7 +51,7 @@ private:
 struct TAlarmServices {
     TSoundPlayer* Sound = nullptr;
     TProcessStarter* Processes = nullptr;
-    TTimeSource* Clock = nullptr;
+    const TClockSource* Clock = nullptr;
     TWakeTimer* Wake = nullptr;
 };
 TAlarmServices SystemAlarmServices();

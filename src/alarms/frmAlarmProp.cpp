@@ -4,7 +4,7 @@
 #include "alarms/CronSearch.h"
 #include "alarms/NextRing.h"
 #include "alarms/WinAlarmActions.h"
-#include "base/SystemTimeRecord.h"
+#include "base/SystemClock.h"
 
 #include "../../res/resource.h"
 #include "alarms/frmCronMask.h"
@@ -178,7 +178,7 @@ void TAlPropForm::UpdateNextRing(std::int64_t now)
 void TAlPropForm::UpdateNextRing()
 {
     std::int64_t now;
-    if (SecondsOf(LocalNowRecord(), now)) UpdateNextRing(now);
+    if (SecondsOf(SystemClock().LocalNow(), now)) UpdateNextRing(now);
 }
 
 void TAlPropForm::ReminderRBClick()

@@ -4,6 +4,7 @@
 
 #include "../../res/resource.h"
 #include "alarms/frmAlarmProp.h"
+#include "base/SystemClock.h"
 #include "base/SystemTimeRecord.h"
 #include "widgets/Application.h"
 
@@ -189,7 +190,7 @@ void TAlarmsForm::AlarmBoxClick()
 
 void TAlarmsForm::AddBtnClick()
 {
-    std::unique_ptr<TAlarm> alarm = NewAlarm(false, LocalNowRecord());
+    std::unique_ptr<TAlarm> alarm = NewAlarm(false, SystemClock().LocalNow());
     if (!alarm) return;
     TAlarm& added = *alarm;
     Alarms.Add(alarm.release());

@@ -6,6 +6,7 @@
 
 #include "alarms/Alarm.h"
 #include "alarms/AlarmActions.h"
+#include "base/ClockSource.h"
 #include "widgets/Controls.h"
 #include "widgets/Edits.h"
 #include "widgets/Font.h"
@@ -17,7 +18,7 @@
 class TMessageForm;
 
 struct TMessageHooks {
-    TTimeSource* Clock = nullptr;
+    const TClockSource* Clock = nullptr;
     // The properties dialog on the alarm, proposing it enabled at a moment; true on OK.
     std::function<bool(TAlarm&, const TSystemTime& proposal)> EditAlarm;
     // A confirmed change: the alarm's row in the alarm list shows it.

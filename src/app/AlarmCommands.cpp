@@ -3,11 +3,11 @@
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
 #include "app/Main.h"
-#include "base/SystemTimeRecord.h"
+#include "base/SystemClock.h"
 
 void TClockForm::AddAlarmItemClick()
 {
-    std::unique_ptr<TAlarm> alarm = NewAlarm(false, LocalNowRecord());
+    std::unique_ptr<TAlarm> alarm = NewAlarm(false, SystemClock().LocalNow());
     if (!alarm) return;
     TAlarm& added = *alarm;
     Alarms.Add(alarm.release());

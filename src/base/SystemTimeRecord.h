@@ -22,10 +22,3 @@ inline SYSTEMTIME FromRecord(const TSystemTime& r)
     std::memcpy(&st, &r, sizeof st);
     return st;
 }
-
-inline TSystemTime LocalNowRecord()
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return ToRecord(now);
-}

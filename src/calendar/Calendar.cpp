@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "base/SystemClock.h"
 #include "widgets/Form.h"
 
 namespace {
@@ -25,8 +26,7 @@ TWeekdayNames LocaleWeekdayNames()
 
 TDateTime LocalToday()
 {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
+    const TSystemTime st = SystemClock().LocalNow();
     return EncodeDate(st.wYear, st.wMonth, st.wDay);
 }
 

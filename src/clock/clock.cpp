@@ -5,6 +5,7 @@
 
 #include "clock/FaceText.h"
 #include "clock/PlanTime.h"
+#include "base/SystemClock.h"
 #include "base/SystemTimeRecord.h"
 #include "clock/ZoneTime.h"
 #include "widgets/Application.h"
@@ -17,8 +18,6 @@ bool DaylightAdjust = false;
 bool ZoneDaylight = false;
 
 namespace {
-
-const TClockSource systemClock;
 
 bool IsWin9xFamily()
 {
@@ -53,21 +52,7 @@ void Frame(HDC dc, RECT& r, int topLeftColor, int bottomRightColor)
 
 }  // namespace
 
-const TClockSource* TRoVudez::Clock = &systemClock;
-
-SYSTEMTIME TClockSource::LocalNow() const
-{
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    return st;
-}
-
-SYSTEMTIME TClockSource::UtcNow() const
-{
-    SYSTEMTIME st;
-    GetSystemTime(&st);
-    return st;
-}
+const TClockSource* TRoVudez::Clock = &SystemClock();
 
 TRoVudez::TRoVudez(HWND parent)
 {
@@ -185,8 +170,8 @@ void TRoVudez::MeasureTextNeed()
 
 SYSTEMTIME TRoVudez::FaceTime() const
 {
-    if (LocalTime) return Clock->LocalNow();
-    SYSTEMTIME utc = Clock->UtcNow();
+    if (LocalTime) return FromRecord(Clock->LocalNow());
+    SYSTEMTIME utc = FromRecord(Clock->UtcNow());
     if (ZoneDaylight && Rules) return ZoneTimeOf(*Rules, utc, !IsWin9xFamily());
     SYSTEMTIME t = utc;
     if (IsWin9xFamily()) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "base/ClockSource.h"
 #include "base/DateTime.h"
 #include "clock/FaceText.h"
 #include "clock/TimeZoneBlock.h"
@@ -29,14 +30,6 @@ extern bool ZoneDaylight;
 static_assert(sizeof(TSystemTime) == sizeof(SYSTEMTIME));
 static_assert(sizeof(TTimeZoneBlock) == sizeof(TIME_ZONE_INFORMATION));
 static_assert(offsetof(TTimeZoneBlock, DaylightBias) == offsetof(TIME_ZONE_INFORMATION, DaylightBias));
-
-// Where the faces read the time; tests put a fixed clock in its place.
-class TClockSource {
-public:
-    virtual ~TClockSource() = default;
-    virtual SYSTEMTIME LocalNow() const;
-    virtual SYSTEMTIME UtcNow() const;
-};
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -101,6 +94,7 @@ public:
     // Called when TextNeed changes (font, label, lines, 12/24 hours, seconds, DPI).
     std::function<void()> OnTextNeedChange;
 
+    // Where every face reads the time; the system's unless a test sets another.
     static const TClockSource* Clock;
 
 protected:

@@ -21,7 +21,7 @@ TForm::TParams PlanParams()
 
 TSystemTime NowMinute()
 {
-    TSystemTime now = ToRecord(TRoVudez::Clock->UtcNow());
+    TSystemTime now = TRoVudez::Clock->UtcNow();
     now.wSecond = 0;
     now.wMilliseconds = 0;
     return now;

@@ -2,7 +2,7 @@
 #include "alarms/AlarmLife.h"
 #include "alarms/RingLoop.h"
 
-#include "Moment.h"
+#include "../support/Moments.h"
 
 #include <gtest/gtest.h>
 

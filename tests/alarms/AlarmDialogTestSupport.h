@@ -8,18 +8,12 @@
 #include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "base/DateTime.h"
-#include "base/SystemTimeRecord.h"
+#include "base/SystemClock.h"
 #include "widgets/Controls.h"
 #include "widgets/Form.h"
 
-inline TSystemTime Stamp(int y, int mo, int d, int h, int mi, int s = 0)
-{
-    return ToRecord(At(WORD(y), WORD(mo), WORD(d), WORD(h), WORD(mi), WORD(s)));
-}
-
 inline TSystemTime Today()
 {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return Stamp(now.wYear, now.wMonth, now.wDay, 0, 0);
+    const TSystemTime now = SystemClock().LocalNow();
+    return Moment(now.wYear, now.wMonth, now.wDay);
 }

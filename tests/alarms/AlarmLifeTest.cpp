@@ -1,7 +1,7 @@
 #include "alarms/AlarmLife.h"
 
 #include "../support/AlarmLife.h"
-#include "Moment.h"
+#include "AddAlarm.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/Moments.h"
+
 #include <cstdio>
 #include <string>
 
@@ -24,19 +26,6 @@ public:
     }
 };
 
-TSystemTime Time(int y, int mo, int d, int h, int mi, int s, int ms = 0)
-{
-    TSystemTime t;
-    t.wYear = std::uint16_t(y);
-    t.wMonth = std::uint16_t(mo);
-    t.wDay = std::uint16_t(d);
-    t.wHour = std::uint16_t(h);
-    t.wMinute = std::uint16_t(mi);
-    t.wSecond = std::uint16_t(s);
-    t.wMilliseconds = std::uint16_t(ms);
-    return t;
-}
-
 TEST(AlarmRowText, ByKind)
 {
     struct Case {
@@ -45,17 +34,17 @@ TEST(AlarmRowText, ByKind)
         const char* mask;
         const char* row;  // null: no row
     } cases[] = {
-        {akUsual, Time(2026, 12, 8, 7, 30, 0), "", "Wake (7:30:00)"},
-        {akUsual, Time(2026, 12, 8, 0, 0, 0), "", "Wake (0:00:00)"},
-        {akReminder, Time(2026, 12, 24, 18, 5, 9), "", "Wake (24/12/2026 18:05:09)"},
-        {akReminder, Time(2026, 12, 24, 0, 0, 0), "", "Wake (24/12/2026)"},
-        {akReminder, Time(2026, 12, 24, 0, 0, 1), "", "Wake (24/12/2026 0:00:01)"},
-        {akReminder, Time(2026, 12, 24, 0, 0, 0, 5), "", "Wake (24/12/2026 0:00:00)"},
+        {akUsual, Moment(2026, 12, 8, 7, 30, 0), "", "Wake (7:30:00)"},
+        {akUsual, Moment(2026, 12, 8, 0, 0, 0), "", "Wake (0:00:00)"},
+        {akReminder, Moment(2026, 12, 24, 18, 5, 9), "", "Wake (24/12/2026 18:05:09)"},
+        {akReminder, Moment(2026, 12, 24, 0, 0, 0), "", "Wake (24/12/2026)"},
+        {akReminder, Moment(2026, 12, 24, 0, 0, 1), "", "Wake (24/12/2026 0:00:01)"},
+        {akReminder, Moment(2026, 12, 24, 0, 0, 0, 5), "", "Wake (24/12/2026 0:00:00)"},
         // The mask as typed; the signal time is never looked at.
-        {akCron, Time(0, 0, 0, 0, 0, 0), "0;12 *\t* * *", "Wake (0;12 *\t* * *)"},
-        {akCron, Time(2026, 1, 1, 0, 0, 0), "", "Wake ()"},
-        {3, Time(2026, 1, 1, 0, 0, 0), "", nullptr},
-        {255, Time(0, 0, 0, 0, 0, 0), "", nullptr},
+        {akCron, TSystemTime{}, "0;12 *\t* * *", "Wake (0;12 *\t* * *)"},
+        {akCron, Moment(2026, 1, 1, 0, 0, 0), "", "Wake ()"},
+        {3, Moment(2026, 1, 1, 0, 0, 0), "", nullptr},
+        {255, TSystemTime{}, "", nullptr},
     };
     TPlainFormat format;
     for (const auto& c : cases) {
@@ -78,8 +67,9 @@ TEST(AlarmRowText, UsualAndReminderNeedAValidDateAndTime)
 {
     TPlainFormat format;
     for (auto kind : {akUsual, akReminder}) {
-        for (const TSystemTime& bad : {Time(0, 0, 0, 0, 0, 0), Time(2026, 2, 30, 8, 0, 0), Time(2026, 13, 1, 8, 0, 0),
-                                       Time(2026, 1, 1, 24, 0, 0), Time(2026, 1, 1, 8, 60, 0)}) {
+        // Written field by field: Moment takes only real dates.
+        for (const TSystemTime& bad : {TSystemTime{}, TSystemTime{2026, 2, 0, 30, 8}, TSystemTime{2026, 13, 0, 1, 8},
+                                       Moment(2026, 1, 1, 24, 0, 0), Moment(2026, 1, 1, 8, 60, 0)}) {
             TAlarm alarm;
             alarm.Kind = kind;
             alarm.SignalTime = bad;

@@ -3,7 +3,7 @@
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmLife.h"
 
-#include "Moment.h"
+#include "AddAlarm.h"
 
 #include <gtest/gtest.h>
 

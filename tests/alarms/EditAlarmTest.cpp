@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/Input.h"
 #include "AlarmDialogTestSupport.h"
 #include "alarms/frmCronMask.h"
 #include "widgets/Application.h"
@@ -19,7 +20,7 @@ std::unique_ptr<TAlarm> UsualAlarm()
     auto a = std::make_unique<TAlarm>();
     a->Name = "Tea";
     a->Kind = akUsual;
-    a->SignalTime = Stamp(2026, 5, 6, 16, 45, 10);
+    a->SignalTime = Moment(2026, 5, 6, 16, 45, 10);
     a->Enabled = true;
     return a;
 }
@@ -62,12 +63,12 @@ TEST(EditAlarm, OkWithoutTouchingAnythingWritesBackWhatTheControlsShow)
          [](const TAlarm& a) { EXPECT_EQ(a.Kind, akCron); EXPECT_EQ(a.CronMask, "0;12 * * * *"); EXPECT_TRUE(a.OnceADay); }},
         {"a reminder that is not one-time: Reminder checks one-time, the alarm's value unchecks it again",
          [](TAlarm& a) {
-             a.Kind = akReminder, a.SignalTime = Stamp(2027, 2, 28, 9, 5, 7), a.OneTime = false;
+             a.Kind = akReminder, a.SignalTime = Moment(2027, 2, 28, 9, 5, 7), a.OneTime = false;
              a.RemoveAfterSignal = false;
          },
          [](const TAlarm& a) {
              EXPECT_EQ(a.Kind, akReminder); EXPECT_FALSE(a.OneTime); EXPECT_FALSE(a.RemoveAfterSignal);
-             EXPECT_EQ(a.SignalTime, Stamp(2027, 2, 28, 9, 5, 7)) << a.SignalTime.wDayOfWeek;
+             EXPECT_EQ(a.SignalTime, Moment(2027, 2, 28, 9, 5, 7)) << a.SignalTime.wDayOfWeek;
          }},
         {"one-time without removal", [](TAlarm& a) { a.OneTime = true, a.RemoveAfterSignal = false; },
          [](const TAlarm& a) { EXPECT_TRUE(a.OneTime); EXPECT_FALSE(a.RemoveAfterSignal); }},
@@ -115,7 +116,7 @@ TEST(EditAlarm, ChangesMadeInTheDialogReachTheAlarmOnlyOnOk)
     EXPECT_TRUE(Edit(*alarm, [](TAlPropForm& d) {
         EXPECT_EQ(d.CronEdit.Text(), "0 8 * * *");
         Click(d.UsualRB);
-        d.TimePicker1.SetTime(At(2000, 1, 1, 6, 15, 0));
+        d.TimePicker1.SetTime(FromRecord(Moment(2000, 1, 1, 6, 15, 0)));
         Click(d.RunCB);
         d.AppLineEdit.SetText("new.exe /x");
         d.AppDirEdit.SetText("C:\\new");
@@ -150,9 +151,9 @@ TEST(EditAlarm, ARecordThatCantBeShownFailsBeforeTheDialogOpens)
         const char* error;
     } cases[] = {
         {akUsual, TSystemTime{}, "(Default)", "Invalid argument to date encode"},
-        {akReminder, Stamp(2026, 2, 30, 8, 0), "(Default)", "Invalid argument to date encode"},
-        {akUsual, Stamp(2026, 2, 3, 25, 0), "(Default)", "Invalid argument to time encode"},
-        {akUsual, Stamp(2026, 2, 3, 8, 0), "bad|name.wav", "Invalid file name - bad|name.wav"},
+        {akReminder, TSystemTime{2026, 2, 0, 30, 8}, "(Default)", "Invalid argument to date encode"},
+        {akUsual, Moment(2026, 2, 3, 25, 0), "(Default)", "Invalid argument to time encode"},
+        {akUsual, Moment(2026, 2, 3, 8, 0), "bad|name.wav", "Invalid file name - bad|name.wav"},
     };
     for (const auto& c : cases) {
         TAlarm alarm;
@@ -232,12 +233,7 @@ TEST(EditAlarm, EscInTheMessageBoxCancelsAndTabLeavesIt)
     alarm->MessageText = "Kettle";
     alarm->CommandLine = "tea.exe";
     EXPECT_FALSE(Edit(*alarm, [](TAlPropForm& d) {
-        auto key = [&](WORD vk) {
-            SetFocus(d.MessageMemo.Handle());
-            PostMessageA(d.MessageMemo.Handle(), WM_KEYDOWN, vk, 1);
-            PostMessageA(d.MessageMemo.Handle(), WM_KEYUP, vk, 0xC0000001);
-            PumpMessages();
-        };
+        auto key = [&](WORD vk) { FocusAndPress(d.MessageMemo.Handle(), vk); };
         key(VK_TAB);
         EXPECT_EQ(GetFocus(), d.RunCB.Handle());
         d.NameEdit.SetText("Changed");

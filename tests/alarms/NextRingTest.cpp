@@ -3,7 +3,7 @@
 #include "alarms/AlarmLife.h"
 #include "alarms/AlarmScheduler.h"
 
-#include "Moment.h"
+#include "AddAlarm.h"
 
 #include <gtest/gtest.h>
 

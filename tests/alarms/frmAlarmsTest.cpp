@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/Input.h"
 #include "AlarmDialogTestSupport.h"
 #include "alarms/frmAlarmProp.h"
 
@@ -84,25 +85,10 @@ protected:
         for (int i = 0; i < form.AlarmBox.Count(); ++i) rows.push_back(form.AlarmBox.Item(i));
         return rows;
     }
-    void SelectRow(int index)
-    {
-        RECT r{};
-        SendMessageA(form.AlarmBox.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-        LPARAM at = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-        PostMessageA(form.AlarmBox.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        PostMessageA(form.AlarmBox.Handle(), WM_LBUTTONUP, 0, at);
-        PumpMessages();
-    }
 };
 
 TEST_F(AlarmsForm_, IsAResizableListWindowWithItsOwnIcon)
 {
-    EXPECT_EQ(form.Caption(), "Alarms");
-    RECT wr;
-    GetWindowRect(form.Handle(), &wr);
-    EXPECT_EQ(wr.right - wr.left, 207);
-    EXPECT_EQ(wr.bottom - wr.top, 203);
-    EXPECT_TRUE(GetWindowLongPtrA(form.Handle(), GWL_STYLE) & WS_THICKFRAME);
     EXPECT_NE(SendMessageA(form.Handle(), WM_GETICON, ICON_BIG, 0), 0);
     LONG_PTR list = GetWindowLongPtrA(form.AlarmBox.Handle(), GWL_STYLE);
     EXPECT_FALSE(list & LBS_SORT);
@@ -132,8 +118,8 @@ TEST_F(AlarmsForm_, IsAResizableListWindowWithItsOwnIcon)
 
 TEST_F(AlarmsForm_, RowsFollowTheKindOfEachAlarmInListOrder)
 {
-    TSystemTime morning = Stamp(2026, 12, 8, 7, 30, 0), midnight = Stamp(2026, 12, 24, 0, 0, 0),
-                evening = Stamp(2026, 12, 24, 18, 5, 9);
+    TSystemTime morning = Moment(2026, 12, 8, 7, 30, 0), midnight = Moment(2026, 12, 24, 0, 0, 0),
+                evening = Moment(2026, 12, 24, 18, 5, 9);
     AddAlarm("Wake", akUsual, morning);
     AddAlarm("Eve", akReminder, midnight);
     TAlarm& unknown = AddAlarm("Odd", 9, TSystemTime{});
@@ -175,7 +161,7 @@ TEST_F(AlarmsForm_, DeleteRemovesAndDestroysTheSelectedAlarmWithoutAsking)
     // Buttons that do nothing look so: greyed.
     EXPECT_FALSE(Coloured(form.DelBtn) || Coloured(form.ModifyBtn));
 
-    SelectRow(1);
+    ClickRow(form.AlarmBox, 1);
     EXPECT_TRUE(form.DelBtn.Enabled());
     EXPECT_TRUE(form.ModifyBtn.Enabled());
     EXPECT_TRUE(Coloured(form.DelBtn) && Coloured(form.ModifyBtn));
@@ -193,11 +179,11 @@ TEST_F(AlarmsForm_, DeleteRemovesAndDestroysTheSelectedAlarmWithoutAsking)
 
 TEST_F(AlarmsForm_, ModifyRewritesTheRowOfTheEditedAlarm)
 {
-    TSystemTime at = Stamp(2026, 12, 8, 7, 30, 0);
+    TSystemTime at = Moment(2026, 12, 8, 7, 30, 0);
     TAlarm& usual = AddAlarm("Wake", akUsual, at);
     form.FillAlarmList();
     form.Show();
-    SelectRow(0);
+    ClickRow(form.AlarmBox, 0);
     {
         TModalHook actor([](TForm& f) {
             auto& d = dynamic_cast<TAlPropForm&>(f);
@@ -226,7 +212,7 @@ TEST_F(AlarmsForm_, ModifyRewritesTheRowOfTheEditedAlarm)
         TModalHook actor([](TForm& f) {
             auto& d = dynamic_cast<TAlPropForm&>(f);
             EXPECT_TRUE(d.UsualRB.Checked());
-            d.TimePicker1.SetTime(At(2000, 1, 1, 9, 0, 0));
+            d.TimePicker1.SetTime(FromRecord(Moment(2000, 1, 1, 9, 0, 0)));
             Click(d.OkBtn);
         });
         Click(form.ModifyBtn);
@@ -306,7 +292,7 @@ TEST_F(AlarmsForm_, RowsOfAlarmsChangedElsewhereAreKeptUpToDate)
     form.UpdateAlarmRow(b);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"A (1 * * * *)", "B (3 * * * *)"}));
     form.Show();
-    SelectRow(0);
+    ClickRow(form.AlarmBox, 0);
     form.RemoveAlarmRow(a);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"B (3 * * * *)"}));
     EXPECT_FALSE(form.DelBtn.Enabled());

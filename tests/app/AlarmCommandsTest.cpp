@@ -55,14 +55,14 @@ TEST_F(AlarmCommands, AddAlarmAppendsTheAlarmAndItsRowAndSavesWithAutoSave)
         TModalHook actor([](TForm& f) {
             auto& d = dynamic_cast<TAlPropForm&>(f);
             Click(d.ReminderRB);
-            d.DatePicker1.SetDate(At(2027, 3, 1, 0, 0));
-            d.TimePicker2.SetTime(At(2000, 1, 1, 0, 0, 0));
+            d.DatePicker1.SetDate(FromRecord(Moment(2027, 3, 1, 0, 0)));
+            d.TimePicker2.SetTime(FromRecord(Moment(2000, 1, 1, 0, 0, 0)));
             Click(d.OkBtn);
         });
         clock->Popup.Find("AddAlarmItem")->Click();
     }
     ASSERT_EQ(Alarms.Count(), 2);
-    EXPECT_EQ(list->AlarmBox.Item(1), "Unnamed alarm (" + FormatDate(At(2027, 3, 1, 0, 0)) + ")");
+    EXPECT_EQ(list->AlarmBox.Item(1), "Unnamed alarm (" + FormatDate(Moment(2027, 3, 1, 0, 0)) + ")");
     EXPECT_FALSE(FileThere());
 
     // Cancel adds nothing.

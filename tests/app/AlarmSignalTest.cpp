@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "../alarms/Moment.h"
 #include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "alarms/AlarmFile.h"
+#include "base/SystemClock.h"
 #include "base/SystemTimeRecord.h"
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-class TRecorder : public TSoundPlayer, public TProcessStarter, public TTimeSource {
+class TRecorder : public TSoundPlayer, public TProcessStarter {
 public:
     void PlayAlias(const std::string& alias) override { actions.push_back("alias " + alias); }
     void PlayFile(const std::string& fileName) override { actions.push_back("file " + fileName); }
@@ -28,18 +28,8 @@ public:
         if (failStart) throw std::runtime_error("no thread");
         actions.push_back("start " + commandLine + " in " + startFolder);
     }
-    TSystemTime LocalNow() override { return now; }
-    TSystemTime UtcNow() override
-    {
-        std::int64_t local = 0;
-        SecondsOf(now, local);
-        return RecordOfSeconds(local - east);
-    }
-
     std::vector<std::string> actions;
-    TSystemTime now = Moment(2026, 4, 1, 12, 0, 0);
     bool failStart = false;
-    std::int64_t east = 0;  // the zone's offset, in seconds
 };
 
 class TWakeRecorder : public TWakeTimer {
@@ -64,7 +54,7 @@ class AlarmSignal : public testing::Test {
 protected:
     AlarmSignal()
     {
-        form.Services = {&recorder, &recorder, &recorder};
+        form.Services = {&recorder, &recorder, &clock};
         AlarmsForm = &list;
         list.AutoSaveData = [this] { return form.AutoSaveData(); };
         list.SaveAlarms = [this] { form.SaveAlarms(); };
@@ -85,7 +75,7 @@ protected:
         alarm->Name = name;
         alarm->Enabled = true;
         alarm->Kind = akReminder;
-        alarm->SignalTime = recorder.now;
+        alarm->SignalTime = clock.Now;
         Alarms.Add(alarm);
         list.AddAlarmRow(*alarm);
         return *alarm;
@@ -128,7 +118,7 @@ protected:
     }
     void TickAt(const TSystemTime& now)
     {
-        recorder.now = now;
+        clock.Now = now;
         form.AlarmTimerTimer();
     }
 
@@ -144,6 +134,7 @@ protected:
     }()};
     TAlarmsForm list;
     TRecorder recorder;
+    TFakeClock clock{Moment(2026, 4, 1, 12, 0, 0)};
 };
 
 TEST_F(AlarmSignal, SoundFollowsTheAlarm)
@@ -195,7 +186,7 @@ TEST_F(AlarmSignal, OneTimeRemovableWithoutMessageGoesAtOnce)
     TAlarm& keep = Add("keep");
     OneTimeRemovable("gone", false);
     list.AlarmBox.SetItemIndex(1);
-    TickAt(recorder.now);
+    TickAt(clock.Now);
     ASSERT_EQ(Alarms.Count(), 1);
     EXPECT_EQ(Alarms.Items(0), &keep);
     EXPECT_EQ(Rows().size(), 1u);
@@ -207,7 +198,7 @@ TEST_F(AlarmSignal, NothingIsWrittenWithAutoSaveOff)
 {
     form.Options->AutoSaveData = false;
     OneTimeRemovable("gone", false);
-    TickAt(recorder.now);
+    TickAt(clock.Now);
     EXPECT_EQ(Alarms.Count(), 0);
     EXPECT_EQ(FileNames(), "none");
 }
@@ -215,7 +206,7 @@ TEST_F(AlarmSignal, NothingIsWrittenWithAutoSaveOff)
 TEST_F(AlarmSignal, WithAMessageItStaysDisabledUntilItsWindowCloses)
 {
     TAlarm& a = OneTimeRemovable("tea", true);
-    TickAt(recorder.now);
+    TickAt(clock.Now);
     ASSERT_EQ(Alarms.Count(), 1);
     EXPECT_FALSE(a.Enabled);
     EXPECT_EQ(Rows().size(), 1u);
@@ -232,7 +223,7 @@ TEST_F(AlarmSignal, WhatATickDisablesOrDeletesIsSavedAtOnce)
     OneTimeRemovable("gone", false);
     Add("tea").OneTime = true;
     Add("stays");
-    TickAt(recorder.now);
+    TickAt(clock.Now);
     EXPECT_EQ(FileNames(), "tea off;stays;");
 }
 
@@ -241,7 +232,7 @@ TEST_F(AlarmSignal, AtExitAnAlarmOnlyItsMessageWindowKeepsGoesBeforeTheSave)
     Add("keep");
     TAlarm& kept = OneTimeRemovable("kept by its dialog", true);
     OneTimeRemovable("tea", true);
-    TickAt(recorder.now);
+    TickAt(clock.Now);
     ASSERT_EQ(Alarms.Count(), 3);
     kept.PropDialog = &Window(kept, 0);  // stands for its open properties dialog
     form.CloseItemClick();
@@ -279,12 +270,12 @@ TEST_F(AlarmSignal, AMissedOneTimeReminderRingsAtTheFirstTick)
     form.LoadAlarms();
     ASSERT_EQ(Alarms.Count(), 4);
     TAlarm& missed = *Alarms.Items(0);
-    TickAt(recorder.now);
+    TickAt(clock.Now);
     TickAt(Moment(2026, 4, 1, 12, 0, 1));
     EXPECT_EQ(FileNames(), "missed off;not one-time;disabled off;");
     ASSERT_EQ(missed.MessageWindows.Count(), 1);
     for (int i = 1; i < Alarms.Count(); ++i) EXPECT_EQ(Alarms.Items(i)->MessageWindows.Count(), 0);
-    SYSTEMTIME due = At(2026, 4, 1, 11, 0, 0);
+    SYSTEMTIME due = FromRecord(Moment(2026, 4, 1, 11, 0, 0));
     char time[64] = {};
     GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &due, nullptr, time, sizeof time);
     EXPECT_EQ(Window(missed, 0).TextMemo.Text(), std::string("Due at ") + time + "\r\ncall back");
@@ -296,11 +287,11 @@ TEST_F(AlarmSignal, TicksWhileItsDialogIsOpenLeaveTheAlarmAlone)
 {
     TAlarm& a = OneTimeRemovable("tea", true);
     a.Kind = akReminder;
-    a.SignalTime = recorder.now;
-    TickAt(recorder.now);
+    a.SignalTime = clock.Now;
+    TickAt(clock.Now);
     ASSERT_EQ(a.MessageWindows.Count(), 1);
     const TSystemTime rang = a.SignalTime;
-    recorder.now = Moment(2026, 4, 1, 12, 0, 30, 100);
+    clock.Now = Moment(2026, 4, 1, 12, 0, 30, 100);
     TModalHook hook([&](TForm& dialog) {
         for (int s = 30; s < 33; ++s) TickAt(Moment(2026, 4, 1, 12, 0, s, 900));
         dialog.SetModalResult(mrCancel);
@@ -330,15 +321,15 @@ TEST_F(AlarmSignal, SignalledTwiceAfterRemindLaterGoesWithItsLastWindow)
 TEST_F(AlarmSignal, RemindLaterReenablesSoClosingDeletesNothing)
 {
     TAlarm& a = OneTimeRemovable("tea", true);
-    TickAt(recorder.now);
+    TickAt(clock.Now);
     ASSERT_EQ(FileNames(), "tea off;");
-    recorder.now = Moment(2026, 4, 1, 23, 58, 10);
+    clock.Now = Moment(2026, 4, 1, 23, 58, 10);
     Window(a, 0).ResheduleMenu.Find("In5minutesItem")->Click();
     // On disk at once: a crash now keeps the snooze.
     EXPECT_EQ(FileNames(), "tea;");
     EXPECT_EQ(a.SignalTime.wDay, 2);
     EXPECT_EQ(a.SignalTime.wHour * 10000 + a.SignalTime.wMinute * 100 + a.SignalTime.wSecond, 310);
-    EXPECT_NE(Rows()[0].find(FormatDate(At(2026, 4, 2, 0, 3, 10))), std::string::npos) << Rows()[0];
+    EXPECT_NE(Rows()[0].find(FormatDate(Moment(2026, 4, 2, 0, 3, 10))), std::string::npos) << Rows()[0];
     Close(Window(a, 0));
     EXPECT_EQ(Alarms.Count(), 1);
     EXPECT_TRUE(a.Enabled);
@@ -358,7 +349,7 @@ TEST_F(AlarmSignal, UsualAlarmTakesTheNewTimeOfDayForGood)
     };
     tick(1, 6, 59, 59);
     tick(1, 7, 0, 0);
-    recorder.now = Moment(2026, 4, 1, 7, 0, 20);
+    clock.Now = Moment(2026, 4, 1, 7, 0, 20);
     Window(a, 0).ResheduleMenu.Find("In10minutesItem")->Click();
     for (int day : {1, 2}) {
         tick(day, 6, 59, 59);
@@ -401,7 +392,7 @@ TEST_F(AlarmSignal, CustomOpensTheDialogAndOkUpdatesTheRow)
     TAlarm& a = Add("tea");
     a.MessageOn = true;
     form.SignalAlarm(a);
-    recorder.now = Moment(2026, 4, 1, 9, 30, 0);
+    clock.Now = Moment(2026, 4, 1, 9, 30, 0);
     TModalHook hook([&](TForm& dialog) {
         auto& prop = static_cast<TAlPropForm&>(dialog);
         EXPECT_EQ(prop.Alarm(), &a);
@@ -417,7 +408,7 @@ TEST_F(AlarmSignal, CustomOpensTheDialogAndOkUpdatesTheRow)
 
 TEST_F(AlarmSignal, AddReminderProposesTheMomentAndCancelAddsNothing)
 {
-    recorder.now = Moment(2026, 4, 1, 10, 0, 0);
+    clock.Now = Moment(2026, 4, 1, 10, 0, 0);
     TMenuItem& in15 = *form.Popup.Find("In15minutes1");
     EXPECT_EQ(in15.Tag, 15);
     for (int result : {mrCancel, mrOk}) {
@@ -440,7 +431,7 @@ TEST_F(AlarmSignal, AddReminderProposesTheMomentAndCancelAddsNothing)
 
 TEST_F(AlarmSignal, EveryAddReminderItemPresetsItsMinutes)
 {
-    recorder.now = Moment(2026, 4, 1, 23, 50, 0);
+    clock.Now = Moment(2026, 4, 1, 23, 50, 0);
     form.Options->SetDblClickAction(dcaAddReminder);
     const struct {
         TPopupMenu* menu;  // none: a double-click on the caption band
@@ -456,7 +447,7 @@ TEST_F(AlarmSignal, EveryAddReminderItemPresetsItsMinutes)
             TAlarm a;
             static_cast<TAlPropForm&>(dialog).WriteBack(a);
             proposed = static_cast<int>(SystemTimeToDateTime(a.SignalTime) * 1440 + 0.5) -
-                       static_cast<int>(SystemTimeToDateTime(recorder.now) * 1440 + 0.5);
+                       static_cast<int>(SystemTimeToDateTime(clock.Now) * 1440 + 0.5);
             dialog.SetModalResult(mrCancel);
         });
         if (c.menu)
@@ -493,7 +484,7 @@ TEST_F(AlarmSignal, OpenWindowsDoNotOutliveTheClockWindow)
         c.DataFolder = folder;
         c.RegistryRoot = root.Handle();
         TClockForm other(c);
-        other.Services = {&recorder, &recorder, &recorder};
+        other.Services = {&recorder, &recorder, &clock};
         a = &Add("tea");
         a->MessageOn = true;
         other.SignalAlarm(*a);
@@ -593,10 +584,10 @@ TEST_F(AlarmSignal, TheWakeTimerFollowsTheNextAlarm)
              sooner->SignalTime = Moment(2026, 4, 1, 18, 0, 0);
          },
          {SetAt(2026, 4, 1, 18, 0)}},
-        {"its signal", [&] { recorder.now = Moment(2026, 4, 1, 18, 0, 0); }, {SetAt(2026, 4, 2, 7, 30)}},
-        {"a zone two hours east", [&] { recorder.east = 7200; }, {SetAt(2026, 4, 2, 5, 30)}},
+        {"its signal", [&] { clock.Now = Moment(2026, 4, 1, 18, 0, 0); }, {SetAt(2026, 4, 2, 7, 30)}},
+        {"a zone two hours east", [&] { clock.East = 7200; }, {SetAt(2026, 4, 2, 5, 30)}},
         {"the clock set forward past it, as after a resume",
-         [&] { recorder.now = Moment(2026, 4, 2, 8, 0, 0); }, {SetAt(2026, 4, 3, 5, 30)}},
+         [&] { clock.Now = Moment(2026, 4, 2, 8, 0, 0); }, {SetAt(2026, 4, 3, 5, 30)}},
         {"a resume: set again, since the timer that woke the computer is spent",
          [&] { SendMessageA(form.Handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0); },
          {SetAt(2026, 4, 3, 5, 30)}},
@@ -619,10 +610,8 @@ TEST_F(AlarmSignal, TheWakeTimerFollowsTheNextAlarm)
 TEST(WinWakeTimer, SignalsWhenDue)
 {
     TWinWakeTimer timer;
-    SYSTEMTIME now;
-    GetSystemTime(&now);
     std::int64_t utc = 0;
-    ASSERT_TRUE(SecondsOf(ToRecord(now), utc));
+    ASSERT_TRUE(SecondsOf(SystemClock().UtcNow(), utc));
     ASSERT_TRUE(timer.Set(utc + 3600, true));
     EXPECT_EQ(WaitForSingleObject(timer.Handle(), 100), WAIT_TIMEOUT);
     ASSERT_TRUE(timer.Set(utc + 1, true));

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "../support/Input.h"
 #include "clock/frmTZSelect.h"
 
 namespace {
@@ -64,15 +65,6 @@ TEST_F(ClockSet, FacesJoinTheRowOrColumnAndRemovalClosesTheGapInBothLayouts)
             EXPECT_EQ(StoredClocks().size(), 3u);
         }
     }
-}
-
-void ClickRow(const TListBox& list, int row)
-{
-    RECT r{};
-    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
-    const LPARAM at = MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-    SendMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(list.Handle(), WM_LBUTTONUP, 0, at);
 }
 
 struct TPick {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "../alarms/AlarmDialogTestSupport.h"
-#include "../alarms/Moment.h"
+#include "../support/Input.h"
 #include "ClockWindowFixture.h"
 #include "alarms/frmAlarmProp.h"
 #include "alarms/frmAlarms.h"
@@ -16,18 +16,11 @@
 
 namespace {
 
-class TFixedNow : public TTimeSource {
-public:
-    TSystemTime LocalNow() override { return Now; }
-    TSystemTime UtcNow() override { return Now; }
-    TSystemTime Now = Moment(2026, 4, 1, 12, 0, 0);
-};
-
 // The program as it starts: the clock window, which makes the alarm list and the calendar when
 // first asked for.
 struct TProgram {
     TClockForm Clock;
-    TFixedNow Now;
+    TFakeClock Now{Moment(2026, 4, 1, 12, 0, 0)};
 
     explicit TProgram(const TClockFormConfig& config) : Clock(config)
     {
@@ -184,20 +177,11 @@ const TCommandRow Rows[] = {
     {"tray icon", "dcaPlan", {.planned = true}, dcaPlan},
 };
 
-// Presses a letter key with exactly the given modifiers held, as the clock window receives it.
-void PressChord(HWND window, const std::string& chord)
+// A chord as the table names it ("Ctrl+Shift+S").
+void PressNamedChord(HWND window, const std::string& chord)
 {
-    BYTE state[256] = {};
-    GetKeyboardState(state);
-    auto held = [&](const char* modifier) { return chord.find(modifier) != std::string::npos ? 0x80 : 0; };
-    state[VK_SHIFT] = static_cast<BYTE>(held("Shift+"));
-    state[VK_CONTROL] = static_cast<BYTE>(held("Ctrl+"));
-    state[VK_MENU] = static_cast<BYTE>(held("Alt+"));
-    SetKeyboardState(state);
-    PostMessageA(window, WM_KEYDOWN, static_cast<WPARAM>(chord.back()), 0);
-    PumpMessages();
-    state[VK_SHIFT] = state[VK_CONTROL] = state[VK_MENU] = 0;
-    SetKeyboardState(state);
+    auto held = [&](const char* modifier) { return chord.find(modifier) != std::string::npos; };
+    PressChord(window, static_cast<WORD>(chord.back()), held("Shift+"), held("Ctrl+"), held("Alt+"));
 }
 
 class Commands : public ClockWindow {
@@ -231,7 +215,7 @@ protected:
             if (source == "TrayMenu") SetForegroundWindow(p.Clock.TrayIcon.Handle());
             item->Click();
         } else if (source == "key") {
-            PressChord(p.Clock.Handle(), row.name);
+            PressNamedChord(p.Clock.Handle(), row.name);
         } else if (source == "caption") {
             SendMessageA(p.Clock.Handle(), WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
         } else {

@@ -52,7 +52,7 @@ TEST_F(FaceFit, TwentyPointTwelveHourFacesHoldTheirTextInBothLayouts)
         StoreOption("ShowTZSecs", "1");
         WriteClocksFile({{-1, false, "", "MS Sans Serif", 9, 1, fsBold, 0x00FF0000, 0x0000FFFF},
                          Big(0, "(UTC+01:00)"), Big(1, "Athens")});
-        TFixedClock clock(At(2026, 12, 8, 22, 58, 58), At(2026, 12, 8, 22, 58, 58));
+        TFakeClock clock(Moment(2026, 12, 8, 22, 58, 58));
         TClockForm form(Config());
         ASSERT_EQ(form.Clocks->Count(), 2);
         form.LocalClock->UpdateDisplay();

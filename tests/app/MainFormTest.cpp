@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/DataBytes.h"
+#include "../support/Input.h"
 #include "ScratchClock.h"
 
 namespace {
@@ -193,18 +194,7 @@ TEST_F(MainForm, KeyTableRunsOnKeyPressWithExactModifiers)
     TClockForm form(Config());
     form.ShowClock();
     TakeClocksFile();
-    auto press = [&](WORD key, bool shift, bool ctrl, bool alt) {
-        BYTE state[256] = {};
-        GetKeyboardState(state);
-        state[VK_SHIFT] = shift ? 0x80 : 0;
-        state[VK_CONTROL] = ctrl ? 0x80 : 0;
-        state[VK_MENU] = alt ? 0x80 : 0;
-        SetKeyboardState(state);
-        PostMessageA(form.Handle(), alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
-        PumpMessages();
-        state[VK_SHIFT] = state[VK_CONTROL] = state[VK_MENU] = 0;
-        SetKeyboardState(state);
-    };
+    auto press = [&](WORD key, bool shift, bool ctrl, bool alt) { PressChord(form.Handle(), key, shift, ctrl, alt); };
     press('S', false, true, false);
     EXPECT_TRUE(TakeClocksFile());
     EXPECT_TRUE(AlarmFileThere());

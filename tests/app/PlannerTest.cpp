@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../alarms/AlarmDialogTestSupport.h"
+#include "../support/Input.h"
 #include "ClockWindowFixture.h"
 #include "alarms/frmAlarmProp.h"
 #include "base/SystemTimeRecord.h"
@@ -12,7 +13,7 @@ namespace {
 class Planner : public ClockWindow {
 protected:
     // Local time is UTC here, whatever the machine's zone.
-    TFixedClock clock{At(2026, 12, 15, 14, 5, 7), At(2026, 12, 15, 14, 5, 7)};
+    TFakeClock clock{Moment(2026, 12, 15, 14, 5, 7)};
 
     void TearDown() override
     {
@@ -38,12 +39,6 @@ protected:
     {
         const std::string& text = face.DisplayText();
         return text.substr(text.rfind('\n') + 1);
-    }
-    static void Key(HWND window, WPARAM key)
-    {
-        PostMessageA(window, WM_KEYDOWN, key, 1);
-        PostMessageA(window, WM_KEYUP, key, 0xC0000001);
-        PumpMessages();
     }
     static std::string Clipboard()
     {
@@ -71,7 +66,6 @@ TEST_F(Planner, TypedTimeSliderKeysCopyAndEscMoveTheFacesAndBringThemBack)
     TPlanForm* plan = form.Planner();
     ASSERT_NE(plan, nullptr);
     ASSERT_TRUE(plan->Visible());
-    EXPECT_EQ(plan->Caption(), "Plan a time");
     EXPECT_EQ(plan->TimeLabel.Text(), "Time in New York:");
     EXPECT_EQ(GetFocus(), plan->Slider.Handle());
     RECT clockRect, planRect;
@@ -89,13 +83,13 @@ TEST_F(Planner, TypedTimeSliderKeysCopyAndEscMoveTheFacesAndBringThemBack)
         bool dimmed[3];
         const char* newYorkField;
     } steps[] = {
-        {"09:00 typed in New York", [&] { plan->TimeEdit.SetValue(At(2026, 12, 15, 9, 0)); },
+        {"09:00 typed in New York", [&] { plan->TimeEdit.SetValue(FromRecord(Moment(2026, 12, 15, 9, 0))); },
          {"14:00", "09:00", "16:00"}, {false, false, false}, "09:00"},
-        {"a step on", [&] { Key(plan->Slider.Handle(), VK_RIGHT); }, {"14:15", "09:15", "16:15"}, {false, false, false}, "09:15"},
-        {"an hour on", [&] { Key(plan->Slider.Handle(), VK_NEXT); }, {"15:15", "10:15", "17:15"}, {false, false, false}, "10:15"},
-        {"07:00 typed", [&] { plan->TimeEdit.SetValue(At(2026, 12, 15, 7, 0)); }, {"12:00", "07:00", "14:00"}, {false, true, false}, "07:00"},
-        {"23:00 typed", [&] { plan->TimeEdit.SetValue(At(2026, 12, 15, 23, 0)); }, {"04:00", "23:00", "06:00"}, {true, true, true}, "23:00"},
-        {"Home: now", [&] { Key(plan->Slider.Handle(), VK_HOME); }, {"14:05", "09:05", "16:05"}, {false, false, false}, "09:05"},
+        {"a step on", [&] { PressKey(plan->Slider.Handle(), VK_RIGHT); }, {"14:15", "09:15", "16:15"}, {false, false, false}, "09:15"},
+        {"an hour on", [&] { PressKey(plan->Slider.Handle(), VK_NEXT); }, {"15:15", "10:15", "17:15"}, {false, false, false}, "10:15"},
+        {"07:00 typed", [&] { plan->TimeEdit.SetValue(FromRecord(Moment(2026, 12, 15, 7, 0))); }, {"12:00", "07:00", "14:00"}, {false, true, false}, "07:00"},
+        {"23:00 typed", [&] { plan->TimeEdit.SetValue(FromRecord(Moment(2026, 12, 15, 23, 0))); }, {"04:00", "23:00", "06:00"}, {true, true, true}, "23:00"},
+        {"Home: now", [&] { PressKey(plan->Slider.Handle(), VK_HOME); }, {"14:05", "09:05", "16:05"}, {false, false, false}, "09:05"},
     };
     for (const Step& s : steps) {
         s.act();
@@ -112,18 +106,18 @@ TEST_F(Planner, TypedTimeSliderKeysCopyAndEscMoveTheFacesAndBringThemBack)
     }
 
     // A date the reckoning can't look past is not taken: the fields go back to the moment.
-    plan->DateEdit.SetValue(At(9999, 12, 31, 0, 0));
+    plan->DateEdit.SetValue(FromRecord(Moment(9999, 12, 31, 0, 0)));
     EXPECT_EQ(Shown(newYork), "09:05");
     EXPECT_EQ(plan->DateEdit.Value().wYear, 2026);
 
     // 23:00 in New York is the next day everywhere else: New York's face shows its date.
-    plan->TimeEdit.SetValue(At(2026, 12, 15, 23, 0));
-    EXPECT_EQ(newYork.DisplayText(), FormatDate(At(2026, 12, 15, 0, 0)) + "\r\n23:00");
+    plan->TimeEdit.SetValue(FromRecord(Moment(2026, 12, 15, 23, 0)));
+    EXPECT_EQ(newYork.DisplayText(), FormatDate(Moment(2026, 12, 15, 0, 0)) + "\r\n23:00");
     EXPECT_EQ(athens.DisplayText(), "\r\n06:00");
     Click(plan->CopyBtn);
     char date[64] = {};
-    const SYSTEMTIME wed = At(2026, 12, 16, 0, 0);
-    const SYSTEMTIME tue = At(2026, 12, 15, 0, 0);
+    const SYSTEMTIME wed = FromRecord(Moment(2026, 12, 16, 0, 0));
+    const SYSTEMTIME tue = FromRecord(Moment(2026, 12, 15, 0, 0));
     GetDateFormatA(LOCALE_USER_DEFAULT, 0, &wed, "ddd d MMM yyyy", date, sizeof date);
     std::string line = std::string(date) + " 04:00 Local time \xB7 ";
     GetDateFormatA(LOCALE_USER_DEFAULT, 0, &tue, "ddd d MMM yyyy", date, sizeof date);
@@ -131,7 +125,7 @@ TEST_F(Planner, TypedTimeSliderKeysCopyAndEscMoveTheFacesAndBringThemBack)
     EXPECT_EQ(Clipboard(), line);
 
     // Esc, as the message loop hands it over, closes the planner: the faces are live again.
-    Key(plan->Slider.Handle(), VK_ESCAPE);
+    PressKey(plan->Slider.Handle(), VK_ESCAPE);
     EXPECT_FALSE(plan->Visible());
     EXPECT_EQ(local.DisplayText(), "14:05:07");
     EXPECT_EQ(newYork.DisplayText(), "09:05");
@@ -152,7 +146,7 @@ TEST_F(Planner, TrayKeyAndCloseButtonsPlanInLocalTimeAndAddReminderProposesTheMo
         PumpMessages();
         TPlanForm& plan = *form.Planner();
         EXPECT_EQ(plan.TimeLabel.Text(), "Local time:") << way;
-        plan.TimeEdit.SetValue(At(2026, 12, 15, 18, 30));
+        plan.TimeEdit.SetValue(FromRecord(Moment(2026, 12, 15, 18, 30)));
         EXPECT_EQ(Shown(newYork), "13:30") << way;
         if (std::string(way) == "tray") {
             WithDialog<TAlPropForm>([](TAlPropForm& dialog) { Click(dialog.OkBtn); }, [&] { Click(plan.ReminderBtn); });

@@ -149,12 +149,12 @@ TEST_F(Visibility, ShowClockFromTheTrayMenuLeavesTheClockInTheForeground)
 
 TEST_F(Visibility, SettingTheSystemClockShowsTheNewTimeAtOnce)
 {
-    TFixedClock before(At(2026, 12, 8, 9, 0, 0), At(2026, 12, 8, 9, 0, 0));
+    TFakeClock before(Moment(2026, 12, 8, 9, 0, 0));
     TClockForm form(Config());
     form.ShowClock();
     form.AddItemClick();
     TMyRoVudez& zone = *form.Clocks->Items(0);
-    TFixedClock after(At(2026, 12, 8, 17, 30, 0), At(2026, 12, 8, 17, 30, 0));
+    TFakeClock after(Moment(2026, 12, 8, 17, 30, 0));
     SendMessageA(form.Handle(), WM_TIMECHANGE, 0, 0);
     EXPECT_EQ(form.LocalClock->DisplayText(), "17:30:00");
     EXPECT_NE(zone.DisplayText().find("17:30"), std::string::npos) << zone.DisplayText();

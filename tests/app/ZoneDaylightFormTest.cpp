@@ -35,14 +35,14 @@ TEST_F(ZoneDaylightWindow, FiveZoneClocksShowTheirTrueHourAllYear)
                           "Tokyo Standard Time", "Pacific SA Standard Time"};
     struct Step {
         const char* zoneDst;
-        SYSTEMTIME utc;
+        TSystemTime utc;
         const char* shown[5];
     } steps[] = {
-        {"1", At(2026, 1, 15, 12, 0), {"07:00", "12:00", "23:00", "21:00", "09:00"}},
-        {"1", At(2026, 7, 15, 12, 0), {"08:00", "13:00", "22:00", "21:00", "08:00"}},
+        {"1", Moment(2026, 1, 15, 12, 0), {"07:00", "12:00", "23:00", "21:00", "09:00"}},
+        {"1", Moment(2026, 7, 15, 12, 0), {"08:00", "13:00", "22:00", "21:00", "08:00"}},
         // Off: the zone's standard time and the common hour.
-        {"0", At(2026, 1, 15, 12, 0), {"08:00", "13:00", "23:00", "22:00", "09:00"}},
-        {"0", At(2026, 7, 15, 12, 0), {"08:00", "13:00", "23:00", "22:00", "09:00"}},
+        {"0", Moment(2026, 1, 15, 12, 0), {"08:00", "13:00", "23:00", "22:00", "09:00"}},
+        {"0", Moment(2026, 7, 15, 12, 0), {"08:00", "13:00", "23:00", "22:00", "09:00"}},
     };
     TOvList<TTimeZoneInfo> catalogue;
     ASSERT_TRUE(GetTimeZones(catalogue));
@@ -61,7 +61,7 @@ TEST_F(ZoneDaylightWindow, FiveZoneClocksShowTheirTrueHourAllYear)
         const Step& step = steps[k];
         const Step& other = steps[(k + 2) % 4];
         StoreOption("ZoneDST", step.zoneDst);
-        TFixedClock clock(step.utc, step.utc);
+        TFakeClock clock(step.utc);
         TClockForm form(SystemZones());
         ASSERT_EQ(form.Clocks->Count(), 5);
         for (int i = 0; i < 5; ++i)
@@ -85,7 +85,7 @@ TEST_F(ZoneDaylightWindow, UpdatedRulesApplyAfterTheSystemsMessages)
     FreeTimeZones(zones);
     WriteClocksFile({ZoneClock(-1), ZoneClock(athensIndex)});
     StoreOption("ZoneDST", "1");
-    TFixedClock clock(At(2026, 7, 15, 12, 0), At(2026, 7, 15, 12, 0));
+    TFakeClock clock(Moment(2026, 7, 15, 12, 0));
     TClockForm form(Config());
     TMyRoVudez& face = *form.Clocks->Items(0);
     EXPECT_EQ(face.DisplayText(), "14:00");

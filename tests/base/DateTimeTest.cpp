@@ -2,20 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "../support/Moments.h"
 
-TSystemTime St(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0)
-{
-    TSystemTime st;
-    st.wYear = y;
-    st.wMonth = mo;
-    st.wDay = d;
-    st.wHour = h;
-    st.wMinute = mi;
-    st.wSecond = s;
-    st.wMilliseconds = ms;
-    return st;
-}
+namespace {
 
 TEST(DateTime, KnownDayCounts)
 {
@@ -59,7 +48,7 @@ TEST(DateTime, ImpossibleDatesFailWithTheEncodeMessage)
 
 TEST(DateTime, RoundTripRecomputesTheDayOfWeek)
 {
-    TSystemTime st = St(2026, 12, 8, 13, 5, 7, 250);
+    TSystemTime st = Moment(2026, 12, 8, 13, 5, 7, 250);
     st.wDayOfWeek = 5;  // wrong on purpose
     TSystemTime back = DateTimeToSystemTime(SystemTimeToDateTime(st));
     st.wDayOfWeek = 2;  // 2026-12-08 is a Tuesday
@@ -93,11 +82,11 @@ TEST(DateTime, AddingMinutesCrossesDaysMonthsAndYears)
         double minutes;
         TSystemTime to;
     } cases[] = {
-        {St(2026, 12, 31, 23, 30), 60, St(2027, 1, 1, 0, 30)},
-        {St(2024, 2, 28, 23, 59), 1, St(2024, 2, 29, 0, 0)},
-        {St(2023, 2, 28, 23, 59), 1, St(2023, 3, 1, 0, 0)},
-        {St(2026, 3, 1, 0, 10), -15, St(2026, 2, 28, 23, 55)},
-        {St(2026, 6, 15, 12, 0, 30, 500), 1440 * 2 + 5, St(2026, 6, 17, 12, 5, 30, 500)},
+        {Moment(2026, 12, 31, 23, 30), 60, Moment(2027, 1, 1, 0, 30)},
+        {Moment(2024, 2, 28, 23, 59), 1, Moment(2024, 2, 29, 0, 0)},
+        {Moment(2023, 2, 28, 23, 59), 1, Moment(2023, 3, 1, 0, 0)},
+        {Moment(2026, 3, 1, 0, 10), -15, Moment(2026, 2, 28, 23, 55)},
+        {Moment(2026, 6, 15, 12, 0, 30, 500), 1440 * 2 + 5, Moment(2026, 6, 17, 12, 5, 30, 500)},
     };
     for (const auto& c : cases) {
         TSystemTime got = IncMinutes(c.from, c.minutes);
@@ -110,8 +99,8 @@ TEST(DateTime, AddingMinutesCrossesDaysMonthsAndYears)
 
 TEST(DateTime, TimeOfDayIsTheFraction)
 {
-    EXPECT_DOUBLE_EQ(SystemTimeToDateTime(St(1899, 12, 30, 12)), 0.5);
-    EXPECT_DOUBLE_EQ(SystemTimeToDateTime(St(1899, 12, 29, 6)), -1.25);
+    EXPECT_DOUBLE_EQ(SystemTimeToDateTime(Moment(1899, 12, 30, 12)), 0.5);
+    EXPECT_DOUBLE_EQ(SystemTimeToDateTime(Moment(1899, 12, 29, 6)), -1.25);
     TSystemTime back = DateTimeToSystemTime(-1.25);
     EXPECT_EQ(back.wDay, 29);
     EXPECT_EQ(back.wHour, 6);

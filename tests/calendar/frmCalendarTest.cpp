@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "../support/Input.h"
 #include "../support/WinTestSupport.h"
 #include "calendar/frmCalendar.h"
 
@@ -46,74 +48,25 @@ void ClickCell(TCalendar& grid, TGridCell cell)
     PumpMessages();
 }
 
-void Key(HWND target, WORD vk)
-{
-    SetFocus(target);
-    PostMessageA(target, WM_KEYDOWN, vk, 1);
-    PostMessageA(target, WM_KEYUP, vk, 0xC0000001);
-    PumpMessages();
-}
-
 // Typing into the year field, one character at a time, over a selected text.
-void Type(TSpinEdit& field, const std::string& keys)
+void TypeOver(TSpinEdit& field, const std::string& keys)
 {
     SetFocus(field.Handle());
     field.SelectAll();
-    for (char c : keys) {
-        PostMessageA(field.Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
-        PumpMessages();
-    }
+    Type(field.Handle(), keys);
 }
 
-RECT Bounds(HWND hwnd)
-{
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-TEST(CalendarForm, WindowAndControlsSitWhereTheyBelong)
+TEST(CalendarForm, OpensWithItsHintsMonthsAndFocus)
 {
     TCalendarWindow w(2026, 12, 8);
     TCalendarForm& f = w.form;
-    EXPECT_EQ(f.Caption(), "Calendar");
-    EXPECT_EQ(f.ClientSize().cx, 181);
-    EXPECT_EQ(f.ClientSize().cy, 152);
-    LONG_PTR style = GetWindowLongPtrA(f.Handle(), GWL_STYLE);
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_EQ(FindWindowA("TCalendarForm", "Calendar"), f.Handle());
     EXPECT_EQ(CalendarForm, &f);
-
-    struct Row {
-        const char* name;
-        HWND hwnd;
-        RECT place;
-        const char* hint;
-    } rows[] = {
-        {"PrevYearBtn", f.PrevYearBtn.Handle(), {0, 0, 14, 21}, "Previous year"},
-        {"PrevMonBtn", f.PrevMonBtn.Handle(), {14, 0, 28, 21}, "Previous month"},
-        {"YearSpin field", f.YearSpin.Handle(), {104, 0, 139, 21}, nullptr},
-        {"YearSpin arrows", f.YearSpin.ButtonsHandle(), {139, 0, 153, 21}, nullptr},
-        {"NextMonBtn", f.NextMonBtn.Handle(), {153, 0, 167, 21}, "Next month"},
-        {"NextYearBtn", f.NextYearBtn.Handle(), {167, 0, 181, 21}, "Next year"},
-        {"Calendar", f.Calendar.Handle(), {0, 21, 181, 120}, nullptr},
-        {"OkBtn", f.OkBtn.Handle(), {47, 126, 122, 151}, nullptr},
-    };
-    for (const auto& row : rows) {
-        RECT r = Bounds(row.hwnd);
-        EXPECT_EQ(r.left, row.place.left) << row.name;
-        EXPECT_EQ(r.top, row.place.top) << row.name;
-        EXPECT_EQ(r.right, row.place.right) << row.name;
-        EXPECT_EQ(r.bottom, row.place.bottom) << row.name;
-        if (row.hint) {
-            EXPECT_EQ(ToolTipText(f, *TControl::FromHandle(row.hwnd)), row.hint);
-        }
-    }
-    RECT combo = Bounds(f.MonthCombo.Handle());
-    EXPECT_EQ(combo.left, 28);
-    EXPECT_EQ(combo.right - combo.left, 77);
+    const std::pair<const TButton&, const char*> hints[] = {{f.PrevYearBtn, "Previous year"},
+                                                            {f.PrevMonBtn, "Previous month"},
+                                                            {f.NextMonBtn, "Next month"},
+                                                            {f.NextYearBtn, "Next year"}};
+    for (const auto& [button, hint] : hints) EXPECT_EQ(ToolTipText(f, button), hint);
     EXPECT_EQ(f.OkBtn.Text(), "OK");
 
     // The list holds the locale's months in a smaller font; the grid starts with the focus.
@@ -147,16 +100,16 @@ TEST(CalendarForm, MouseAndArrowsPickOnlyDays)
 
     ClickCell(grid, {3, 4});
     EXPECT_EQ(grid.Day(), 19);
-    Key(grid.Handle(), VK_RIGHT);
-    Key(grid.Handle(), VK_DOWN);
+    FocusAndPress(grid.Handle(), VK_RIGHT);
+    FocusAndPress(grid.Handle(), VK_DOWN);
     EXPECT_EQ(grid.Day(), 27);
-    Key(grid.Handle(), VK_DOWN);  // the 4th of December is not in this month
+    FocusAndPress(grid.Handle(), VK_DOWN);  // the 4th of December is not in this month
     EXPECT_EQ(grid.Day(), 27);
     EXPECT_EQ(grid.Selected(), (TGridCell{4, 5}));
 
     grid.ReadOnly = true;
     ClickCell(grid, {0, 2});
-    Key(grid.Handle(), VK_LEFT);
+    FocusAndPress(grid.Handle(), VK_LEFT);
     EXPECT_EQ(grid.Day(), 27);
     EXPECT_TRUE(w.messages.empty());
 }
@@ -182,7 +135,7 @@ TEST(CalendarForm, ButtonsMoveTheGridAndTheBarFollows)
     }
 
     // Past the field's range the grid goes on while the field stays at its limit.
-    Type(f.YearSpin, "2300");
+    TypeOver(f.YearSpin, "2300");
     Click(f.NextYearBtn);
     EXPECT_EQ(w.State(), "2301-1-15 bar January 2300");
     Click(f.PrevYearBtn);
@@ -194,28 +147,28 @@ TEST(CalendarForm, MonthListAndYearFieldMoveTheGrid)
 {
     TCalendarWindow w(2026, 1, 15);
     TCalendarForm& f = w.form;
-    Key(f.MonthCombo.Handle(), VK_DOWN);
+    FocusAndPress(f.MonthCombo.Handle(), VK_DOWN);
     EXPECT_EQ(w.State(), "2026-2-15 bar February 2026");
-    Key(f.MonthCombo.Handle(), VK_END);
+    FocusAndPress(f.MonthCombo.Handle(), VK_END);
     EXPECT_EQ(w.State(), "2026-12-15 bar December 2026");
 
     // Every keystroke counts: "1", "19", "199", "1999".
-    Type(f.YearSpin, "1999");
+    TypeOver(f.YearSpin, "1999");
     EXPECT_EQ(w.State(), "1999-12-15 bar December 1999");
-    Type(f.YearSpin, "7x");  // not a digit: refused
+    TypeOver(f.YearSpin, "7x");  // not a digit: refused
     EXPECT_EQ(w.State(), "7-12-15 bar December 7");
-    Type(f.YearSpin, "2500");  // as typed, beyond the arrows' range
+    TypeOver(f.YearSpin, "2500");  // as typed, beyond the arrows' range
     EXPECT_EQ(f.Calendar.Year(), 2500);
 
     // An empty field counts as its minimum, at once.
-    Type(f.YearSpin, "\b");
+    TypeOver(f.YearSpin, "\b");
     EXPECT_EQ(f.Calendar.Year(), 1);
     EXPECT_EQ(f.YearSpin.Text(), "");
 
     // The arrows step from what the field shows, within the range.
     f.YearSpin.SetValue(2299);
-    Key(f.YearSpin.Handle(), VK_UP);
-    Key(f.YearSpin.Handle(), VK_UP);
+    FocusAndPress(f.YearSpin.Handle(), VK_UP);
+    FocusAndPress(f.YearSpin.Handle(), VK_UP);
     EXPECT_EQ(w.State(), "2300-12-15 bar December 2300");
     EXPECT_TRUE(w.messages.empty());
 }
@@ -230,7 +183,7 @@ TEST(CalendarForm, ADayTheTargetMonthLacksIsReportedAndTheGridStays)
     EXPECT_EQ(f.Calendar.Selected(), (TGridCell{5, 5}));
 
     // The list keeps the user's pick until the bar is next synchronised.
-    Key(f.MonthCombo.Handle(), VK_DOWN);
+    FocusAndPress(f.MonthCombo.Handle(), VK_DOWN);
     EXPECT_EQ(w.messages.size(), 2u);
     EXPECT_EQ(w.State(), "2026-1-31 bar February 2026");
     Click(f.PrevYearBtn);
@@ -243,7 +196,7 @@ TEST(CalendarForm, ADayTheTargetMonthLacksIsReportedAndTheGridStays)
     f.Calendar.SetYear(2024);
     f.Calendar.SetMonth(2);
     f.Calendar.SetDay(29);
-    Type(f.YearSpin, "1999");
+    TypeOver(f.YearSpin, "1999");
     EXPECT_EQ(w.messages, std::vector<std::string>(4, DateError));
     EXPECT_EQ(w.State(), "2024-2-29 bar January 1999");
 }
@@ -262,7 +215,7 @@ TEST(CalendarForm, HidingKeepsTheDateAndShowingSynchronisesTheBar)
     EXPECT_EQ(GetFocus(), f.Calendar.Handle());
 
     // A second show only brings it forward; the close box hides it as OK does.
-    Key(f.MonthCombo.Handle(), VK_DOWN);
+    FocusAndPress(f.MonthCombo.Handle(), VK_DOWN);
     f.Calendar.SetMonth(6);
     f.ShowCalendar();
     EXPECT_EQ(w.State(), "2027-6-15 bar February 2027");

@@ -11,7 +11,7 @@ namespace {
 class ClockFace : public testing::Test {
 protected:
     TForm host{{}};
-    TFixedClock clock{At(2026, 12, 8, 14, 5, 7), At(2026, 12, 8, 13, 5, 7)};
+    TFakeClock clock{Moment(2026, 12, 8, 14, 5, 7), 3600};
     void TearDown() override { DaylightAdjust = false; }
 };
 
@@ -35,18 +35,18 @@ TEST_F(ClockFace, ZoneFaceShowsUtcMinusBiasAndMovesWithDaylightAdjust)
 
 TEST_F(ClockFace, ZoneWithoutRulesAcrossMidnightChangesTheDate)
 {
-    TFixedClock late(At(2026, 12, 31, 23, 30), At(2026, 12, 31, 23, 30));
+    TFakeClock late(Moment(2026, 12, 31, 23, 30));
     TRoVudez zone(host.Handle());
     zone.TimeZone.Bias = -60;
     zone.SetShowDate(true);
-    EXPECT_EQ(zone.DisplayText(), FormatDate(At(2027, 1, 1, 0, 30)) + "\r\n00:30");
+    EXPECT_EQ(zone.DisplayText(), FormatDate(Moment(2027, 1, 1, 0, 30)) + "\r\n00:30");
 }
 
 TEST_F(ClockFace, FourTimePictures)
 {
     TRoVudez face(host.Handle());
     face.LocalTime = true;
-    TFixedClock pm(At(2026, 12, 8, 13, 5, 9), At(2026, 12, 8, 13, 5, 9));
+    TFakeClock pm(Moment(2026, 12, 8, 13, 5, 9));
     struct Case {
         bool amPm, seconds;
         std::string text;
@@ -71,7 +71,7 @@ TEST_F(ClockFace, LabelDateAndTimeLinesAndTheHeldButton)
     face.SetHint("Home & away");
     face.SetShowDate(true);
     face.SetLabels(true);
-    const std::string date = FormatDate(At(2026, 12, 8, 14, 5));
+    const std::string date = FormatDate(Moment(2026, 12, 8, 14, 5));
     EXPECT_EQ(face.DisplayText(), "Home & away\r\n" + date + "\r\n14:05");
 
     SendMessageA(face.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -142,12 +142,12 @@ TEST_F(ClockFace, RepaintsOnlyWhenWhatItShowsChanges)
     UpdateWindow(zone.Handle());
     ASSERT_FALSE(NeedsPaint(zone));
     {
-        TFixedClock later(At(2026, 12, 8, 14, 5, 8), At(2026, 12, 8, 13, 5, 8));
+        TFakeClock later(Moment(2026, 12, 8, 14, 5, 8), 3600);
         zone.UpdateDisplay();  // a second on, no seconds shown
         EXPECT_FALSE(NeedsPaint(zone));
     }
     {
-        TFixedClock nextMinute(At(2026, 12, 8, 14, 6, 0), At(2026, 12, 8, 13, 6, 0));
+        TFakeClock nextMinute(Moment(2026, 12, 8, 14, 6, 0), 3600);
         zone.UpdateDisplay();
         EXPECT_TRUE(NeedsPaint(zone));
         char text[64] = {};

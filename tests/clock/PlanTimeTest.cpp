@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/Moments.h"
+
 namespace {
 
 TSystemTime Rel(int month, int week, int dayOfWeek, int hour)
 {
     return TSystemTime{0, static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(dayOfWeek),
                        static_cast<std::uint16_t>(week), static_cast<std::uint16_t>(hour), 0, 0, 0};
-}
-
-TSystemTime At(int y, int mo, int d, int h, int mi = 0)
-{
-    // The day of week as the conversions give it back.
-    return DateTimeToSystemTime(SystemTimeToDateTime(TSystemTime{static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(mo), 0,
-                                                                 static_cast<std::uint16_t>(d), static_cast<std::uint16_t>(h),
-                                                                 static_cast<std::uint16_t>(mi), 0, 0}));
 }
 
 TPlanZone ByRules(std::int32_t bias, TSystemTime standard = {}, TSystemTime daylight = {})
@@ -58,19 +52,19 @@ TEST(PlanTime, AMomentIsShownInEachFacesZoneAcrossChangesAndTheDateLine)
         const TPlanZone& zone;
         TSystemTime utc, shown;
     } cases[] = {
-        {"New York, own rules, winter", nyOwn, At(2026, 3, 8, 6, 59), At(2026, 3, 8, 1, 59)},
-        {"New York, own rules, summer from the change", nyOwn, At(2026, 3, 8, 7), At(2026, 3, 8, 3)},
-        {"New York, own rules, back to winter", nyOwn, At(2026, 11, 1, 6), At(2026, 11, 1, 1)},
-        {"New York, standard time all year", nyFixed, At(2026, 7, 1, 12), At(2026, 7, 1, 7)},
-        {"New York, the common hour all year", nyHour, At(2026, 1, 1, 12), At(2026, 1, 1, 8)},
-        {"New York, rules unknown", nyUnknown, At(2026, 7, 1, 12), At(2026, 7, 1, 7)},
-        {"New York, its block as decoded", nyDecoded, At(2026, 7, 1, 12), At(2026, 7, 1, 7)},
-        {"Sydney, summer over the new year", Sydney, At(2026, 12, 31, 13), At(2027, 1, 1, 0)},
-        {"Sydney, winter from April", Sydney, At(2026, 4, 4, 16), At(2026, 4, 5, 2)},
-        {"Sydney, summer from October", Sydney, At(2026, 10, 3, 16), At(2026, 10, 4, 3)},
-        {"Kiritimati, a day ahead", Kiritimati, At(2026, 12, 15, 11), At(2026, 12, 16, 1)},
-        {"Baker, a day behind", Baker, At(2026, 12, 15, 11), At(2026, 12, 14, 23)},
-        {"Baker, across the year back", Baker, At(2027, 1, 1, 3), At(2026, 12, 31, 15)},
+        {"New York, own rules, winter", nyOwn, Moment(2026, 3, 8, 6, 59), Moment(2026, 3, 8, 1, 59)},
+        {"New York, own rules, summer from the change", nyOwn, Moment(2026, 3, 8, 7), Moment(2026, 3, 8, 3)},
+        {"New York, own rules, back to winter", nyOwn, Moment(2026, 11, 1, 6), Moment(2026, 11, 1, 1)},
+        {"New York, standard time all year", nyFixed, Moment(2026, 7, 1, 12), Moment(2026, 7, 1, 7)},
+        {"New York, the common hour all year", nyHour, Moment(2026, 1, 1, 12), Moment(2026, 1, 1, 8)},
+        {"New York, rules unknown", nyUnknown, Moment(2026, 7, 1, 12), Moment(2026, 7, 1, 7)},
+        {"New York, its block as decoded", nyDecoded, Moment(2026, 7, 1, 12), Moment(2026, 7, 1, 7)},
+        {"Sydney, summer over the new year", Sydney, Moment(2026, 12, 31, 13), Moment(2027, 1, 1, 0)},
+        {"Sydney, winter from April", Sydney, Moment(2026, 4, 4, 16), Moment(2026, 4, 5, 2)},
+        {"Sydney, summer from October", Sydney, Moment(2026, 10, 3, 16), Moment(2026, 10, 4, 3)},
+        {"Kiritimati, a day ahead", Kiritimati, Moment(2026, 12, 15, 11), Moment(2026, 12, 16, 1)},
+        {"Baker, a day behind", Baker, Moment(2026, 12, 15, 11), Moment(2026, 12, 14, 23)},
+        {"Baker, across the year back", Baker, Moment(2027, 1, 1, 3), Moment(2026, 12, 31, 15)},
     };
     for (const Case& c : cases) EXPECT_EQ(PlannedTime(c.zone, c.utc), c.shown) << c.name;
 }
@@ -84,20 +78,20 @@ TEST(PlanTime, ATypedTimeNamesItsMomentAndTheChangesHoursAreReadOneWay)
         TSystemTime wall, utc;
         bool shownAsTyped = true;
     } cases[] = {
-        {"New York, winter", NewYork, At(2026, 12, 15, 9), At(2026, 12, 15, 14)},
-        {"New York, summer", NewYork, At(2026, 7, 1, 9), At(2026, 7, 1, 13)},
+        {"New York, winter", NewYork, Moment(2026, 12, 15, 9), Moment(2026, 12, 15, 14)},
+        {"New York, summer", NewYork, Moment(2026, 7, 1, 9), Moment(2026, 7, 1, 13)},
         // 02:30 does not occur on 8 March: read on winter time it is 03:30 summer time.
-        {"New York, the hour that does not exist", NewYork, At(2026, 3, 8, 2, 30), At(2026, 3, 8, 7, 30), false},
+        {"New York, the hour that does not exist", NewYork, Moment(2026, 3, 8, 2, 30), Moment(2026, 3, 8, 7, 30), false},
         // 01:30 occurs twice on 1 November: the first, still summer time.
-        {"New York, the hour that occurs twice", NewYork, At(2026, 11, 1, 1, 30), At(2026, 11, 1, 5, 30)},
-        {"New York, the hour after it", NewYork, At(2026, 11, 1, 2, 30), At(2026, 11, 1, 7, 30)},
+        {"New York, the hour that occurs twice", NewYork, Moment(2026, 11, 1, 1, 30), Moment(2026, 11, 1, 5, 30)},
+        {"New York, the hour after it", NewYork, Moment(2026, 11, 1, 2, 30), Moment(2026, 11, 1, 7, 30)},
         // Sydney sets its clocks forward in October and back in April.
-        {"Sydney, the hour that does not exist", Sydney, At(2026, 10, 4, 2, 30), At(2026, 10, 3, 16, 30), false},
-        {"Sydney, the hour that occurs twice", Sydney, At(2026, 4, 5, 2, 30), At(2026, 4, 4, 15, 30)},
-        {"Sydney, summer over the new year", Sydney, At(2027, 1, 1, 0), At(2026, 12, 31, 13)},
-        {"Kiritimati, a day ahead", Kiritimati, At(2026, 12, 16, 1), At(2026, 12, 15, 11)},
-        {"Baker, a day behind", Baker, At(2026, 12, 14, 23), At(2026, 12, 15, 11)},
-        {"the common hour, no changes", nyHour, At(2026, 3, 8, 2, 30), At(2026, 3, 8, 6, 30)},
+        {"Sydney, the hour that does not exist", Sydney, Moment(2026, 10, 4, 2, 30), Moment(2026, 10, 3, 16, 30), false},
+        {"Sydney, the hour that occurs twice", Sydney, Moment(2026, 4, 5, 2, 30), Moment(2026, 4, 4, 15, 30)},
+        {"Sydney, summer over the new year", Sydney, Moment(2027, 1, 1, 0), Moment(2026, 12, 31, 13)},
+        {"Kiritimati, a day ahead", Kiritimati, Moment(2026, 12, 16, 1), Moment(2026, 12, 15, 11)},
+        {"Baker, a day behind", Baker, Moment(2026, 12, 14, 23), Moment(2026, 12, 15, 11)},
+        {"the common hour, no changes", nyHour, Moment(2026, 3, 8, 2, 30), Moment(2026, 3, 8, 6, 30)},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PlannedUtc(c.zone, c.wall), c.utc) << c.name;
@@ -111,30 +105,30 @@ TEST(PlanTime, TheSliderStepsQuartersFromTheLocalFacesHour)
 {
     // Kolkata's half hour: the slider starts at its hour, not at UTC's.
     const TPlanZone kolkata = ByRules(-330);
-    const TSystemTime start = PlanStart(kolkata, At(2026, 12, 15, 9, 47));
-    EXPECT_EQ(start, At(2026, 12, 15, 9, 30));
-    EXPECT_EQ(PlanStart(NewYork, At(2026, 3, 8, 7, 10)), At(2026, 3, 8, 7));
-    EXPECT_EQ(PlanMomentAt(start, 5), At(2026, 12, 15, 10, 45));
-    EXPECT_EQ(PlanMomentAt(start, PlanSteps + 3), At(2026, 12, 17, 9, 30));
+    const TSystemTime start = PlanStart(kolkata, Moment(2026, 12, 15, 9, 47));
+    EXPECT_EQ(start, Moment(2026, 12, 15, 9, 30));
+    EXPECT_EQ(PlanStart(NewYork, Moment(2026, 3, 8, 7, 10)), Moment(2026, 3, 8, 7));
+    EXPECT_EQ(PlanMomentAt(start, 5), Moment(2026, 12, 15, 10, 45));
+    EXPECT_EQ(PlanMomentAt(start, PlanSteps + 3), Moment(2026, 12, 17, 9, 30));
     struct Case {
         TSystemTime moment;
         int step;
     } cases[] = {
-        {At(2026, 12, 15, 9, 30), 0},  {At(2026, 12, 15, 9, 44), 0},   {At(2026, 12, 15, 9, 45), 1},
-        {At(2026, 12, 15, 9, 29), 0},  {At(2026, 12, 17, 9, 30), 192}, {At(2027, 1, 1, 0), PlanSteps},
-        {At(2026, 12, 16, 9, 30), 96},
+        {Moment(2026, 12, 15, 9, 30), 0},  {Moment(2026, 12, 15, 9, 44), 0},   {Moment(2026, 12, 15, 9, 45), 1},
+        {Moment(2026, 12, 15, 9, 29), 0},  {Moment(2026, 12, 17, 9, 30), 192}, {Moment(2027, 1, 1, 0), PlanSteps},
+        {Moment(2026, 12, 16, 9, 30), 96},
     };
     for (const Case& c : cases) EXPECT_EQ(PlanStepOf(start, c.moment), c.step) << c.moment.wDay << " " << c.moment.wHour;
 }
 
 TEST(PlanTime, WorkingHoursDatesColoursAndTheCopiedLine)
 {
-    EXPECT_FALSE(InWorkingHours(At(2026, 1, 1, 7, 59)));
-    EXPECT_TRUE(InWorkingHours(At(2026, 1, 1, 8)));
-    EXPECT_TRUE(InWorkingHours(At(2026, 1, 1, 17, 59)));
-    EXPECT_FALSE(InWorkingHours(At(2026, 1, 1, 18)));
-    EXPECT_TRUE(SameDate(At(2026, 1, 1, 0), At(2026, 1, 1, 23, 59)));
-    EXPECT_FALSE(SameDate(At(2026, 1, 1, 0), At(2027, 1, 1, 0)));
+    EXPECT_FALSE(InWorkingHours(Moment(2026, 1, 1, 7, 59)));
+    EXPECT_TRUE(InWorkingHours(Moment(2026, 1, 1, 8)));
+    EXPECT_TRUE(InWorkingHours(Moment(2026, 1, 1, 17, 59)));
+    EXPECT_FALSE(InWorkingHours(Moment(2026, 1, 1, 18)));
+    EXPECT_TRUE(SameDate(Moment(2026, 1, 1, 0), Moment(2026, 1, 1, 23, 59)));
+    EXPECT_FALSE(SameDate(Moment(2026, 1, 1, 0), Moment(2027, 1, 1, 0)));
     EXPECT_EQ(DimmedColour(0x00FF0000), 0x00BF4040u);
     EXPECT_EQ(DimmedColour(0x0000FFFF), 0x0040BFBFu);
 
@@ -148,8 +142,8 @@ TEST(PlanTime, WorkingHoursDatesColoursAndTheCopiedLine)
     EXPECT_EQ(PlanLine({}, " | "), "");
 
     // The dates a moment can be typed on: a day either side stays within the calendar.
-    for (const auto& [wall, plannable] : {std::pair{At(1753, 1, 2, 0), true}, std::pair{At(1753, 1, 1, 23, 59), false},
-                                          std::pair{At(9999, 12, 29, 23, 59), true}, std::pair{At(9999, 12, 30, 0), false}}) {
+    for (const auto& [wall, plannable] : {std::pair{Moment(1753, 1, 2, 0), true}, std::pair{Moment(1753, 1, 1, 23, 59), false},
+                                          std::pair{Moment(9999, 12, 29, 23, 59), true}, std::pair{Moment(9999, 12, 30, 0), false}}) {
         EXPECT_EQ(PlannableDate(wall), plannable) << wall.wYear;
         if (plannable) EXPECT_NO_THROW(PlannedUtc(Sydney, wall)) << wall.wYear;
     }

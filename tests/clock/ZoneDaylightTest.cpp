@@ -31,9 +31,9 @@ protected:
     TCatalogue system;
     void TearDown() override { ZoneDaylight = DaylightAdjust = false; }
 
-    std::string Shown(const std::string& key, const SYSTEMTIME& utc)
+    std::string Shown(const std::string& key, const TSystemTime& utc)
     {
-        TFixedClock clock(utc, utc);
+        TFakeClock clock(utc);
         TRoVudez face(host.Handle());
         const TTimeZoneInfo* zone = system.Find(key);
         if (!zone) return {};
@@ -48,8 +48,8 @@ TEST_F(ZoneDaylightFaces, TheFaceChangesAtTheMomentOfTheTransition)
 {
     ZoneDaylight = true;
     // London: 01:00 UTC on the last Sunday of March 2026.
-    EXPECT_EQ(Shown("GMT Standard Time", At(2026, 3, 29, 0, 59)), "00:59");
-    EXPECT_EQ(Shown("GMT Standard Time", At(2026, 3, 29, 1, 0)), "02:00");
+    EXPECT_EQ(Shown("GMT Standard Time", Moment(2026, 3, 29, 0, 59)), "00:59");
+    EXPECT_EQ(Shown("GMT Standard Time", Moment(2026, 3, 29, 1, 0)), "02:00");
 }
 
 // The system's conversion with the year's rules and the program's own reckoning agree for
@@ -59,7 +59,7 @@ TEST_F(ZoneDaylightFaces, SystemConversionAndOwnReckoningAgreeAllYear)
     std::map<std::string, int> disagreements;
     for (int i = 0; i < system.list.Count(); ++i) {
         const TTimeZoneInfo& zone = *system.list.Items(i);
-        for (SYSTEMTIME utc = At(2026, 1, 1, 0, 30); utc.wYear == 2026;
+        for (SYSTEMTIME utc = FromRecord(Moment(2026, 1, 1, 0, 30)); utc.wYear == 2026;
              utc = FromRecord(IncMinutes(ToRecord(utc), 60))) {
             const SYSTEMTIME bySystem = ZoneTimeOf(zone.Rules, utc);
             const SYSTEMTIME own = ZoneTimeOf(zone.Rules, utc, false);
@@ -123,9 +123,9 @@ TEST(ZoneRulesCatalogue, PerYearRulesAndReadingThemAgain)
     EXPECT_EQ(rules.Years[0].DaylightDate.wMonth, 0);
     EXPECT_EQ(rules.Years[1], rules.Rule);
     EXPECT_EQ(rules.Years[2].Bias, -120);
-    EXPECT_EQ(ZoneTimeOf(rules, At(2010, 7, 1, 12, 0)).wHour, 13);
-    EXPECT_EQ(ZoneTimeOf(rules, At(2011, 7, 1, 12, 0)).wHour, 14);
-    EXPECT_EQ(ZoneTimeOf(rules, At(2026, 7, 1, 12, 0)).wHour, 15);
+    EXPECT_EQ(ZoneTimeOf(rules, FromRecord(Moment(2010, 7, 1, 12, 0))).wHour, 13);
+    EXPECT_EQ(ZoneTimeOf(rules, FromRecord(Moment(2011, 7, 1, 12, 0))).wHour, 14);
+    EXPECT_EQ(ZoneTimeOf(rules, FromRecord(Moment(2026, 7, 1, 12, 0))).wHour, 15);
 
     // The system's zones updated: the rules are read again, the entry and its block stay.
     const TTimeZoneBlock block = list.Items(1)->TZI;
@@ -136,7 +136,7 @@ TEST(ZoneRulesCatalogue, PerYearRulesAndReadingThemAgain)
     EXPECT_EQ(list.Items(1), entry);
     EXPECT_TRUE(entry->TZI.SameBytes(block));
     EXPECT_TRUE(entry->Rules.Years.empty());
-    EXPECT_EQ(ZoneTimeOf(entry->Rules, At(2026, 7, 1, 12, 0)).wHour, 15);
+    EXPECT_EQ(ZoneTimeOf(entry->Rules, FromRecord(Moment(2026, 7, 1, 12, 0))).wHour, 15);
     FreeTimeZones(list);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/Moments.h"
+
 namespace {
 
 TSystemTime Rel(int month, int week, int dayOfWeek, int hour, int minute = 0, int second = 0, int ms = 0)
@@ -10,12 +12,6 @@ TSystemTime Rel(int month, int week, int dayOfWeek, int hour, int minute = 0, in
                        static_cast<std::uint16_t>(week), static_cast<std::uint16_t>(hour),
                        static_cast<std::uint16_t>(minute), static_cast<std::uint16_t>(second),
                        static_cast<std::uint16_t>(ms)};
-}
-
-TSystemTime Utc(int y, int mo, int d, int h, int mi = 0, int s = 0)
-{
-    return TSystemTime{static_cast<std::uint16_t>(y), static_cast<std::uint16_t>(mo), 0, static_cast<std::uint16_t>(d),
-                       static_cast<std::uint16_t>(h), static_cast<std::uint16_t>(mi), static_cast<std::uint16_t>(s), 0};
 }
 
 // The zones' rules as the system describes them today.
@@ -35,27 +31,27 @@ TEST(ZoneRules, OffsetsAroundEachTransitionMatchTheTimeZoneDatabase)
         TSystemTime at;
         int before, after;
     } cases[] = {
-        {"New York", NewYork, Utc(2026, 3, 8, 7), -300, -240},
-        {"New York", NewYork, Utc(2026, 11, 1, 6), -240, -300},
-        {"New York", NewYork, Utc(2027, 3, 14, 7), -300, -240},
-        {"New York", NewYork, Utc(2027, 11, 7, 6), -240, -300},
+        {"New York", NewYork, Moment(2026, 3, 8, 7), -300, -240},
+        {"New York", NewYork, Moment(2026, 11, 1, 6), -240, -300},
+        {"New York", NewYork, Moment(2027, 3, 14, 7), -300, -240},
+        {"New York", NewYork, Moment(2027, 11, 7, 6), -240, -300},
         // Last Sunday: the fifth in March 2026, the fourth in October 2026.
-        {"London", London, Utc(2026, 3, 29, 1), 0, 60},
-        {"London", London, Utc(2026, 10, 25, 1), 60, 0},
-        {"London", London, Utc(2027, 3, 28, 1), 0, 60},
-        {"London", London, Utc(2027, 10, 31, 1), 60, 0},
+        {"London", London, Moment(2026, 3, 29, 1), 0, 60},
+        {"London", London, Moment(2026, 10, 25, 1), 60, 0},
+        {"London", London, Moment(2027, 3, 28, 1), 0, 60},
+        {"London", London, Moment(2027, 10, 31, 1), 60, 0},
         // Daylight time across the new year.
-        {"Sydney", Sydney, Utc(2026, 4, 4, 16), 660, 600},
-        {"Sydney", Sydney, Utc(2026, 10, 3, 16), 600, 660},
-        {"Sydney", Sydney, Utc(2027, 4, 3, 16), 660, 600},
-        {"Sydney", Sydney, Utc(2027, 10, 2, 16), 600, 660},
-        {"Sydney", Sydney, Utc(2026, 12, 31, 13), 660, 660},
+        {"Sydney", Sydney, Moment(2026, 4, 4, 16), 660, 600},
+        {"Sydney", Sydney, Moment(2026, 10, 3, 16), 600, 660},
+        {"Sydney", Sydney, Moment(2027, 4, 3, 16), 660, 600},
+        {"Sydney", Sydney, Moment(2027, 10, 2, 16), 600, 660},
+        {"Sydney", Sydney, Moment(2026, 12, 31, 13), 660, 660},
         // At the end of a Saturday, written 23:59:59.999.
-        {"Santiago", Santiago, Utc(2026, 4, 5, 3), -180, -240},
-        {"Santiago", Santiago, Utc(2026, 9, 6, 4), -240, -180},
-        {"Santiago", Santiago, Utc(2027, 4, 4, 3), -180, -240},
-        {"Santiago", Santiago, Utc(2027, 9, 5, 4), -240, -180},
-        {"Tokyo", Tokyo, Utc(2026, 7, 1, 0), 540, 540},
+        {"Santiago", Santiago, Moment(2026, 4, 5, 3), -180, -240},
+        {"Santiago", Santiago, Moment(2026, 9, 6, 4), -240, -180},
+        {"Santiago", Santiago, Moment(2027, 4, 4, 3), -180, -240},
+        {"Santiago", Santiago, Moment(2027, 9, 5, 4), -240, -180},
+        {"Tokyo", Tokyo, Moment(2026, 7, 1, 0), 540, 540},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.zone << " " << c.at.wYear << "-" << c.at.wMonth << "-" << c.at.wDay);
@@ -67,10 +63,10 @@ TEST(ZoneRules, OffsetsAroundEachTransitionMatchTheTimeZoneDatabase)
 TEST(ZoneRules, LocalTimeOfAMomentInEachSeason)
 {
     const TZoneRules sydney{Sydney, 0, {}};
-    EXPECT_EQ(ZoneLocalTime(sydney, Utc(2026, 1, 15, 12)), IncMinutes(Utc(2026, 1, 15, 23), 0));
-    EXPECT_EQ(ZoneLocalTime(sydney, Utc(2026, 7, 15, 12)), IncMinutes(Utc(2026, 7, 15, 22), 0));
+    EXPECT_EQ(ZoneLocalTime(sydney, Moment(2026, 1, 15, 12)), IncMinutes(Moment(2026, 1, 15, 23), 0));
+    EXPECT_EQ(ZoneLocalTime(sydney, Moment(2026, 7, 15, 12)), IncMinutes(Moment(2026, 7, 15, 22), 0));
     // New Year's Eve in UTC is already New Year's Day in Sydney, in daylight time.
-    EXPECT_EQ(ZoneLocalTime(sydney, Utc(2026, 12, 31, 13, 30)), IncMinutes(Utc(2027, 1, 1, 0, 30), 0));
+    EXPECT_EQ(ZoneLocalTime(sydney, Moment(2026, 12, 31, 13, 30)), IncMinutes(Moment(2027, 1, 1, 0, 30), 0));
 }
 
 TEST(ZoneRules, PerYearRulesApplyToTheirYearAndTheNearestOutsideTheRange)
@@ -80,8 +76,8 @@ TEST(ZoneRules, PerYearRulesApplyToTheirYearAndTheNearestOutsideTheRange)
     EXPECT_EQ(rules.ForYear(2000), rules.Years[0]);
     EXPECT_EQ(rules.ForYear(2011), rules.Years[1]);
     EXPECT_EQ(rules.ForYear(2030), rules.Years[1]);
-    EXPECT_EQ(ZoneLocalTime(rules, Utc(2010, 7, 1, 12)), IncMinutes(Utc(2010, 7, 1, 8), 0));
-    EXPECT_EQ(ZoneLocalTime(rules, Utc(2026, 7, 1, 12)), IncMinutes(Utc(2026, 7, 1, 7), 0));
+    EXPECT_EQ(ZoneLocalTime(rules, Moment(2010, 7, 1, 12)), IncMinutes(Moment(2010, 7, 1, 8), 0));
+    EXPECT_EQ(ZoneLocalTime(rules, Moment(2026, 7, 1, 12)), IncMinutes(Moment(2026, 7, 1, 7), 0));
     EXPECT_EQ(TZoneRules{London}.ForYear(1990), London);
 }
 
@@ -89,14 +85,14 @@ TEST(ZoneRules, ImpossibleDatesMeanStandardTime)
 {
     TZoneRule bad = NewYork;
     bad.DaylightDate.wDay = 6;
-    EXPECT_EQ(ZoneOffsetAt(bad, Utc(2026, 7, 1, 12)), -300);
+    EXPECT_EQ(ZoneOffsetAt(bad, Moment(2026, 7, 1, 12)), -300);
     bad = NewYork;
     bad.StandardDate.wMonth = 13;
-    EXPECT_EQ(ZoneOffsetAt(bad, Utc(2026, 7, 1, 12)), -300);
+    EXPECT_EQ(ZoneOffsetAt(bad, Moment(2026, 7, 1, 12)), -300);
     // An absolute date counts in its own year only.
-    TZoneRule once{300, 0, -60, Utc(2026, 11, 1, 6), Utc(2026, 3, 8, 2)};
-    EXPECT_EQ(ZoneOffsetAt(once, Utc(2026, 7, 1, 12)), -240);
-    EXPECT_EQ(ZoneOffsetAt(once, Utc(2026, 12, 1, 12)), -300);
+    TZoneRule once{300, 0, -60, Moment(2026, 11, 1, 6), Moment(2026, 3, 8, 2)};
+    EXPECT_EQ(ZoneOffsetAt(once, Moment(2026, 7, 1, 12)), -240);
+    EXPECT_EQ(ZoneOffsetAt(once, Moment(2026, 12, 1, 12)), -300);
 }
 
 TEST(ZoneRules, DecodedInTheSystemsOwnOrder)

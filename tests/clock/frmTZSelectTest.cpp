@@ -2,57 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/Input.h"
 #include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 
 namespace {
-
-LPARAM RowPoint(const TListBox& list, int index)
-{
-    RECT r{};
-    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    return MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
-}
 
 RECT Bounds(const TControl& c)
 {
     return c.BoundsInParent();
 }
 
-TEST(TZSelectDlg, IsASmallCentredToolWindowWithItsFiveControls)
+TEST(TZSelectDlg, ItsFiveControlsSitInOrder)
 {
     TTZSelectDlg dlg;
-    EXPECT_EQ(dlg.Caption(), "TimeZone Selection");
-    char className[64] = {};
-    GetClassNameA(dlg.Handle(), className, sizeof className);
-    EXPECT_STREQ(className, "TTZSelectDlg");
-    SIZE client = dlg.ClientSize();
-    EXPECT_EQ(client.cx, 265);
-    EXPECT_EQ(client.cy, 171);
-    LONG_PTR style = GetWindowLongPtrA(dlg.Handle(), GWL_STYLE);
-    LONG_PTR ex = GetWindowLongPtrA(dlg.Handle(), GWL_EXSTYLE);
-    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
-    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
-    EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-
-    RECT wr, work;
-    GetWindowRect(dlg.Handle(), &wr);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_LE(std::abs((wr.left + wr.right) - (work.left + work.right)), 1);
-    EXPECT_LE(std::abs((wr.top + wr.bottom) - (work.top + work.bottom)), 1);
-
     RECT list = Bounds(dlg.TZListBox);
-    EXPECT_EQ(list.left, 0);
-    EXPECT_EQ(list.top, 0);
-    EXPECT_EQ(list.right, 265);
-    EXPECT_EQ(list.bottom, 113);
     LONG_PTR listStyle = GetWindowLongPtrA(dlg.TZListBox.Handle(), GWL_STYLE);
     EXPECT_TRUE(listStyle & LBS_SORT);
     EXPECT_FALSE(listStyle & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL));
 
     RECT label = Bounds(dlg.Label1), edit = Bounds(dlg.AliasEdit);
     EXPECT_EQ(dlg.Label1.Text(), "Alias:");
-    EXPECT_EQ(edit.right - edit.left, 233);
     EXPECT_LE(label.right, edit.left);  // left of the edit
     EXPECT_GE(label.top, list.bottom);  // below the list
     EXPECT_GE(edit.top, list.bottom);
@@ -88,26 +58,18 @@ protected:
         for (const char* row : {"(UTC+09:00) Tokyo", "(UTC-05:00) Bogota", "(UTC+01:00) Paris"}) dlg.TZListBox.Add(row);
         dlg.AliasEdit.SetText("Typed alias");
     }
-    void ClickRow(int row, bool twice = false)
-    {
-        const LPARAM at = RowPoint(dlg.TZListBox, row);
-        SendMessageA(dlg.TZListBox.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessageA(dlg.TZListBox.Handle(), WM_LBUTTONUP, 0, at);
-        if (!twice) return;
-        SendMessageA(dlg.TZListBox.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-        SendMessageA(dlg.TZListBox.Handle(), WM_LBUTTONUP, 0, at);
-    }
 };
 
 TEST_F(TZSelectUse, ClickDoubleClickAndArrowKeysReplaceTheTypedAliasWithTheRow)
 {
     // The rows are in the list's own order.
     EXPECT_EQ(dlg.TZListBox.Item(0), "(UTC+01:00) Paris");
-    ClickRow(1);
+    ClickRow(dlg.TZListBox, 1);
     EXPECT_EQ(dlg.AliasEdit.Text(), "(UTC+09:00) Tokyo");
 
     dlg.AliasEdit.SetText("Home");
-    ClickRow(0, true);
+    ClickRow(dlg.TZListBox, 0);
+    SecondClickRow(dlg.TZListBox, 0);
     EXPECT_EQ(dlg.AliasEdit.Text(), "(UTC+01:00) Paris");
     EXPECT_TRUE(dlg.Visible());  // a double-click does not close it
     EXPECT_EQ(dlg.ModalResult(), mrNone);
@@ -147,17 +109,6 @@ TEST_F(TZSelectUse, OnlyTheReleaseOfAKeyTheListTookDownCopiesTheRow)
     EXPECT_EQ(dlg.AliasEdit.Text(), "(UTC+09:00) Tokyo");
 }
 
-// Each key as the message loop hands it over: down, its character, up.
-void Type(TListBox& list, const std::string& text)
-{
-    for (char c : text) {
-        const WPARAM key = static_cast<WPARAM>(toupper(static_cast<unsigned char>(c)));
-        SendMessageA(list.Handle(), WM_KEYDOWN, key, 1);
-        SendMessageA(list.Handle(), WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
-        SendMessageA(list.Handle(), WM_KEYUP, key, 0xC0000001);
-    }
-}
-
 TEST(TZSelectDlg, TypingACitySelectsItsRowAndCopiesItIntoTheAlias)
 {
     const char* rows[] = {"(UTC+09:00) Osaka, Sapporo, Tokyo", "(UTC+09:00) Yakutsk", "(UTC+10:00) Canberra, Melbourne, Sydney",
@@ -177,7 +128,7 @@ TEST(TZSelectDlg, TypingACitySelectsItsRowAndCopiesItIntoTheAlias)
         for (TTimeZoneInfo& zone : zones) dlg.TZListBox.Add(zone.DisplayName, &zone);
         dlg.AliasEdit.SetText("Typed alias");
         SetFocus(dlg.TZListBox.Handle());
-        Type(dlg.TZListBox, c.typed);
+        Type(dlg.TZListBox.Handle(), c.typed);
         if (!c.row) {
             EXPECT_EQ(dlg.TZListBox.ItemIndex(), -1) << c.typed;
             EXPECT_EQ(dlg.AliasEdit.Text(), "Typed alias") << c.typed;

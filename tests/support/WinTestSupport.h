@@ -1,5 +1,5 @@
 #pragma once
-// What the Wine tests share: a registry key and a folder of their own, a fixed clock, message pumping.
+// What the Wine tests share: a registry key and a folder of their own, message pumping.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -7,8 +7,10 @@
 #include <iterator>
 #include <string>
 
+#include "FakeClock.h"
+#include "Moments.h"
 #include "ScratchFolder.h"
-#include "clock/clock.h"
+#include "base/SystemTimeRecord.h"
 #include "base/RegKey.h"
 #include "widgets/Application.h"
 #include "widgets/Controls.h"
@@ -34,32 +36,6 @@ private:
     std::string path_;
 };
 
-// Faces read this instead of the system clock while it lives.
-class TFixedClock : public TClockSource {
-public:
-    TFixedClock(SYSTEMTIME local, SYSTEMTIME utc) : local_(local), utc_(utc) { TRoVudez::Clock = this; }
-    ~TFixedClock() override { TRoVudez::Clock = previous_; }
-    SYSTEMTIME LocalNow() const override { return local_; }
-    SYSTEMTIME UtcNow() const override { return utc_; }
-
-private:
-    SYSTEMTIME local_;
-    SYSTEMTIME utc_;
-    const TClockSource* previous_ = TRoVudez::Clock;
-};
-
-inline SYSTEMTIME At(WORD y, WORD mo, WORD d, WORD h, WORD mi, WORD s = 0)
-{
-    SYSTEMTIME st{};
-    st.wYear = y;
-    st.wMonth = mo;
-    st.wDay = d;
-    st.wHour = h;
-    st.wMinute = mi;
-    st.wSecond = s;
-    return st;
-}
-
 inline void PumpMessages()
 {
     MSG msg;
@@ -78,6 +54,10 @@ inline std::string FormatDate(const SYSTEMTIME& st)
     char buf[100] = {};
     GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, sizeof buf);
     return buf;
+}
+inline std::string FormatDate(const TSystemTime& t)
+{
+    return FormatDate(FromRecord(t));
 }
 
 inline std::string PmDesignator()

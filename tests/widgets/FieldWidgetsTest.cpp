@@ -33,15 +33,15 @@ TEST(DateTimeFields, EachChangesItsOwnPartAndKeepsTheOther)
     TForm form(TestDialog("TFieldTest"));
     TDateField date(form, {8, 8, 110, 21});
     TTimeField time(form, {8, 40, 110, 21});
-    time.SetValue(At(2026, 12, 24, 7, 30, 15));
-    time.SetTime(At(1999, 1, 1, 23, 58, 1));
+    time.SetValue(FromRecord(Moment(2026, 12, 24, 7, 30, 15)));
+    time.SetTime(FromRecord(Moment(1999, 1, 1, 23, 58, 1)));
     SYSTEMTIME t = time.Value();
-    EXPECT_EQ(FormatDate(t), FormatDate(At(2026, 12, 24, 0, 0)));
+    EXPECT_EQ(FormatDate(t), FormatDate(Moment(2026, 12, 24, 0, 0)));
     EXPECT_EQ(t.wHour * 10000 + t.wMinute * 100 + t.wSecond, 235801);
     EXPECT_EQ(t.wDayOfWeek, 4);  // a Thursday
 
-    date.SetValue(At(2026, 12, 24, 7, 30, 15));
-    date.SetDate(At(2027, 1, 1, 0, 3));
+    date.SetValue(FromRecord(Moment(2026, 12, 24, 7, 30, 15)));
+    date.SetDate(FromRecord(Moment(2027, 1, 1, 0, 3)));
     SYSTEMTIME d = date.Value();
     EXPECT_EQ(d.wYear * 10000 + d.wMonth * 100 + d.wDay, 20270101);
     EXPECT_EQ(d.wHour * 10000 + d.wMinute * 100 + d.wSecond, 73015);
@@ -53,7 +53,7 @@ TEST(DateTimeFields, TheDateIsPickedNotTyped)
     TForm form(TestDialog("TFieldTest"));
     TDateField date(form, {8, 8, 110, 21});
     form.Show();
-    date.SetValue(At(2026, 12, 24, 0, 0));
+    date.SetValue(FromRecord(Moment(2026, 12, 24, 0, 0)));
     SetFocus(date.Handle());
     for (WORD vk : {WORD(VK_UP), WORD(VK_DOWN), WORD(VK_HOME), WORD(VK_END), WORD(VK_PRIOR), WORD('5')}) {
         PostMessageA(date.Handle(), WM_KEYDOWN, vk, 1);
@@ -61,7 +61,7 @@ TEST(DateTimeFields, TheDateIsPickedNotTyped)
         PostMessageA(date.Handle(), WM_KEYUP, vk, 0xC0000001);
     }
     PumpMessages();
-    EXPECT_EQ(FormatDate(date.Value()), FormatDate(At(2026, 12, 24, 0, 0)));
+    EXPECT_EQ(FormatDate(date.Value()), FormatDate(Moment(2026, 12, 24, 0, 0)));
 }
 
 TEST(DateTimeFields, DisabledFieldsAndEditsTakeTheParentsColour)

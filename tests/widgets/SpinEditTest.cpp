@@ -3,6 +3,7 @@
 #include <climits>
 #include <string>
 
+#include "../support/Input.h"
 #include "../support/WinTestSupport.h"
 #include "widgets/Form.h"
 #include "widgets/SpinEdit.h"
@@ -78,13 +79,9 @@ TEST(SpinEdit, ArrowsStepWithinTheRangeFromWhatTheFieldShows)
 
     // The Up and Down keys in the field do the same; letters never reach it.
     SetFocus(f.field.Handle());
-    for (WORD vk : {VK_DOWN, VK_DOWN}) {
-        PostMessageA(f.field.Handle(), WM_KEYDOWN, vk, 1);
-        PumpMessages();
-    }
+    for (WORD vk : {VK_DOWN, VK_DOWN}) PressKey(f.field.Handle(), vk);
     EXPECT_EQ(f.field.Text(), "1");
-    PostMessageA(f.field.Handle(), WM_CHAR, 'q', 1);
-    PumpMessages();
+    Type(f.field.Handle(), "q");
     EXPECT_EQ(f.field.Text(), "1");
 }
 

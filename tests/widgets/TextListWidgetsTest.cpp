@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../support/Input.h"
 #include "../support/WinTestSupport.h"
 #include "widgets/Edits.h"
 #include "widgets/Form.h"
@@ -10,13 +11,6 @@ namespace {
 bool HasHorizontalBar(HWND hwnd)
 {
     return (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_HSCROLL) != 0;
-}
-
-LPARAM RowPoint(const TListBox& list, int index)
-{
-    RECT r{};
-    SendMessageA(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    return MAKELPARAM(r.left + 5, (r.top + r.bottom) / 2);
 }
 
 TEST(ListBox, SortedRowsKeepTheirDataWhereverTheyLand)
@@ -87,13 +81,11 @@ TEST(ListBox, UserClicksRaiseTheEventsAndCodeDoesNot)
     list.OnMouseUp = [&](TControl&) { ++mouseUps; };
     list.SetItemIndex(0);
     EXPECT_EQ(clicks, 0);
-    SendMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, RowPoint(list, 1));
-    SendMessageA(list.Handle(), WM_LBUTTONUP, 0, RowPoint(list, 1));
+    ClickRow(list, 1);
     EXPECT_EQ(list.ItemIndex(), 1);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(mouseUps, 1);
-    SendMessageA(list.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, RowPoint(list, 1));
-    SendMessageA(list.Handle(), WM_LBUTTONUP, 0, RowPoint(list, 1));
+    SecondClickRow(list, 1);
     EXPECT_EQ(doubleClicks, 1);
 }
 

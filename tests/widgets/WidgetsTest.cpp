@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../support/Input.h"
 #include "../support/ModalHook.h"
 #include "../support/WinTestSupport.h"
 #include "widgets/About.h"
@@ -10,12 +11,6 @@
 #include "widgets/OnDemand.h"
 
 namespace {
-
-void Key(HWND focus, WORD vk)
-{
-    PostMessageA(focus, WM_KEYDOWN, vk, 1);
-    PostMessageA(focus, WM_KEYUP, vk, 0xC0000001);
-}
 
 TEST(Widgets, CheckBoxRunsItsClickOnEveryChangeFromCodeOrUser)
 {
@@ -60,7 +55,7 @@ TEST(Widgets, EscPressesTheCancelButtonAndEnterTheDefaultOne)
         ok.SetDefault(true);
         cancel.ModalResult = mrCancel;
         form.CancelButton = &cancel;
-        TModalHook hook([&](TForm& f) { Key(ok.Handle(), vk); });
+        TModalHook hook([&](TForm& f) { PressKey(ok.Handle(), vk); });
         SetFocus(ok.Handle());
         EXPECT_EQ(form.ShowModal(), vk == VK_ESCAPE ? mrCancel : mrOk);
     }
@@ -76,7 +71,7 @@ TEST(Widgets, EnterWithoutADefaultButtonDoesNotClose)
     form.CancelButton = &cancel;
     TModalHook hook([&](TForm& f) {
         SetFocus(f.Handle());
-        Key(f.Handle(), VK_RETURN);
+        PressKey(f.Handle(), VK_RETURN);
         // Closing from the system menu comes after the key: had Enter pressed OK, the result would be OK.
         PostMessageA(f.Handle(), WM_CLOSE, 0, 0);
     });
@@ -137,7 +132,7 @@ struct TContainerForm {
         keys[VK_SHIFT] = shift ? 0x80 : 0;
         SetKeyboardState(keys);
         SetFocus(memo.Handle());
-        Key(memo.Handle(), vk);
+        PressKey(memo.Handle(), vk);
         PumpMessages();
         keys[VK_SHIFT] = 0;
         SetKeyboardState(keys);
