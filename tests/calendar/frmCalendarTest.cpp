@@ -231,7 +231,7 @@ TEST(CalendarForm, HidingKeepsTheDateAndShowingSynchronisesTheBar)
     for (HWND from : {f.Calendar.Handle(), f.YearSpin.Handle()}) {
         f.ShowCalendar();
         PumpMessages();
-        Key(from, VK_ESCAPE);
+        FocusAndPress(from, VK_ESCAPE);
         EXPECT_FALSE(f.Visible());
     }
     EXPECT_EQ(w.State(), "2027-6-15 bar June 2027");
