@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+tools/check_layers.sh
+
 [ -f build/native/CMakeCache.txt ] || cmake --preset native
 cmake --build --preset native
 ctest --preset native
