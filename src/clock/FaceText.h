@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "options/FaceNeed.h"
+
 // The GetTimeFormat picture for the face's 12/24-hour and seconds choices.
 const char* TimePicture(bool amPm, bool showSeconds);
 
@@ -11,12 +13,6 @@ const char* TimePicture(bool amPm, bool showSeconds);
 std::string ComposeDisplayText(const std::string& time, const std::string& date, const std::string& label,
                                bool showDate, bool showLabel, bool buttonDown);
 
-// The least size, in pixels at the window's DPI, in which a face's text fits inside its bevels.
-struct TFaceNeed {
-    int Width = 0;
-    int Height = 0;
-    friend bool operator==(const TFaceNeed&, const TFaceNeed&) = default;
-};
 
 // The bevels (one pixel each) and the text's inset inside them: two pixels on every side,
 // and a pixel of air on the left and right.

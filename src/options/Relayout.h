@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "clock/FaceText.h"
+#include "options/FaceNeed.h"
 
 struct TLayoutRect {
     int Left = 0;

@@ -84,7 +84,7 @@ protected:
     std::vector<TSignal> signals;
 };
 
-constexpr long Day = 86400;
+constexpr std::int64_t Day = 86400;  // 64 bits: a year of milliseconds overflows a Windows long
 
 TEST_F(Scheduler, UsualAlarmSignalsDailyWhateverItsDate)
 {
@@ -393,7 +393,7 @@ TEST_F(Scheduler, AJitteryYearLosesAndDoublesNothing)
     // The ticks jitter through the two minutes around each moment that matters (a due time, a
     // falling asleep); the clock jumps over the quiet hours between.
     std::vector<std::int64_t> moments;  // in ms from the start
-    for (long d = 0; d <= 366; ++d)
+    for (std::int64_t d = 0; d <= 366; ++d)
         for (const auto& [name, second] : secondOfDay) moments.push_back((d * Day + second) * 1000);
     for (const auto& r : reminders) moments.push_back(std::llround((SystemTimeToDateTime(r) - start) * Day) * 1000);
     for (const auto& z : sleeps) moments.push_back(((z.day - 1) * Day + z.hour * 3600LL) * 1000);

@@ -1,4 +1,5 @@
 #include "options/Relayout.h"
+#include "clock/FaceText.h"
 
 #include <gtest/gtest.h>
 
