@@ -4,6 +4,7 @@
 # Usage: tools/fuzz.sh [runs per target, default 1000000] [target ...]
 # New inputs go to build/fuzz/corpus-<target>; the seeds in fuzz/corpus are only read. A crash
 # leaves its input in build/fuzz and fails the script. Ninja rebuilds only what changed.
+# DOVIZ_JOBS, when set, is how many compiles run at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +20,7 @@ done
 
 out=build/fuzz
 [ -f "$out/CMakeCache.txt" ] || cmake --preset fuzz
-cmake --build --preset fuzz --target "${targets[@]}"
+cmake --build --preset fuzz ${DOVIZ_JOBS:+-j "$DOVIZ_JOBS"} --target "${targets[@]}"
 
 for t in "${targets[@]}"; do
   mkdir -p "$out/corpus-$t"
