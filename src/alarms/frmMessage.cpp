@@ -159,10 +159,10 @@ void TMessageForm::Cascade()
     EnumThreadWindows(GetCurrentThreadId(), &CollectMessageWindow, reinterpret_cast<LPARAM>(&open));
     RECT r{};
     GetWindowRect(Handle(), &r);
-    MONITORINFO mi{sizeof(mi)};
-    if (!GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &mi)) return;
+    RECT work;
+    if (!WorkArea(work)) return;
     const int step = MulDiv(GetSystemMetrics(SM_CYCAPTION), static_cast<int>(Dpi()), static_cast<int>(SystemDpi()));
-    const TPlace place = CascadePlace(PlaceOf(r), open, step, PlaceOf(mi.rcWork));
+    const TPlace place = CascadePlace(PlaceOf(r), open, step, PlaceOf(work));
     if (place.Left != r.left || place.Top != r.top)
         SetWindowPos(Handle(), nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -131,9 +131,8 @@ void TClockForm::KeepOnMonitor()
 {
     RECT wr;
     if (!GetWindowRect(Handle(), &wr)) return;
-    MONITORINFO mi{sizeof mi};
-    if (!GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &mi)) return;
-    const RECT& w = mi.rcWork;
+    RECT w;
+    if (!WorkArea(w)) return;
     TLayoutRect placed = KeepInWorkArea({wr.left, wr.top, wr.right - wr.left, wr.bottom - wr.top},
                                         {w.left, w.top, w.right - w.left, w.bottom - w.top});
     if (placed.Left != wr.left || placed.Top != wr.top)

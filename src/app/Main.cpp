@@ -22,15 +22,13 @@ TClockForm* ClockForm = nullptr;
 namespace {
 
 // The most the client may take: the work area of the window's monitor, less any frame.
-TLayoutRoom WorkAreaRoom(HWND window)
+TLayoutRoom WorkAreaRoom(const TWindow& window)
 {
-    MONITORINFO mi{sizeof mi};
-    RECT frame, client;
-    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &mi) || !GetWindowRect(window, &frame) ||
-        !GetClientRect(window, &client))
+    RECT work, frame, client;
+    if (!window.WorkArea(work) || !GetWindowRect(window.Handle(), &frame) || !GetClientRect(window.Handle(), &client))
         return {};
-    return {(mi.rcWork.right - mi.rcWork.left) - (frame.right - frame.left - client.right),
-            (mi.rcWork.bottom - mi.rcWork.top) - (frame.bottom - frame.top - client.bottom)};
+    return {(work.right - work.left) - (frame.right - frame.left - client.right),
+            (work.bottom - work.top) - (frame.bottom - frame.top - client.bottom)};
 }
 
 TForm::TParams ClockFormParams()
@@ -247,7 +245,7 @@ void TClockForm::Relayout()
     // but the window no larger than its monitor's work area: beyond it faces can't be reached.
     TFaceNeed need = LocalClock ? LocalClock->TextNeed() : TFaceNeed{};
     for (int i = 0; Clocks && i < Clocks->Count(); ++i) need = Largest(need, Clocks->Items(i)->TextNeed());
-    TClockLayout l = ::Relayout(faces, layout_, static_cast<int>(Dpi()), need, WorkAreaRoom(Handle()));
+    TClockLayout l = ::Relayout(faces, layout_, static_cast<int>(Dpi()), need, WorkAreaRoom(*this));
     const SIZE before = ClientSize();
     SetClientPixels(l.ClientWidth, l.ClientHeight);
     const SIZE after = ClientSize();

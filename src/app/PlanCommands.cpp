@@ -94,9 +94,8 @@ void TClockForm::PlacePlanner()
     GetWindowRect(planner_->Handle(), &plan);
     const int width = plan.right - plan.left;
     const int height = plan.bottom - plan.top;
-    MONITORINFO monitor{sizeof monitor};
-    if (!GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
-    const RECT& work = monitor.rcWork;
+    RECT work;
+    if (!WorkArea(work)) return;
     int x = std::max<int>(work.left, std::min<int>(clock.left, work.right - width));
     int y = clock.bottom + height <= work.bottom ? clock.bottom : clock.top - height;
     y = std::max<int>(work.top, y);

@@ -54,6 +54,14 @@ void TWindow::SetBounds(int left, int top, int width, int height)
     SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool TWindow::WorkArea(RECT& work) const
+{
+    MONITORINFO mi{sizeof mi};
+    if (!GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &mi)) return false;
+    work = mi.rcWork;
+    return true;
+}
+
 RECT TWindow::ClientRect() const
 {
     RECT r{};

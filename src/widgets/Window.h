@@ -21,6 +21,8 @@ public:
     void Invalidate() const;
     void SetBounds(int left, int top, int width, int height);
     RECT ClientRect() const;
+    // The work area of the monitor the window is on (or nearest to); false when none answers.
+    bool WorkArea(RECT& work) const;
 
 protected:
     // Registers the class once per process (the trampoline is its window procedure).
